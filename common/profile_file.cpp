@@ -1,0 +1,1 @@
+#include "common/profile_file.h"

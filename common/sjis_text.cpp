@@ -1,0 +1,1 @@
+#include "common/sjis_text.h"

@@ -1,0 +1,3 @@
+#include "common/file_io.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "common/paths.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "common/profile_file.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "common/record_line.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "common/sjis_text.h"
+
+#include <gtest/gtest.h>
