@@ -1,0 +1,51 @@
+#include "label/definition/quorvi_doc.h"
+
+#include "common/paths.h"
+#include "label/definition/definition_file.h"
+
+namespace qv {
+
+CQuorviDoc::CQuorviDoc(MessageService& messages) : messages_(messages) {
+    newDocument(0);
+}
+
+void CQuorviDoc::newDocument(int lastBarcodeKind) {
+    definition_ = newLabelDefinition(lastBarcodeKind);
+    pathName_.clear();
+    modified_ = false;
+}
+
+bool CQuorviDoc::openDocument(const std::string& path) {
+    switch (loadDefinitionFile(path, definition_)) {
+        case DefinitionFileStatus::Ok:
+            break;
+        case DefinitionFileStatus::UnexpectedFormat:
+            messages_.exclamation(kUnexpectedFormatMessage, path);
+            return false;
+        default:
+            messages_.exclamation(kCannotOpenDocumentMessage, path);
+            return false;
+    }
+    pathName_ = path;
+    modified_ = false;
+    applyLoadedSheet(definition_, papers_);
+    if (bitmapLoader_) bitmapLoader_(*this);
+    return true;
+}
+
+bool CQuorviDoc::saveDocument(const std::string& path) {
+    std::string error;
+    if (saveDefinitionFile(path, definition_, &error) != DefinitionFileStatus::Ok) {
+        messages_.exclamation(std::string(kCannotSaveDocumentMessage) + "\n" + error, path);
+        return false;
+    }
+    pathName_ = path;
+    modified_ = false;
+    return true;
+}
+
+std::string CQuorviDoc::definitionFolder() const {
+    return folderOf(pathName_);
+}
+
+}  // namespace qv
