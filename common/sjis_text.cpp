@@ -1,1 +1,229 @@
 #include "common/sjis_text.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace qv::sjis {
+
+namespace {
+
+constexpr const char* kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
+
+// One iconv descriptor, opened once per thread and direction (iconv_t is not thread-safe).
+class Converter {
+  public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (ok()) iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return cd_; }
+
+  private:
+    iconv_t cd_;
+};
+
+Converter& cp932ToUtf8() {
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
+Converter& utf8ToCp932() {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
+Converter& utf16LeToCp932() {
+    thread_local Converter converter("CP932", "UTF-16LE");
+    return converter;
+}
+
+// Runs `in` through `cd`. Wherever iconv refuses the input (an invalid, unmappable or incomplete
+// sequence), `onBad(rest, out)` appends a replacement and returns how many bytes to skip.
+template <typename OnBad>
+std::string convert(iconv_t cd, std::string_view in, OnBad onBad) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char* inPtr = const_cast<char*>(in.data());
+    size_t inLeft = in.size();
+    std::string out;
+    out.reserve(in.size() * 3 / 2 + 4);
+    char buffer[1024];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        const size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        const int error = errno;
+        out.append(buffer, static_cast<size_t>(outPtr - buffer));
+        if (result != static_cast<size_t>(-1) || error == E2BIG) continue;
+        size_t skip = onBad(std::string_view(inPtr, inLeft), out);
+        if (skip < 1) skip = 1;
+        if (skip > inLeft) skip = inLeft;
+        inPtr += skip;
+        inLeft -= skip;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    return out;
+}
+
+// Length of the well-formed UTF-8 start of `s`, at least 1: a whole character, or the part of a
+// malformed one that is skipped as one unit (no overlongs, no surrogates, nothing above U+10FFFF).
+size_t utf8Prefix(std::string_view s) {
+    const auto lead = static_cast<unsigned char>(s[0]);
+    size_t need = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        need = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        need = 2;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        need = 3;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 1;
+    }
+    size_t length = 1;
+    while (length <= need && length < s.size()) {
+        const auto byte = static_cast<unsigned char>(s[length]);
+        if (byte < low || byte > high) break;
+        low = 0x80;
+        high = 0xBF;
+        ++length;
+    }
+    return length;
+}
+
+// Bytes of the UTF-16LE character at the start of `s`: a surrogate pair is 4, a lone byte 1.
+size_t utf16LeLength(std::string_view s) {
+    if (s.size() < 2) return s.size();
+    const auto unit = [&](size_t at) {
+        return static_cast<unsigned>(static_cast<unsigned char>(s[at])) |
+               static_cast<unsigned>(static_cast<unsigned char>(s[at + 1])) << 8;
+    };
+    const bool high = unit(0) >= 0xD800 && unit(0) <= 0xDBFF;
+    if (high && s.size() >= 4 && unit(2) >= 0xDC00 && unit(2) <= 0xDFFF) return 4;
+    return 2;
+}
+
+// Length of the character starting at `index`: 2 for a lead byte with a valid trail, else 1.
+size_t charLength(std::string_view text, size_t index) {
+    if (isLeadByte(static_cast<unsigned char>(text[index])) && index + 1 < text.size() &&
+        isTrailByte(static_cast<unsigned char>(text[index + 1]))) {
+        return 2;
+    }
+    return 1;
+}
+
+// Used only when iconv has no CP932: ASCII passes, every other byte is replaced.
+std::string asciiOnly(std::string_view in, const char* replacement, bool* lossless) {
+    std::string out;
+    for (const char c : in) {
+        if (static_cast<unsigned char>(c) < 0x80) {
+            out += c;
+        } else {
+            out += replacement;
+            if (lossless) *lossless = false;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool isLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool isTrailByte(unsigned char byte) {
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+bool isTrailAt(std::string_view text, size_t index) {
+    size_t at = 0;
+    while (at <= index && at < text.size()) {
+        const size_t length = charLength(text, at);
+        if (length == 2 && at + 1 == index) return true;
+        at += length;
+    }
+    return false;
+}
+
+std::string toUtf8(std::string_view cp932) {
+    Converter& converter = cp932ToUtf8();
+    if (!converter.ok()) return asciiOnly(cp932, kReplacementUtf8, nullptr);
+    return convert(converter.get(), cp932, [](std::string_view, std::string& out) {
+        out += kReplacementUtf8;
+        return size_t{1};
+    });
+}
+
+std::string fromUtf8(std::string_view utf8, bool* lossless) {
+    if (lossless) *lossless = true;
+    Converter& converter = utf8ToCp932();
+    if (!converter.ok()) return asciiOnly(utf8, "?", lossless);
+    return convert(converter.get(), utf8, [lossless](std::string_view rest, std::string& out) {
+        const size_t skip = utf8Prefix(rest);
+        out += '?';
+        if (lossless) *lossless = false;
+        return skip;
+    });
+}
+
+std::string fromUtf16Le(std::string_view utf16le) {
+    Converter& converter = utf16LeToCp932();
+    if (!converter.ok()) return std::string(utf16le.size() / 2, '?');
+    return convert(converter.get(), utf16le, [](std::string_view rest, std::string& out) {
+        out += '?';
+        return utf16LeLength(rest);
+    });
+}
+
+std::string asciiUpper(std::string_view cp932) {
+    std::string out(cp932);
+    for (size_t at = 0; at < out.size();) {
+        const size_t length = charLength(out, at);
+        if (length == 1 && out[at] >= 'a' && out[at] <= 'z') {
+            out[at] = static_cast<char>(out[at] - 'a' + 'A');
+        }
+        at += length;
+    }
+    return out;
+}
+
+std::string upperLastThree(std::string_view path) {
+    // Upper-case the whole path so that a trail byte among the last three is recognised as one.
+    const std::string upper = asciiUpper(path);
+    return upper.size() <= 3 ? upper : upper.substr(upper.size() - 3);
+}
+
+size_t safePrefixLength(std::string_view cp932, size_t maxBytes) {
+    if (maxBytes >= cp932.size()) return cp932.size();
+    size_t at = 0;
+    while (at < cp932.size()) {
+        const size_t length = charLength(cp932, at);
+        if (at + length > maxBytes) break;
+        at += length;
+    }
+    return at;
+}
+
+std::string truncateBytes(std::string_view cp932, size_t maxBytes) {
+    return std::string(cp932.substr(0, safePrefixLength(cp932, maxBytes)));
+}
+
+std::string fitBytes(std::string_view cp932, size_t width) {
+    std::string out = truncateBytes(cp932, width);
+    out.resize(width, ' ');
+    return out;
+}
+
+}  // namespace qv::sjis
