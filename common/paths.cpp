@@ -41,8 +41,9 @@ std::string baseName(std::string_view path) {
 
 std::string folderOf(std::string_view path) {
     const size_t separator = lastSeparator(path);
-    return separator == std::string_view::npos ? std::string()
-                                               : std::string(path.substr(0, separator));
+    if (separator == std::string_view::npos) return std::string();
+    // A file in the root folder keeps the root, so it still resolves absolutely.
+    return std::string(path.substr(0, separator == 0 ? 1 : separator));
 }
 
 std::string companionPath(std::string_view path, std::string_view extension) {

@@ -10,7 +10,7 @@ namespace qv {
 // The part after the last "/" or "\".
 std::string baseName(std::string_view path);
 
-// Everything before the last "/" or "\" (empty when there is none).
+// Everything before the last "/" or "\" ("/" for a file in the root, empty when there is none).
 std::string folderOf(std::string_view path);
 
 // `path` cut after its last dot with `extension` appended ("SHOP.CSV" + "CSL" -> "SHOP.CSL");

@@ -138,11 +138,11 @@ void SplitCommaLine(std::string_view line, DataRecord& fields, char& lastSeparat
         i = end + 1;
         if (c == '"') {
             TakeQuote(line, end, *current, inQuotes);
-        } else if (end == 0 || line[end - 1] == c) {
-            // A leading or doubled separator adds an empty field. The current field is always
-            // empty here, so closing it and starting the next one adds exactly that.
-            current = &slots.Next();
         } else {
+            // A leading or doubled separator adds an empty field; the current field is always
+            // empty then, so closing it and starting the next one adds exactly that. Either way
+            // the separator is the one met last, so a line of only leading or doubled TABs is
+            // rebuilt with TABs too.
             lastSeparator = c;
             current = &slots.Next();
         }

@@ -16,7 +16,7 @@ TEST(Paths, NameAndFolderTakeBothSeparators) {
         {"mixed/a\\b", "b", "mixed/a"},
         {"plain", "plain", ""},
         {"dir/", "", "dir"},
-        {"/top", "top", ""},
+        {"/top", "top", "/"},  // the root stays, so the folder is still absolute
         {"", "", ""},
     };
     for (const auto& c : cases) {

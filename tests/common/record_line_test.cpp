@@ -112,7 +112,7 @@ TEST(SplitRecordLine, LastSeparatorOfBothVariants) {
         {"TAB line", "a\tb", ',', '\t', '\t'},
         {"the last separator met wins", "a,\tb", ',', '\t', '\t'},
         {"a quoted comma is no separator", "\"a,b\"", '\0', '\0', ','},
-        {"leading or doubled separators are not recorded", "\t\ta", '\0', '\0', ','},
+        {"leading and doubled separators count as met", "\t\ta", '\0', '\t', '\t'},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
@@ -158,7 +158,7 @@ TEST(SetRecordField, RebuildsWithTheLinesSeparator) {
     EXPECT_EQ(SetRecordField("\"x,y\",b", "Z", 1), "\"x,y\",Z");  // other fields requoted
     EXPECT_EQ(SetRecordField("a\\\"b,c", "X", 1), "a\\\"b,X");
     EXPECT_EQ(SetRecordField("\"a\"\"b\",c", "X", 1), "ab,X");  // doubled quote was no escape
-    EXPECT_EQ(SetRecordField("\ta", "X", 1), ",X");             // a leading TAB is not recorded
+    EXPECT_EQ(SetRecordField("\ta", "X", 1), "\tX");            // a TAB line keeps its TAB
     EXPECT_EQ(SetRecordField("a,b\n", "X", 2), "a,b\n");  // no field 2: unchanged, newline too
 }
 
