@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
@@ -16,6 +15,8 @@ DefinitionWindow::DefinitionWindow(CQuorviDoc& document, QWidget* parent)
     : QMainWindow(parent), document_(document), listing_(new QPlainTextEdit(this)) {
     listing_->setReadOnly(true);
     listing_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Values start in one column, as the printed listing sets them 40 mm right of the labels.
+    listing_->setTabStopDistance(listing_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 18);
     setCentralWidget(listing_);
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     fileMenu->addAction(QStringLiteral("開く(&O)..."), QKeySequence::Open, this,
