@@ -1,7 +1,9 @@
 #include "common/profile_file.h"
 
 #include "common/file_io.h"
+#include "common/paths.h"
 #include "common/sjis_text.h"
+#include "common/text_format.h"
 
 #include <pwd.h>
 #include <sys/stat.h>
@@ -129,20 +131,6 @@ std::optional<std::string> findValue(const std::string& path, std::string_view s
     return std::string(value);
 }
 
-int parseLeadingInt(std::string_view text) {
-    size_t at = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++at;
-    constexpr long long kLimit = static_cast<long long>(INT_MAX) + 1;
-    long long magnitude = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-        magnitude = magnitude * 10 + (text[at] - '0');
-        if (magnitude > kLimit) magnitude = kLimit;
-    }
-    const long long value = negative ? -magnitude : magnitude;
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
-}
-
 // The file's own line end, taken from its first line; CR LF for a file without one.
 std::string lineEndOf(std::string_view bytes) {
     const size_t newline = bytes.find('\n');
@@ -224,11 +212,6 @@ bool loadForWrite(const std::string& path, std::string& bytes, std::string& erro
     return false;
 }
 
-std::string parentFolder(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos || slash == 0 ? std::string() : path.substr(0, slash);
-}
-
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();
@@ -267,7 +250,7 @@ bool ProfileFile::writeString(std::string_view section, std::string_view key,
     }
     std::string bytes;
     if (!loadForWrite(path_, bytes, lastError_)) return false;
-    const std::string folder = parentFolder(path_);
+    const std::string folder = folderOf(path_);
     if (!folder.empty() && !makeFolders(folder)) {
         lastError_ = "Cannot create the folder " + folder;
         return false;

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/temp_folder.h"
+
 namespace qv {
 namespace {
 
@@ -15,21 +17,15 @@ namespace fs = std::filesystem;
 
 class FileIoTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "file_io_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override {
-        ::chmod(folder_.c_str(), 0755);
-        fs::remove_all(folder_);
-    }
+    void SetUp() override { ASSERT_FALSE(folder_.empty()); }
+    void TearDown() override { ::chmod(folder_.c_str(), 0755); }  // so the folder can go
     std::string at(const std::string& name) const { return folder_ + "/" + name; }
     long entries() const {
         return std::distance(fs::directory_iterator(folder_), fs::directory_iterator());
     }
 
-    std::string folder_;
+    test::TempFolder temp_;
+    std::string folder_ = temp_.path();
 };
 
 TEST_F(FileIoTest, WrittenBytesReadBackWithPermissionsKept) {

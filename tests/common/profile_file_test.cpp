@@ -12,20 +12,15 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/temp_folder.h"
+
 namespace qv {
 namespace {
 
 class ProfileFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "profile_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override {
-        ::chmod(folder_.c_str(), 0755);
-        std::filesystem::remove_all(folder_);
-    }
+    void SetUp() override { ASSERT_FALSE(folder_.empty()); }
+    void TearDown() override { ::chmod(folder_.c_str(), 0755); }  // so the folder can go
 
     std::string put(const std::string& bytes) {
         const std::string path = folder_ + "/TEST.INI";
@@ -38,7 +33,8 @@ class ProfileFileTest : public ::testing::Test {
         return bytes;
     }
 
-    std::string folder_;
+    test::TempFolder temp_;
+    std::string folder_ = temp_.path();
 };
 
 // Nasty lines of a settings file, one per case below.
