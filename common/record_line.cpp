@@ -198,24 +198,33 @@ std::string SetRecordField(std::string_view line, std::string_view value, size_t
     return JoinFields(fields, separator);
 }
 
-std::string InsertRecordField(std::string_view line, size_t index) {
+namespace {
+
+// The common frame of inserting and removing a field: the line comes back unchanged when it has
+// no field `index`; otherwise `edit` changes the fields and the line is rebuilt with its leftmost
+// separator.
+template <typename FieldEdit>
+std::string EditRecordField(std::string_view line, size_t index, FieldEdit edit) {
     size_t count = 0;
     const char separator = LeftmostSeparator(line, count);
     if (count < index) return std::string(line);
     DataRecord fields = SplitRecordLine(line);
     if (index >= fields.size()) return std::string(line);
-    fields.insert(fields.begin() + static_cast<std::ptrdiff_t>(index), std::string());
+    edit(fields, fields.begin() + static_cast<std::ptrdiff_t>(index));
     return JoinFields(fields, separator);
 }
 
+}  // namespace
+
+std::string InsertRecordField(std::string_view line, size_t index) {
+    return EditRecordField(line, index, [](DataRecord& fields, DataRecord::iterator at) {
+        fields.insert(at, std::string());
+    });
+}
+
 std::string DeleteRecordField(std::string_view line, size_t index) {
-    size_t count = 0;
-    const char separator = LeftmostSeparator(line, count);
-    if (count < index) return std::string(line);
-    DataRecord fields = SplitRecordLine(line);
-    if (index >= fields.size()) return std::string(line);
-    fields.erase(fields.begin() + static_cast<std::ptrdiff_t>(index));
-    return JoinFields(fields, separator);
+    return EditRecordField(line, index,
+                           [](DataRecord& fields, DataRecord::iterator at) { fields.erase(at); });
 }
 
 namespace {
