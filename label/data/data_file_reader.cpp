@@ -1,1 +1,243 @@
-// in progress
+#include "label/data/data_file_reader.h"
+
+#include "common/paths.h"
+#include "common/sjis_text.h"
+#include "common/text_format.h"
+
+#include <algorithm>
+
+namespace qv {
+
+namespace {
+
+const char* const kCannotOpen = "%s はオープンできませんでした ";
+const char* const kNotOpen = "FileClose 有効なファイルではありません！";
+const char* const kTooManyPages =
+    "印刷可能な最大ページ数は%dページまでです。\n%"
+    "dページを越える分はファイルを分割して印刷して下さい。";
+const char* const kTooManyCszLines = "一つのＣＳＺファイルで扱える\n最大件数は %d 迄です。";
+
+const std::string kNoField;
+
+}  // namespace
+
+bool isMarkerLine(std::string_view line) {
+    return !line.empty() && line.front() == '@';
+}
+
+std::string markerText(std::string_view line) {
+    line.remove_prefix(1);
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    return std::string(line);
+}
+
+// Builds the page index in one pass. A page ends when it is full, when the page-break field
+// changes (the changed line starts the next page) or at a marker line (which is no record and
+// starts the next page, giving it its sub-title). Pages started by a change or a marker count
+// their group pages from 1 again.
+class DataFileReader::Indexer {
+  public:
+    Indexer(DataFileReader& reader, int labelsPerPage)
+        : reader_(reader), labelsPerPage_(labelsPerPage) {}
+
+    void run() {
+        LineReader& lines = reader_.lines_;
+        current_.start = lines.position();
+        std::string line;
+        while (true) {
+            const int64_t lineStart = lines.position();
+            if (!lines.readLine(line)) break;
+            if (!startsRecord(line, lineStart)) continue;
+            if (static_cast<int>(reader_.pages_.size()) >= kMaxIndexedPages) {
+                reader_.messages_.exclamation(
+                    formatText(kTooManyPages, kPageLimitInMessage, kPageLimitInMessage));
+                break;
+            }
+            ++reader_.lineCount_;
+            if (++current_.recordCount == labelsPerPage_) {
+                finishPage(lines.position(), current_.groupPage + 1);
+            }
+        }
+        if (current_.recordCount > 0) reader_.pages_.push_back(current_);
+    }
+
+  private:
+    // Handles page breaks before `line` is counted; false for a marker line, which is no record.
+    bool startsRecord(const std::string& line, int64_t lineStart) {
+        if (reader_.settings_.pageBreakField > 0) {
+            reader_.pageBreakActive_ = true;
+            const std::string value = reader_.breakValue(line);
+            if (!haveValue_ || value != remembered_) {
+                if (haveValue_) startGroup(lineStart);
+                haveValue_ = true;
+                remembered_ = value;
+                current_.subtitle = reader_.bracketed(value);
+            }
+            return true;
+        }
+        if (!isMarkerLine(line)) return true;
+        reader_.pageBreakActive_ = true;
+        startGroup(lineStart);
+        current_.subtitle = reader_.bracketed(markerText(line));
+        return false;
+    }
+
+    // A new group begins at `lineStart`: the current page ends there unless it is still empty.
+    void startGroup(int64_t lineStart) {
+        if (current_.recordCount > 0) finishPage(lineStart, 1);
+        current_.groupPage = 1;
+    }
+
+    void finishPage(int64_t nextStart, int nextGroupPage) {
+        reader_.pages_.push_back(current_);
+        current_.start = nextStart;
+        current_.recordCount = 0;
+        current_.groupPage = nextGroupPage;
+    }
+
+    DataFileReader& reader_;
+    const int labelsPerPage_;
+    PageIndexEntry current_;
+    bool haveValue_ = false;
+    std::string remembered_;
+};
+
+DataFileReader::DataFileReader(DataReaderSettings settings, MessageService& messages)
+    : settings_(std::move(settings)), messages_(messages) {}
+
+bool DataFileReader::Open(const std::string& path, bool readHeader) {
+    release();
+    path_ = path;
+    const std::string extension = sjis::upperLastThree(baseName(path));
+    isComma_ = extension.rfind("CS", 0) == 0;
+    cszMode_ = extension == "CSZ";
+    if (!lines_.open(path)) {
+        messages_.stop(formatText(kCannotOpen, path.c_str()));
+        return false;
+    }
+    std::string header;
+    if (readHeader && lines_.readLine(header)) splitLine(header, recordFields_);
+    if (cszMode_) {
+        csz_ = CszContent();
+        if (readHeader) csz_.nameLine = withoutLineEnd(header);
+        readCsz();
+    }
+    return true;
+}
+
+// Reads the record lines of a CSZ file into memory, each without its line end. Up to
+// kMaxCszRecordLines are read without a word; a longer file keeps one line more after the
+// message.
+void DataFileReader::readCsz() {
+    std::string line;
+    if (!lines_.readLine(line)) return;
+    csz_.templateLine = withoutLineEnd(line);
+    csz_.lines.push_back(csz_.templateLine);
+    int counter = 1;
+    while (lines_.readLine(line)) {
+        csz_.lines.push_back(withoutLineEnd(line));
+        if (counter >= kMaxCszRecordLines) {
+            messages_.exclamation(formatText(kTooManyCszLines, kMaxCszRecordLines));
+            break;
+        }
+        ++counter;
+    }
+    csz_.lineCount = counter;
+    lines_.close();
+    cszOpen_ = true;
+}
+
+int DataFileReader::BuildPageIndex(int labelsPerPage, bool skipFirstLine) {
+    pages_.clear();
+    lineCount_ = 0;
+    pageBreakActive_ = false;
+    pageSubtitle_.clear();
+    // A grid without labels has no place for a record, so nothing is indexed.
+    if (!lines_.isOpen() || labelsPerPage < 1) return 1;
+    const int64_t saved = lines_.position();
+    lines_.seek(0);
+    std::string header;
+    if (skipFirstLine) lines_.readLine(header);
+    Indexer(*this, labelsPerPage).run();
+    if (!pages_.empty()) pageSubtitle_ = pages_.front().subtitle;
+    lines_.seek(saved);
+    return lineCount_ + 1;
+}
+
+bool DataFileReader::LoadPage(int page, int labelsPerPage) {
+    pageLines_.clear();
+    if (page < 1 || page > pageCount() || !lines_.isOpen()) return true;
+    const PageIndexEntry& entry = pages_[static_cast<size_t>(page - 1)];
+    const size_t limit =
+        static_cast<size_t>(entry.recordCount > 0 ? entry.recordCount : std::max(labelsPerPage, 0));
+    pageSubtitle_ = entry.subtitle;
+    if (!lines_.seek(entry.start)) return true;
+    std::string line;
+    std::string remembered;
+    while (pageLines_.size() < limit) {
+        if (!lines_.readLine(line)) return true;
+        if (settings_.pageBreakField > 0) {
+            const std::string value = breakValue(line);
+            if (pageLines_.empty()) {
+                remembered = value;
+                pageSubtitle_ = bracketed(value);
+            } else if (value != remembered) {
+                break;
+            }
+        } else if (isMarkerLine(line)) {
+            if (!pageLines_.empty()) break;
+            pageSubtitle_ = bracketed(markerText(line));
+            continue;
+        }
+        pageLines_.push_back(line);
+    }
+    return false;
+}
+
+bool DataFileReader::Record(size_t k) {
+    if (k >= pageLines_.size()) {
+        recordFields_.clear();
+        return false;
+    }
+    splitLine(pageLines_[k], recordFields_);
+    return true;
+}
+
+const std::string& DataFileReader::Field(size_t n) const {
+    return n < recordFields_.size() ? recordFields_[n] : kNoField;
+}
+
+void DataFileReader::Close() {
+    if (!isOpen()) messages_.stop(kNotOpen);
+    release();
+}
+
+void DataFileReader::release() {
+    lines_.close();
+    cszOpen_ = false;
+    pageLines_.clear();
+    path_.clear();
+}
+
+int DataFileReader::groupPageNumber(int page) const {
+    if (page < 1 || page > pageCount()) return 1;
+    return pages_[static_cast<size_t>(page - 1)].groupPage;
+}
+
+void DataFileReader::splitLine(std::string_view line, DataRecord& fields) {
+    if (isComma_) {
+        SplitCommaLine(line, fields, lastSeparator_);
+    } else {
+        splitFixedLength(line, settings_.fieldLengths, fields);
+    }
+}
+
+std::string DataFileReader::breakValue(std::string_view line) const {
+    return breakFieldValue(line, isComma_, settings_.fieldLengths, settings_.pageBreakField);
+}
+
+std::string DataFileReader::bracketed(std::string_view text) const {
+    return settings_.subtitleOpen + std::string(text) + settings_.subtitleClose;
+}
+
+}  // namespace qv

@@ -1,1 +1,63 @@
-// in progress
+#include "label/data/line_reader.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace qv {
+
+LineReader::~LineReader() {
+    close();
+    std::free(buffer_);
+}
+
+bool LineReader::open(const std::string& path, std::string* error) {
+    close();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        if (error) *error = std::strerror(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (error) *error = "not a regular file";
+        std::fclose(file);
+        return false;
+    }
+    file_ = file;
+    position_ = 0;
+    return true;
+}
+
+void LineReader::close() {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = nullptr;
+    position_ = 0;
+}
+
+bool LineReader::readLine(std::string& line) {
+    if (file_ == nullptr) return false;
+    const ssize_t length = ::getline(&buffer_, &capacity_, file_);
+    if (length <= 0) return false;
+    position_ += length;
+    size_t kept = static_cast<size_t>(length);
+    // Text mode: CR LF ends a line just as LF does.
+    if (kept >= 2 && buffer_[kept - 1] == '\n' && buffer_[kept - 2] == '\r') {
+        buffer_[kept - 2] = '\n';
+        --kept;
+    }
+    line.assign(buffer_, kept);
+    return true;
+}
+
+bool LineReader::seek(int64_t position) {
+    if (file_ == nullptr || ::fseeko(file_, static_cast<off_t>(position), SEEK_SET) != 0) {
+        return false;
+    }
+    position_ = position;
+    return true;
+}
+
+}  // namespace qv

@@ -13,6 +13,8 @@ void CQuorviDoc::newDocument(int lastBarcodeKind) {
     definition_ = newLabelDefinition(lastBarcodeKind);
     pathName_.clear();
     modified_ = false;
+    dataFileUsable = false;
+    cszMode = false;
 }
 
 bool CQuorviDoc::openDocument(const std::string& path) {
@@ -29,7 +31,7 @@ bool CQuorviDoc::openDocument(const std::string& path) {
     pathName_ = path;
     modified_ = false;
     applyLoadedSheet(definition_, papers_);
-    if (bitmapLoader_) bitmapLoader_(*this);
+    for (const OpenStep& step : openSteps_) step(*this);
     return true;
 }
 

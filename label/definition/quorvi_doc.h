@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/message_service.h"
 #include "label/definition/label_definition.h"
@@ -12,9 +13,9 @@ namespace qv {
 
 class CQuorviDoc {
   public:
-    // Called at the end of every successful open, after the sheet steps: loads the bitmaps that
-    // the definition names.
-    using LoadHook = std::function<void(CQuorviDoc&)>;
+    // A step that follows every successful open, after the sheet steps (loading the bitmaps,
+    // checking the data file); steps run in the order they were added.
+    using OpenStep = std::function<void(CQuorviDoc&)>;
 
     explicit CQuorviDoc(MessageService& messages);
 
@@ -41,7 +42,12 @@ class CQuorviDoc {
     bool isModified() const { return modified_; }
     void setModified(bool modified = true) { modified_ = modified; }
 
-    void setBitmapLoader(LoadHook hook) { bitmapLoader_ = std::move(hook); }
+    void addOpenStep(OpenStep step) { openSteps_.push_back(std::move(step)); }
+
+    // Whether printing fills labels with records (the data file's extension is TXT, CSV or CSZ;
+    // the user may switch it off), and whether the data file is a CSZ file.
+    bool dataFileUsable = false;
+    bool cszMode = false;
 
   private:
     MessageService& messages_;
@@ -49,7 +55,7 @@ class CQuorviDoc {
     PaperTable papers_;
     std::string pathName_;
     bool modified_ = false;
-    LoadHook bitmapLoader_;
+    std::vector<OpenStep> openSteps_;
 };
 
 }  // namespace qv

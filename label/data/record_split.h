@@ -1,0 +1,27 @@
+// Splitting a data file line into its fields: comma-separated lines by the shared record-line
+// rules, fixed-length lines by the field lengths of the definition.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "common/record_line.h"
+#include "label/definition/label_definition.h"
+
+namespace qv {
+
+using FieldLengths = std::array<int, kMaxFields>;
+
+// Field k is the byte slice that starts at the sum of the lengths before it and is as long as
+// length k, for k up to the first length below 1. A slice beyond the line's end is shortened or
+// empty. Lengths count bytes, so a slice may cut a double-byte character in two; the line end
+// stays in the line, so a field that reaches it holds the newline.
+void splitFixedLength(std::string_view line, const FieldLengths& lengths, DataRecord& fields);
+
+// Field `number` (from 1) of a line, as the page break by field compares it. A fixed-length
+// line is first joined with commas into one line, which is then split as comma-separated.
+std::string breakFieldValue(std::string_view line, bool isComma, const FieldLengths& lengths,
+                            int number);
+
+}  // namespace qv
