@@ -7,6 +7,7 @@
 #include "label/app/command_line.h"
 #include "label/app/definition_window.h"
 #include "label/app/listing_command.h"
+#include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "platform/gui_message_service.h"
 #include "platform/qt_text.h"
@@ -49,6 +50,10 @@ int runDesktop(QApplication& application, const QuorviCommandLine& commandLine) 
         return qv::kExitRefused;
     }
     qv::CQuorviDoc document(messages);
+    // The data file dialog joins this check with the program shell; until then the user is told.
+    document.addOpenStep([&messages](qv::CQuorviDoc& opened) {
+        qv::checkDataFileOnOpen(opened, messages, false, nullptr);
+    });
     const std::string& path = commandLine.definitionPath;
     if (!path.empty()) {
         if (!qv::isDefinitionFileName(path)) {
