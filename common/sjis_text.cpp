@@ -226,4 +226,10 @@ std::string fitBytes(std::string_view cp932, size_t width) {
     return out;
 }
 
+size_t characterCount(std::string_view cp932) {
+    size_t count = 0;
+    for (size_t i = 0; i < cp932.size(); i += charLength(cp932, i)) ++count;
+    return count;
+}
+
 }  // namespace qv::sjis

@@ -39,6 +39,9 @@ std::string asciiUpper(std::string_view cp932);
 // ("QVD", "CSV", "CSZ", "TXT"). Shorter paths give what they have.
 std::string upperLastThree(std::string_view path);
 
+// The number of characters of a CP932 text: a lead byte followed by a valid trail byte is one.
+size_t characterCount(std::string_view cp932);
+
 // The longest prefix of at most `maxBytes` bytes that does not split a double-byte character.
 size_t safePrefixLength(std::string_view cp932, size_t maxBytes);
 
