@@ -25,6 +25,7 @@ qv::LabelDefinition shopLabels() {
     d.sheet.maxRows = 4;
     d.titleText = fromUtf8("商品ラベル見本");
     d.titlePosition = 1;  // top, centred
+    d.addStartStop = 1;   // the item codes get their CODE 39 "*" start and stop characters
 
     d.dataFile.dataFilePath = "shop.csv";  // beside the definition
     d.dataFile.dataFileName = "shop.csv";
@@ -38,13 +39,13 @@ qv::LabelDefinition shopLabels() {
     qv::FieldPlacement& name = d.fields[1];
     name = {4, 4, fromUtf8("ＭＳ ゴシック"), 12, 0, 0, kBold, 0, 0};
     qv::FieldPlacement& price = d.fields[2];
-    price = {62, 19, qv::kDefaultFaceName, 14, 0, 0, kBold, 0, 11};
+    price = {62, 17, qv::kDefaultFaceName, 14, 0, 0, kBold, 0, 11};
     qv::FieldPlacement& code = d.fields[3];
     code = {60, 29, qv::kDefaultFaceName, 10, 27, 12, kCode39Attributes, 0, 0};
 
-    d.literals[0] = {qv::makeLiteralEntry({fromUtf8("価格(税込)"), "", 0}), 8, 0, 62, 14};
-    d.literals[1] = {qv::makeLiteralEntry({"\\d1", "", 14}), 7, 0, 74, 40};
-    d.ruledLines[0] = {2, -16, 88, -16};
+    d.literals[0] = {qv::makeLiteralEntry({fromUtf8("価格(税込)"), "", 0}), 8, 0, 62, 13};
+    d.literals[1] = {qv::makeLiteralEntry({"\\d1", "", 14}), 6, 0, 70, 41};
+    d.ruledLines[0] = {2, -11, 88, -11};
     return d;
 }
 

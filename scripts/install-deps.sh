@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
-    zbar-tools
+    zbar-tools poppler-utils
 )
 
 missing=()

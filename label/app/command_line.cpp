@@ -1,6 +1,11 @@
 #include "label/app/command_line.h"
 
+#include <cstdlib>
+#include <set>
+
+#include "common/sjis_text.h"
 #include "common/text_format.h"
+#include "label/definition/text_macros.h"
 
 #ifndef QUORVI_VERSION
 #define QUORVI_VERSION "0"
@@ -10,9 +15,19 @@ namespace qv {
 
 namespace {
 
-QuorviCommandLine invalid(std::string error) {
+constexpr int kMaxDpi = 2400;
+constexpr int kMaxStartNumber = 65535;
+
+using Mode = QuorviCommandLine::Mode;
+
+QuorviCommandLine withMode(Mode mode) {
     QuorviCommandLine commandLine;
-    commandLine.mode = QuorviCommandLine::Mode::Invalid;
+    commandLine.mode = mode;
+    return commandLine;
+}
+
+QuorviCommandLine invalid(std::string error) {
+    QuorviCommandLine commandLine = withMode(Mode::Invalid);
     commandLine.error = std::move(error);
     return commandLine;
 }
@@ -21,36 +36,102 @@ bool isOption(const std::string& argument) {
     return argument.size() > 1 && argument[0] == '-';
 }
 
+// A whole number from `low` to `high`, or false.
+bool parseNumber(const std::string& text, int low, int high, int& out) {
+    if (text.empty() || text.size() > 9) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    const int value = std::atoi(text.c_str());
+    if (value < low || value > high) return false;
+    out = value;
+    return true;
+}
+
+// Takes the value of an option that needs one; "" when it is missing.
+const std::string* valueOf(const std::vector<std::string>& arguments, size_t& i) {
+    if (i + 1 >= arguments.size()) return nullptr;
+    return &arguments[++i];
+}
+
+// Reads one option with a value into the command line; false with `error` set when it is bad.
+bool takeValue(const std::string& option, const std::string& value, QuorviCommandLine& c,
+               std::string& error) {
+    MacroTimestamp unused;
+    if (option == "--export") {
+        c.mode = Mode::Export;
+        c.outputPath = value;
+    } else if (option == "--dpi") {
+        if (!parseNumber(value, 1, kMaxDpi, c.dpi)) error = "--dpi needs a number from 1 to 2400";
+    } else if (option == "--time") {
+        if (!parseTimestamp(value, unused)) error = "--time needs \"YYYY-MM-DD HH:MM:SS\"";
+        c.timestamp = value;
+    } else if (option == "--start") {
+        if (!parseNumber(value, 0, kMaxStartNumber, c.startNumber)) {
+            error = "--start needs a number from 0 to 65535";
+        }
+    } else if (option == "--data") {
+        c.dataPath = value;
+    } else if (option == "--printer") {
+        c.printerName = value;
+    }
+    return error.empty();
+}
+
+// The checks that need the whole command line.
+QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen) {
+    const bool output = c.mode == Mode::Export || c.mode == Mode::Print;
+    if (c.mode != Mode::Desktop && c.definitionPath.empty()) {
+        return invalid("a definition file (.qvd) is needed");
+    }
+    for (const char* option : {"--dpi", "--time", "--start", "--data", "--printer"}) {
+        if (seen.count(option) && !output) {
+            return invalid(formatText("%s goes with --export or --print", option));
+        }
+    }
+    if (seen.count("--export") && seen.count("--print")) {
+        return invalid("--export and --print cannot be used together");
+    }
+    if (c.mode == Mode::Export) {
+        const std::string extension = sjis::upperLastThree(c.outputPath);
+        const bool dotted = c.outputPath.size() > 4 && c.outputPath[c.outputPath.size() - 4] == '.';
+        if (!dotted || (extension != "PDF" && extension != "PNG")) {
+            return invalid("the output of --export must end in .pdf or .png: " + c.outputPath);
+        }
+    }
+    return c;
+}
+
 }  // namespace
 
 QuorviCommandLine parseQuorviCommandLine(const std::vector<std::string>& arguments) {
-    QuorviCommandLine commandLine;
+    static const std::set<std::string> kWithValue = {"--export", "--dpi",  "--time",
+                                                     "--start",  "--data", "--printer"};
+    QuorviCommandLine c;
+    std::set<std::string> seen;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
-            commandLine.mode = QuorviCommandLine::Mode::Help;
-            return commandLine;
-        }
-        if (argument == "--version") {
-            commandLine.mode = QuorviCommandLine::Mode::Version;
-            return commandLine;
-        }
-        if (argument == "--listing") {
-            commandLine.mode = QuorviCommandLine::Mode::Listing;
+        if (argument == "--help" || argument == "-h") return withMode(Mode::Help);
+        if (argument == "--version") return withMode(Mode::Version);
+        if (kWithValue.count(argument)) {
+            const std::string* value = valueOf(arguments, i);
+            if (value == nullptr) return invalid(argument + " needs a value");
+            std::string error;
+            if (!takeValue(argument, *value, c, error)) return invalid(error);
+            seen.insert(argument);
+        } else if (argument == "--listing" || argument == "--print") {
+            c.mode = argument == "--listing" ? Mode::Listing : Mode::Print;
+            seen.insert(argument);
         } else if (isOption(argument)) {
             return invalid(formatText("unknown option: %s", argument.c_str()));
-        } else if (!commandLine.definitionPath.empty()) {
+        } else if (!c.definitionPath.empty()) {
             return invalid(
                 formatText("only one definition file can be given: %s", argument.c_str()));
         } else {
-            commandLine.definitionPath = argument;
+            c.definitionPath = argument;
         }
     }
-    if (commandLine.mode == QuorviCommandLine::Mode::Listing &&
-        commandLine.definitionPath.empty()) {
-        return invalid("--listing needs a definition file");
-    }
-    return commandLine;
+    return checked(c, seen);
 }
 
 bool runsWithoutWindow(const QuorviCommandLine& commandLine) {
@@ -60,17 +141,34 @@ bool runsWithoutWindow(const QuorviCommandLine& commandLine) {
 std::string quorviHelpText() {
     return "Usage: quorvi32 [DEFINITION.qvd]\n"
            "       quorvi32 --listing DEFINITION.qvd\n"
+           "       quorvi32 --export OUTPUT [--dpi N] [--time \"YYYY-MM-DD HH:MM:SS\"] [--start "
+           "N]\n"
+           "                [--data FILE] DEFINITION.qvd\n"
+           "       quorvi32 --print [--printer NAME] [--time ...] [--start N] [--data FILE]\n"
+           "                DEFINITION.qvd\n"
            "\n"
            "Designs sheets of barcode labels and prints one label per record of a data file.\n"
            "\n"
            "  DEFINITION.qvd       open this label definition in the desktop program\n"
            "  --listing FILE.qvd   write the definition listing (UTF-8) to stdout and exit\n"
+           "  --export OUTPUT      write every page that printing would print, without a window:\n"
+           "                       OUTPUT.pdf gives one PDF, one page per sheet; OUTPUT.png\n"
+           "                       gives one PNG per page, named OUTPUT-1.png, OUTPUT-2.png ...\n"
+           "  --dpi N              resolution of the PNG pages (default 300)\n"
+           "  --print              print every page on a printer (CUPS) without a dialog\n"
+           "  --printer NAME       the printer to use (default: the system's default printer)\n"
+           "  --time \"YYYY-MM-DD HH:MM:SS\"\n"
+           "                       the print time for date and time codes and the output date,\n"
+           "                       so the same command gives the same pages\n"
+           "  --start N            start number of the running label number (0 to 65535)\n"
+           "  --data FILE          print this data file with the definition instead of the one\n"
+           "                       it names (.csv comma-separated, .txt fixed-length, .csz CSZ)\n"
            "  --help               show this help and exit\n"
            "  --version            show the version and exit\n"
            "\n"
            "Exit status: 0 success, 1 failure while running, 2 bad arguments or a refused\n"
-           "definition file. Settings are kept in $QUORVI_CONFIG_DIR, else\n"
-           "$XDG_CONFIG_HOME/quorvi, else ~/.config/quorvi.\n";
+           "definition file; messages go to stderr. Settings are kept in $QUORVI_CONFIG_DIR,\n"
+           "else $XDG_CONFIG_HOME/quorvi, else ~/.config/quorvi.\n";
 }
 
 std::string quorviVersionText() {

@@ -10,6 +10,8 @@ struct QuorviCommandLine {
     enum class Mode {
         Desktop,  // the desktop program, with an optional definition to open
         Listing,  // print the definition listing to stdout
+        Export,   // write every page to a PDF or PNG files
+        Print,    // print every page on a printer without a dialog
         Help,
         Version,
         Invalid,  // `error` says why
@@ -17,6 +19,14 @@ struct QuorviCommandLine {
     Mode mode = Mode::Desktop;
     std::string definitionPath;
     std::string error;
+
+    // --export and --print
+    std::string outputPath;   // .pdf or .png
+    int dpi = 300;            // PNG resolution
+    std::string timestamp;    // "YYYY-MM-DD HH:MM:SS" fixing the print time; empty: the clock
+    int startNumber = -1;     // the running number's start; -1: the definition's
+    std::string dataPath;     // another data file for this run
+    std::string printerName;  // empty: the default printer
 };
 
 // `arguments` without the program name.

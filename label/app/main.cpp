@@ -7,6 +7,7 @@
 #include "label/app/command_line.h"
 #include "label/app/definition_window.h"
 #include "label/app/listing_command.h"
+#include "label/app/output_command.h"
 #include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "platform/gui_message_service.h"
@@ -23,6 +24,17 @@ bool asksForWindowlessMode(const std::vector<std::string>& arguments) {
         if (argument.rfind("--", 0) == 0 || argument == "-h") return true;
     }
     return false;
+}
+
+// Export and print need Qt's fonts and printers but no window: without a display they run on
+// the offscreen platform.
+int runOutput(int argc, char* argv[], const QuorviCommandLine& commandLine) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    qv::StderrMessageService messages;
+    return qv::runOutputCommand(commandLine, messages);
 }
 
 int runWithoutWindow(const QuorviCommandLine& commandLine) {
@@ -79,7 +91,10 @@ std::vector<std::string> argumentsOf(const QStringList& list) {
 int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (asksForWindowlessMode(arguments)) {
-        return runWithoutWindow(qv::parseQuorviCommandLine(arguments));
+        const QuorviCommandLine commandLine = qv::parseQuorviCommandLine(arguments);
+        const bool output = commandLine.mode == QuorviCommandLine::Mode::Export ||
+                            commandLine.mode == QuorviCommandLine::Mode::Print;
+        return output ? runOutput(argc, argv, commandLine) : runWithoutWindow(commandLine);
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvi32"));

@@ -30,6 +30,43 @@ TEST(QuorviCommandLineTest, BadArgumentsAreRefused) {
     EXPECT_EQ(parseQuorviCommandLine({"a.qvd", "b.qvd"}).mode, Mode::Invalid);
 }
 
+TEST(QuorviCommandLineTest, ExportAndPrintOptions) {
+    const QuorviCommandLine e = parseQuorviCommandLine({"--export", "out.PDF", "--dpi", "600",
+                                                        "--time", "2026-12-08 09:30:00", "--start",
+                                                        "100", "--data", "today.csv", "shop.qvd"});
+    EXPECT_EQ(e.mode, Mode::Export);
+    EXPECT_EQ(e.outputPath, "out.PDF");
+    EXPECT_EQ(e.dpi, 600);
+    EXPECT_EQ(e.timestamp, "2026-12-08 09:30:00");
+    EXPECT_EQ(e.startNumber, 100);
+    EXPECT_EQ(e.dataPath, "today.csv");
+    EXPECT_EQ(e.definitionPath, "shop.qvd");
+    const QuorviCommandLine p = parseQuorviCommandLine({"--print", "--printer", "Zebra", "a.qvd"});
+    EXPECT_EQ(p.mode, Mode::Print);
+    EXPECT_EQ(p.printerName, "Zebra");
+    EXPECT_EQ(p.startNumber, -1);
+}
+
+TEST(QuorviCommandLineTest, BadExportArgumentsAreRefused) {
+    const std::vector<std::vector<std::string>> refused = {
+        {"--export", "out.jpg", "a.qvd"},  // neither .pdf nor .png
+        {"--export", "pdf", "a.qvd"},      // no extension at all
+        {"--export", "out.pdf"},           // no definition
+        {"--export", "out.pdf", "--dpi", "0", "a.qvd"},
+        {"--export", "out.pdf", "--dpi", "x", "a.qvd"},
+        {"--export", "out.pdf", "--time", "2026-02-30 10:00:00", "a.qvd"},
+        {"--export", "out.pdf", "--start", "65536", "a.qvd"},
+        {"--export", "out.pdf", "--start"},  // a value is missing
+        {"--dpi", "300", "a.qvd"},           // only with --export or --print
+        {"--export", "out.pdf", "--print", "a.qvd"},
+    };
+    for (const std::vector<std::string>& arguments : refused) {
+        const QuorviCommandLine c = parseQuorviCommandLine(arguments);
+        EXPECT_EQ(c.mode, Mode::Invalid) << arguments[1];
+        EXPECT_FALSE(c.error.empty());
+    }
+}
+
 TEST(ListingCommand, PrintsTheListingOrRefuses) {
     test::TempFolder folder;
     LabelDefinition d;

@@ -1,0 +1,47 @@
+// What is drawn on the labels of one page: the grid frame, the ruled lines and the constant
+// content of every label (bitmaps and literals), and the records' data fields.
+#pragma once
+
+#include <functional>
+
+#include "label/data/data_file_reader.h"
+#include "label/definition/label_definition.h"
+#include "label/definition/text_macros.h"
+#include "label/print/page_texts.h"
+#include "label/print/print_settings.h"
+#include "label/surface/draw_surface.h"
+
+namespace qv {
+
+// Draws bitmap slot `slot` (0 or 1) of the definition into `target` (logical units). Bitmaps are
+// loaded by the document; without a painter the slots stay empty.
+using BitmapPainter =
+    std::function<void(DrawSurface&, int slot, const BitmapPlacement&, const LogicalRect&)>;
+
+// The top-left corner of the label in `column`, `row` at the page placement.
+LogicalPoint labelCorner(const SheetGeometry& sheet, const PagePlacement& place, int column,
+                         int row);
+
+// The outline of the label grid and the lines between the labels (0.6 and 0.3 mm), at scale 10
+// from the page's corner; afterwards the thinnest black pen is current.
+void drawGridFrame(DrawSurface& surface, const SheetGeometry& sheet);
+
+// The ruled lines of the definition on every label of the grid.
+void drawRuledLines(DrawSurface& surface, const LabelDefinition& definition,
+                    const PagePlacement& place);
+
+// Bitmaps and literals on every label, in fill order. `labelCounter` starts at the page's value
+// and goes up with every "\@" literal.
+void drawConstants(DrawSurface& surface, const LabelDefinition& definition,
+                   const PagePlacement& place, int& labelCounter, const MacroTimestamp& time,
+                   const DateSettings& date, const BitmapPainter& bitmaps);
+
+// The data fields of the page's records: the i-th label in fill order gets the i-th record.
+void drawDataLabels(DrawSurface& surface, const LabelDefinition& definition, DataFileReader& reader,
+                    const PrintSettings& settings);
+
+// One text field of one label, with its corner at `corner`.
+void drawTextField(DrawSurface& surface, const LabelDefinition& definition, int fieldIndex,
+                   const std::string& value, LogicalPoint corner);
+
+}  // namespace qv

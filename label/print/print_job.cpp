@@ -1,0 +1,89 @@
+#include "label/print/print_job.h"
+
+#include "label/data/data_file_check.h"
+#include "label/print/page_texts.h"
+
+namespace qv {
+
+LabelPrintJob::LabelPrintJob(CQuorviDoc& document, const PrintSettings& settings, MacroClock& clock,
+                             MessageService& messages)
+    : document_(document), settings_(settings), clock_(clock), messages_(messages) {}
+
+LabelPrintJob::~LabelPrintJob() = default;
+
+void LabelPrintJob::useDataFile(const std::string& localPath) {
+    dataFileOverride_ = localPath;
+}
+
+int LabelPrintJob::prepare() {
+    clock_.readClock();
+    const LabelDefinition& d = document_.definition();
+    const int n = labelsPerPage(d.sheet);
+    dataUse_ = dataFileOverride_.empty() ? document_.dataFileUsable
+                                         : dataFileModes(dataFileOverride_).usable;
+    if (!dataUse_) {
+        pageCount_ = 1;
+        return pageCount_;
+    }
+    DataReaderSettings readerSettings;
+    readerSettings.fieldLengths = d.dataFile.fieldLengths;
+    readerSettings.pageBreakField = d.pageBreakField;
+    readerSettings.subtitleOpen = settings_.subtitleOpen;
+    readerSettings.subtitleClose = settings_.subtitleClose;
+    reader_ = std::make_unique<DataFileReader>(readerSettings, messages_);
+    const std::string path =
+        dataFileOverride_.empty() ? dataFileLocalPath(document_) : dataFileOverride_;
+    reader_->Open(path, d.dataFile.skipFirstLine != 0);
+    pageCount_ = countPages(n);
+    return pageCount_;
+}
+
+// The indexed pages; a file without records still prints one page of constants, unless its
+// first line is skipped and a page holds more than one label.
+int LabelPrintJob::countPages(int n) {
+    const bool skip = document_.definition().dataFile.skipFirstLine != 0;
+    if (reader_->cszMode()) return 0;  // a CSZ file prints the pages the user composes
+    const int c = reader_->BuildPageIndex(n, skip);
+    if (reader_->pageCount() > 0) return reader_->pageCount();
+    if (n < 1) return 1;  // no label on the sheet: the page's texts alone
+    const int skipped = skip ? 1 : 0;
+    return c / n + ((c - skipped) % n != 0 ? 1 : 0);
+}
+
+void LabelPrintJob::printPage(DrawSurface& surface, int page) {
+    LabelDefinition& d = document_.definition();
+    const PagePlacement place;
+    if (!d.sheet.noFrameLines) drawGridFrame(surface, d.sheet);
+    surface.selectBlackPen();
+    drawRuledLines(surface, d, place);
+    int labelCounter = labelCounterAtPageStart(page, labelsPerPage(d.sheet), d.serialStartNumber);
+    drawConstants(surface, d, place, labelCounter, clock_.timestamp(), settings_.date, bitmaps_);
+    PageNumbering numbering;
+    numbering.page = page;
+    if (dataUse_ && reader_) {
+        reader_->LoadPage(page, labelsPerPage(d.sheet));
+        drawDataLabels(surface, d, *reader_, settings_);
+        numbering.groupPage = reader_->groupPageNumber(page);
+        numbering.pageBreakActive = reader_->pageBreakActive();
+        numbering.subtitle = reader_->pageBreakActive() ? reader_->pageSubtitle() : "";
+    }
+    drawTitle(surface, d, place, numbering.subtitle);
+    drawPageNumber(surface, d, place, numbering, settings_.pageStyle);
+    drawOutputDate(surface, d, place, clock_.timestamp());
+}
+
+void LabelPrintJob::end() {
+    if (dataUse_ && reader_) reader_->Close();
+    reader_.reset();
+}
+
+PrinterPaper LabelPrintJob::printerPaper() const {
+    return printerSetup(document_.papers(), document_.definition().sheet.paperIndex);
+}
+
+PaperSize LabelPrintJob::paperSize() const {
+    const SheetGeometry& sheet = document_.definition().sheet;
+    return {sheet.paperWidthMm, sheet.paperHeightMm};
+}
+
+}  // namespace qv

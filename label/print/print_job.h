@@ -1,0 +1,56 @@
+// A print run of the label program: prepare (paper, print time, data file, pages), print any
+// page alone, end. Print, preview and export all run this same sequence.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "common/message_service.h"
+#include "label/data/data_file_reader.h"
+#include "label/definition/quorvi_doc.h"
+#include "label/definition/text_macros.h"
+#include "label/print/label_content.h"
+#include "label/print/print_settings.h"
+#include "label/print/sheet_geometry.h"
+
+namespace qv {
+
+class LabelPrintJob {
+  public:
+    LabelPrintJob(CQuorviDoc& document, const PrintSettings& settings, MacroClock& clock,
+                  MessageService& messages);
+    ~LabelPrintJob();
+
+    // Another data file for this run (a local path); its extension decides as the definition's
+    // would. Call before prepare().
+    void useDataFile(const std::string& localPath);
+    void setBitmapPainter(BitmapPainter painter) { bitmaps_ = std::move(painter); }
+
+    // Takes the print time, opens and indexes the data file when data is used, and gives the
+    // number of pages (0: nothing to print).
+    int prepare();
+    // Draws page `page` (from 1) at print scale with the page's corner at (0, 0).
+    void printPage(DrawSurface& surface, int page);
+    // Closes the data file.
+    void end();
+
+    int pageCount() const { return pageCount_; }
+    // The paper of the definition, for the printer or the page size of an export.
+    PrinterPaper printerPaper() const;
+    PaperSize paperSize() const;
+
+  private:
+    int countPages(int labelsPerPage);
+
+    CQuorviDoc& document_;
+    PrintSettings settings_;
+    MacroClock& clock_;
+    MessageService& messages_;
+    std::unique_ptr<DataFileReader> reader_;
+    BitmapPainter bitmaps_;
+    std::string dataFileOverride_;
+    bool dataUse_ = false;
+    int pageCount_ = 0;
+};
+
+}  // namespace qv
