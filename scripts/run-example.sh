@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs quorvi32 on the bundled example.
+# Installs what is missing, builds, and prints the bundled example sheet to out/shop.pdf.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh build
-build/label/app/quorvi32 --listing examples/shop.qvd
+mkdir -p out
+build/label/app/quorvi32 --export out/shop.pdf examples/shop.qvd
+echo "The example sheet is in $(pwd)/out/shop.pdf"

@@ -227,6 +227,23 @@ TEST_F(ExportDecodeTest, BadDefinitionsFinishWithMessages) {
     EXPECT_EQ(exportTo(folder.file("wide.pdf")), 0);
 }
 
+TEST_F(ExportDecodeTest, BundledExampleSheet) {
+    // 14 records of shop.csv on sheets of 12: every label of page 1 has a JAN and a CODE 39.
+    const std::string command = std::string(QUORVI32_PATH) + " --export " +
+                                folder.file("shop.pdf") + " " + QUORVI_SOURCE_DIR +
+                                "/examples/shop.qvd 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_NE(run("pdfinfo " + folder.file("shop.pdf")).find("Pages:           2"),
+              std::string::npos);
+    run("pdftoppm -r 300 -f 1 -l 1 -png " + folder.file("shop.pdf") + " " + folder.file("shop"));
+    const std::vector<std::string> found = decode(folder.file("shop-1.png"));
+    EXPECT_EQ(found.size(), 24u);
+    EXPECT_TRUE(std::find(found.begin(), found.end(), "4912345100108") != found.end());
+    EXPECT_TRUE(std::find(found.begin(), found.end(), "A-1001") != found.end());
+    EXPECT_NE(run("pdftotext " + folder.file("shop.pdf") + " -").find("北海道産"),
+              std::string::npos);
+}
+
 TEST_F(ExportDecodeTest, RefusedArguments) {
     write(definition(kSymbologies[0], 70, 30), "4901234567894");
     EXPECT_EQ(exportTo(folder.file("out.jpg")) >> 8, 2);
