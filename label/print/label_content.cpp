@@ -1,5 +1,7 @@
 #include "label/print/label_content.h"
 
+#include <algorithm>
+
 #include "common/sjis_text.h"
 #include "label/barcode/barcode_drawer.h"
 #include "label/barcode/barcode_kind.h"
