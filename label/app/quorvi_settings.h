@@ -1,0 +1,46 @@
+// The settings file "QUORVI32.INI" of the label program: every key with its default, read at
+// start and written back as the program does.
+#pragma once
+
+#include <string>
+
+#include "common/profile_file.h"
+#include "label/print/print_settings.h"
+
+namespace qv {
+
+struct QuorviSettings {
+    int lastBarcodeKind = 0;            // "Code"
+    int formZoom = 5;                   // "LComp", 1..10 (tenths)
+    bool printDialogAtStartup = false;  // "HikiDirect"
+    int barM32 = 2048;                  // "BarM32", kept as it is
+    bool shortJanNotAligned = true;     // "Jan8cmp"
+    bool trueTypeOnly = true;           // "FontType"
+    bool directPrint = true;            // "DirectPrint"
+    PrintSettings print;                // PB1, PB2, PageStyle, UFont, UBold and the Date keys
+};
+
+// Step 3 of the start: "Code", "LComp" (a value outside 1..10 becomes 5, written back at once)
+// and "HikiDirect".
+void readStartSettings(ProfileFile& file, QuorviSettings& settings);
+
+// Step 8 of the start: the remaining keys are read and written back, so the file soon holds them
+// all.
+void readRemainingSettings(ProfileFile& file, QuorviSettings& settings);
+
+// At exit: "LComp" and "Code"; when the main window closes: "HikiDirect".
+void writeExitSettings(ProfileFile& file, const QuorviSettings& settings);
+void writeMainWindowSettings(ProfileFile& file, const QuorviSettings& settings);
+
+// A window rectangle as "Rect" keeps it: "%04d %04d %04d %04d" of left, top, right, bottom,
+// read back from the character offsets 0, 5, 10 and 15.
+struct WindowRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+std::string formatWindowRect(const WindowRect& rect);
+WindowRect parseWindowRect(const std::string& text);
+
+}  // namespace qv

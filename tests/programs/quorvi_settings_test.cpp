@@ -1,0 +1,66 @@
+#include "label/app/quorvi_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "common/sjis_text.h"
+#include "tests/support/temp_folder.h"
+
+namespace qv {
+namespace {
+
+TEST(QuorviSettingsTest, DefaultsAreReadAndWrittenBack) {
+    test::TempFolder folder;
+    ProfileFile file(folder.file("QUORVI32.INI"));
+    QuorviSettings settings;
+    readStartSettings(file, settings);
+    readRemainingSettings(file, settings);
+    EXPECT_EQ(settings.formZoom, 5);
+    EXPECT_TRUE(settings.directPrint);
+    EXPECT_TRUE(settings.shortJanNotAligned);
+    EXPECT_EQ(settings.print.barTextFace, "Arial");
+    EXPECT_EQ(settings.print.date.eraOffset, 88);
+    // The file now holds the keys the start writes back.
+    EXPECT_EQ(file.readInt("Recent Use", "LComp", -1), 5);
+    EXPECT_EQ(file.readInt("Recent Use", "BarM32", -1), 2048);
+    EXPECT_EQ(file.readString("Recent Use", "PB1", ""), sjis::fromUtf8("＜"));
+    EXPECT_EQ(file.readInt("Date", "NenGap", -1), 88);
+    EXPECT_EQ(file.readInt("Recent Use", "HikiDirect", -1), -1);  // written when the window closes
+}
+
+TEST(QuorviSettingsTest, BadValuesFallBack) {
+    test::TempFolder folder;
+    test::writeBytes(folder.file("Q.INI"),
+                     "[Recent Use]\r\nLComp=0\r\nDirectPrint=0\r\nCode=3\r\nPageStyle=7\r\n"
+                     "garbage line\r\nHikiDirect=x\r\n");
+    ProfileFile file(folder.file("Q.INI"));
+    QuorviSettings settings;
+    readStartSettings(file, settings);
+    readRemainingSettings(file, settings);
+    EXPECT_EQ(settings.formZoom, 5);                        // 0 is outside 1..10
+    EXPECT_EQ(file.readInt("Recent Use", "LComp", -1), 5);  // and written back as 5
+    EXPECT_FALSE(settings.directPrint);
+    EXPECT_EQ(settings.lastBarcodeKind, 3);
+    EXPECT_FALSE(settings.printDialogAtStartup);  // "x" reads 0
+    EXPECT_EQ(settings.print.pageStyle, PageStyle::PerGroup);
+    settings.formZoom = 7;
+    settings.printDialogAtStartup = true;
+    writeExitSettings(file, settings);
+    writeMainWindowSettings(file, settings);
+    EXPECT_EQ(file.readInt("Recent Use", "LComp", -1), 7);
+    EXPECT_EQ(file.readInt("Recent Use", "HikiDirect", -1), 1);
+}
+
+TEST(QuorviSettingsTest, WindowRectAtFixedOffsets) {
+    const WindowRect rect = parseWindowRect("0010 0020 0800 0600");
+    EXPECT_EQ(rect.left, 10);
+    EXPECT_EQ(rect.top, 20);
+    EXPECT_EQ(rect.right, 800);
+    EXPECT_EQ(rect.bottom, 600);
+    EXPECT_EQ(formatWindowRect({10, 20, 630, 470}), "0010 0020 0630 0470");
+    const WindowRect cut = parseWindowRect("0010 00");  // a short value reads what it has
+    EXPECT_EQ(cut.top, 0);
+    EXPECT_EQ(cut.bottom, 0);
+}
+
+}  // namespace
+}  // namespace qv
