@@ -1,0 +1,92 @@
+#include "label/print/sheet_overview.h"
+
+#include "common/sjis_text.h"
+#include "common/text_format.h"
+#include "label/definition/paper_table.h"
+#include "label/print/font_template.h"
+#include "label/print/page_texts.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int kPaperPen = 8;
+constexpr int kGridPen = 5;
+constexpr int kTextLeft = 200;
+constexpr int kTextTop = -10;
+
+// The three lines about the sheet, in the stock "System" font, one below the other.
+void drawDescription(DrawSurface& surface, const SheetGeometry& s) {
+    FontSpec font = fontTemplate();
+    setFaceAndHeight(font, "System", 20);
+    font.weight = 400;
+    font.charSet = CharacterSet::ShiftJis;
+    const FontSpec previous = surface.selectFont(font);
+    surface.setBackgroundTransparent(true);
+    surface.setTextColor(kBlack);
+    const std::string lines[] = {
+        formatText("用紙サイズ     %s  (%dmm  × %dmm) ", PaperTable::displayName(s.paperIndex),
+                   s.paperWidthMm, s.paperHeightMm),
+        formatText("ラベル枚数　　横 %d × 縦 %d     %d 枚", s.maxColumns, s.maxRows,
+                   s.maxColumns * s.maxRows),
+        formatText("印刷時枠線     %s", s.noFrameLines ? "なし" : "あり"),
+    };
+    int y = kTextTop;
+    for (const std::string& line : lines) {
+        const std::string text = sjis::fromUtf8(line);
+        surface.textOut(kTextLeft, y, text);
+        y -= surface.textExtent(text, 1).cy;
+    }
+    surface.selectFont(previous);
+}
+
+// The paper outline and the label grid; the overview draws its grid whatever noFrameLines says.
+OverviewHitAreas drawPaperAndGrid(DrawSurface& surface, const SheetGeometry& s,
+                                  const PagePlacement& place) {
+    const LogicalPoint o = place.origin;
+    const int z = place.scale;
+    OverviewHitAreas areas;
+    areas.paper = {o.x, o.y, o.x + z * s.paperWidthMm, o.y - z * s.paperHeightMm};
+    surface.selectSolidPen(kPaperPen, kBlack);
+    surface.rectangle(areas.paper);
+    const LogicalPoint corner = labelCorner(s, place, 0, 0);
+    areas.grid = {corner.x, corner.y, corner.x + z * s.maxColumns * s.labelWidthMm,
+                  corner.y - z * s.maxRows * s.labelHeightMm};
+    surface.selectSolidPen(kGridPen, kBlack);
+    surface.rectangle(areas.grid);
+    surface.selectBlackPen();
+    for (int k = 1; k < s.maxColumns; ++k) {
+        surface.moveTo(corner.x + z * k * s.labelWidthMm, areas.grid.top);
+        surface.lineTo(corner.x + z * k * s.labelWidthMm, areas.grid.bottom);
+    }
+    for (int k = 1; k < s.maxRows; ++k) {
+        surface.moveTo(areas.grid.left, corner.y - z * k * s.labelHeightMm);
+        surface.lineTo(areas.grid.right, corner.y - z * k * s.labelHeightMm);
+    }
+    return areas;
+}
+
+}  // namespace
+
+LogicalPoint overviewOrigin(int paperIndex) {
+    return PaperTable::isLandscapeKind(paperIndex) ? LogicalPoint{20, -350}
+                                                   : LogicalPoint{100, -300};
+}
+
+OverviewHitAreas drawSheetOverview(DrawSurface& surface, LabelDefinition& d, int formZoom,
+                                   const MacroTimestamp& time, const PrintSettings& settings,
+                                   const BitmapPainter& bitmaps) {
+    drawDescription(surface, d.sheet);
+    const PagePlacement place{false, overviewOrigin(d.sheet.paperIndex), formZoom};
+    const OverviewHitAreas areas = drawPaperAndGrid(surface, d.sheet, place);
+    drawRuledLines(surface, d, place);
+    int labelCounter =
+        labelCounterAtPageStart(1, d.sheet.maxColumns * d.sheet.maxRows, d.serialStartNumber);
+    drawConstants(surface, d, place, labelCounter, time, settings.date, bitmaps);
+    drawTitle(surface, d, place, "");
+    drawPageNumber(surface, d, place, PageNumbering{}, settings.pageStyle);
+    drawOutputDate(surface, d, place, time);
+    return areas;
+}
+
+}  // namespace qv
