@@ -13,9 +13,10 @@ const char* const kNoFieldChosen = "フィールドを指定して下さい。�
 // A settings file that cannot be written would lose the brackets and the style without a word.
 const char* const kSettingsNotWritten = "設定ファイルに書き込めませんでした。";
 
-std::vector<std::string> listedNames(const DataFileSpec& spec) {
-    const size_t count = std::min(spec.fieldNames.size(), static_cast<size_t>(kMaxFields));
-    return {spec.fieldNames.begin(), spec.fieldNames.begin() + static_cast<std::ptrdiff_t>(count)};
+std::vector<std::string> listedNames(const DataFileSpec& dataFile) {
+    const size_t count = std::min(dataFile.fieldNames.size(), static_cast<size_t>(kMaxFields));
+    return {dataFile.fieldNames.begin(),
+            dataFile.fieldNames.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 
 }  // namespace
