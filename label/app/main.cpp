@@ -1,13 +1,17 @@
 // quorvi32: the label program.
 #include <QApplication>
+#include <QTimer>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "common/profile_file.h"
 #include "label/app/command_line.h"
-#include "label/app/definition_window.h"
+#include "label/app/dialogs/data_file_dialog.h"
 #include "label/app/listing_command.h"
+#include "label/app/main_frame.h"
 #include "label/app/output_command.h"
+#include "label/app/quorvi_settings.h"
 #include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "platform/gui_message_service.h"
@@ -55,29 +59,55 @@ int runWithoutWindow(const QuorviCommandLine& commandLine) {
     return qv::kExitRefused;
 }
 
+// The definition of the command line, or a new one. The data file check after the first open
+// does not offer its dialog when the definition prints at once (the start-up print mode).
+bool openFirstDocument(qv::CQuorviDoc& document, const std::string& path,
+                       const qv::QuorviSettings& settings, qv::MessageService& messages) {
+    bool startup = !path.empty();
+    document.addOpenStep([&startup, &messages](qv::CQuorviDoc& opened) {
+        const bool printsAtOnce = startup && opened.definition().printOnStart != 0;
+        qv::checkDataFileOnOpen(opened, messages, printsAtOnce, [&messages](qv::CQuorviDoc& d) {
+            qv::editDataFile(nullptr, d, messages);
+        });
+    });
+    document.newDocument(settings.lastBarcodeKind);
+    document.definition().shortJanNotAligned = settings.shortJanNotAligned ? 1 : 0;
+    const bool opened = path.empty() || document.openDocument(path);
+    startup = false;
+    return opened;
+}
+
 int runDesktop(QApplication& application, const QuorviCommandLine& commandLine) {
     qv::GuiMessageService messages(QStringLiteral("quorvi32"));
     if (commandLine.mode == QuorviCommandLine::Mode::Invalid) {
         messages.stop(commandLine.error);
         return qv::kExitRefused;
     }
-    qv::CQuorviDoc document(messages);
-    // The data file dialog joins this check with the program shell; until then the user is told.
-    document.addOpenStep([&messages](qv::CQuorviDoc& opened) {
-        qv::checkDataFileOnOpen(opened, messages, false, nullptr);
-    });
     const std::string& path = commandLine.definitionPath;
-    if (!path.empty()) {
-        if (!qv::isDefinitionFileName(path)) {
-            messages.exclamation(qv::notADefinitionFileMessage(path));
-            return qv::kExitRefused;
-        }
-        if (!document.openDocument(path)) return qv::kExitFailure;
+    if (!path.empty() && !qv::isDefinitionFileName(path)) {
+        messages.exclamation(qv::notADefinitionFileMessage(path));
+        return qv::kExitRefused;
     }
-    qv::DefinitionWindow window(document);
-    messages.setParent(&window);
-    window.show();
-    return application.exec();
+    qv::ProfileFile settingsFile(qv::settingsPath("QUORVI32.INI"));
+    qv::QuorviSettings settings;
+    qv::readStartSettings(settingsFile, settings);
+    qv::CQuorviDoc document(messages);
+    if (!openFirstDocument(document, path, settings, messages)) return qv::kExitFailure;
+    qv::readRemainingSettings(settingsFile, settings);
+    qv::MacroClock clock;
+    qv::CMainFrame frame(document, settings, settingsFile, clock, messages);
+    messages.setParent(&frame);
+    frame.restorePlacement();
+    const bool printAtOnce = !path.empty() && document.definition().printOnStart != 0;
+    if (printAtOnce) {
+        frame.showMinimized();
+        QTimer::singleShot(1000, &frame, &qv::CMainFrame::printAtStartup);
+    } else {
+        frame.show();
+    }
+    const int status = application.exec();
+    qv::writeExitSettings(settingsFile, settings);
+    return status;
 }
 
 std::vector<std::string> argumentsOf(const QStringList& list) {

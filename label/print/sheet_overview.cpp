@@ -14,11 +14,12 @@ constexpr int kPaperPen = 8;
 constexpr int kGridPen = 5;
 constexpr int kTextLeft = 200;
 constexpr int kTextTop = -10;
+constexpr int kTextHeight = 40;  // the size of the screen's stock font: about 4 mm
 
 // The three lines about the sheet, in the stock "System" font, one below the other.
 void drawDescription(DrawSurface& surface, const SheetGeometry& s) {
     FontSpec font = fontTemplate();
-    setFaceAndHeight(font, "System", 20);
+    setFaceAndHeight(font, "System", kTextHeight);
     font.weight = 400;
     font.charSet = CharacterSet::ShiftJis;
     const FontSpec previous = surface.selectFont(font);

@@ -24,8 +24,8 @@ TEST(SheetOverview, LandscapeA3AtZoomTwo) {
     const std::vector<std::string> texts = surface.callsStartingWith("textOut");
     ASSERT_GE(texts.size(), 3u);
     EXPECT_EQ(texts[0], "textOut 200 -10 用紙サイズ     Ａ３よこ  (420mm  × 297mm) ");
-    EXPECT_EQ(texts[1], "textOut 200 -30 ラベル枚数　　横 2 × 縦 1     2 枚");
-    EXPECT_EQ(texts[2], "textOut 200 -50 印刷時枠線     なし");
+    EXPECT_EQ(texts[1], "textOut 200 -50 ラベル枚数　　横 2 × 縦 1     2 枚");
+    EXPECT_EQ(texts[2], "textOut 200 -90 印刷時枠線     なし");
     EXPECT_EQ(surface.callsStartingWith("rectangle").size(), 2u);
     EXPECT_EQ(surface.callsStartingWith("moveTo"),
               (std::vector<std::string>{"moveTo 140 -380"}));  // the line between the labels

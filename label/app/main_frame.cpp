@@ -1,0 +1,328 @@
+#include "label/app/main_frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QThread>
+#include <QTimer>
+#include <QToolBar>
+
+#include "common/sjis_text.h"
+#include "label/app/dialogs/data_file_dialog.h"
+#include "label/app/dialogs/direction_dialog.h"
+#include "label/app/dialogs/label_size_dialog.h"
+#include "label/app/dialogs/page_break_dialog.h"
+#include "label/app/dialogs/serial_number_dialog.h"
+#include "label/app/dialogs/title_dialog.h"
+#include "label/app/print_runner.h"
+#include "label/app/quorvi_view.h"
+#include "label/definition/definition_file.h"
+#include "platform/qt_text.h"
+
+namespace qv {
+
+namespace {
+
+const char* const kWindowSize = "Window size";
+const char* const kRecentFiles = "Recent File List";
+constexpr int kRecentFileCount = 4;
+const QString kFilter = QStringLiteral("quorvi32 Files (*.qvd)");
+
+}  // namespace
+
+CMainFrame::CMainFrame(CQuorviDoc& document, QuorviSettings& settings, ProfileFile& settingsFile,
+                       MacroClock& clock, MessageService& messages)
+    : document_(document),
+      settings_(settings),
+      settingsFile_(settingsFile),
+      clock_(clock),
+      messages_(messages),
+      splitter_(new QSplitter(this)),
+      view_(new CQuorviView(document, settings, clock)) {
+    // The layout editor joins the left pane later; until then it is an empty view.
+    auto* editor = new QWidget(splitter_);
+    editor->setAutoFillBackground(true);
+    editor->setPalette(QPalette(QColor(0x00, 0x80, 0x00)));
+    auto* sheet = new QScrollArea(splitter_);
+    sheet->setWidget(view_);
+    sheet->setBackgroundRole(QPalette::Base);
+    view_->resizeToSheet();
+    splitter_->addWidget(editor);
+    splitter_->addWidget(sheet);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 2);
+    setCentralWidget(splitter_);
+    setAcceptDrops(true);
+    buildMenus();
+    connect(view_, &CQuorviView::labelSizeRequested, this, [this] { editLabelSize(); });
+    connect(view_, &CQuorviView::titleRequested, this, [this] { editTitle(); });
+    connect(view_, &CQuorviView::command, this, &CMainFrame::carryOut);
+    updateTitle();
+}
+
+void CMainFrame::runWithPrompt(const char* prompt, void (CMainFrame::*command)()) {
+    if (prompt != nullptr) statusBar()->showMessage(QString::fromUtf8(prompt));
+    (this->*command)();
+    statusBar()->showMessage(QStringLiteral("Ready"));
+}
+
+// The commands of the sheet view's context menu, by their menu text.
+void CMainFrame::carryOut(const QString& name) {
+    const std::pair<const char*, void (CMainFrame::*)()> commands[] = {
+        {"データファイル設定", &CMainFrame::editDataFile},
+        {"ラベルのサイズと割付", &CMainFrame::editLabelSize},
+        {"ページタイトルの設定", &CMainFrame::editTitle},
+        {"ラベルの印刷方向の設定", &CMainFrame::editDirection},
+        {"ラベルの連番設定", &CMainFrame::editSerialNumber},
+        {"フィールド指定改頁の設定", &CMainFrame::editPageBreak},
+    };
+    for (const auto& [text, command] : commands) {
+        if (name == QString::fromUtf8(text)) return runWithPrompt(nullptr, command);
+    }
+}
+
+void CMainFrame::refresh(bool modified) {
+    if (modified) document_.setModified();
+    printOnStartAction_->setChecked(document_.definition().printOnStart != 0);
+    updateTitle();
+    view_->resizeToSheet();
+    view_->update();
+}
+
+void CMainFrame::updateTitle() {
+    const QString name = document_.pathName().empty()
+                             ? QStringLiteral("NewFile")
+                             : QFileInfo(fromUtf8(document_.pathName())).fileName();
+    setWindowTitle(name + (document_.isModified() ? QStringLiteral("*") : QString()) +
+                   QStringLiteral(" - K･L･NQuorvi"));
+}
+
+bool CMainFrame::maySave() {
+    if (!document_.isModified()) return true;
+    Message question{"NewFile への変更を保存しますか？", "",    MessageIcon::Exclamation,
+                     MessageButtons::YesNoCancel,        false, MessageAnswer::Yes};
+    if (!document_.pathName().empty()) {
+        question.text = toUtf8(QFileInfo(fromUtf8(document_.pathName())).fileName()) +
+                        " への変更を保存しますか？";
+    }
+    const MessageAnswer answer = messages_.show(question);
+    if (answer == MessageAnswer::Cancel) return false;
+    return answer == MessageAnswer::No || save();
+}
+
+void CMainFrame::newDefinition() {
+    if (!maySave()) return;
+    document_.newDocument(settings_.lastBarcodeKind);
+    refresh(false);
+}
+
+bool CMainFrame::openDefinition(const QString& path) {
+    if (!document_.openDocument(toUtf8(path))) return false;
+    rememberRecentFile(path);
+    refresh(false);
+    return true;
+}
+
+void CMainFrame::openWithDialog() {
+    if (!maySave()) return;
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), kFilter);
+    if (!path.isEmpty()) openDefinition(path);
+}
+
+bool CMainFrame::save() {
+    if (document_.pathName().empty()) return saveAs();
+    const bool saved = document_.saveDocument(document_.pathName());
+    updateTitle();
+    return saved;
+}
+
+bool CMainFrame::saveAs() {
+    QString path =
+        QFileDialog::getSaveFileName(this, QString(), QStringLiteral("NewFile.qvd"), kFilter);
+    if (path.isEmpty()) return false;
+    if (!path.endsWith(QStringLiteral(".qvd"), Qt::CaseInsensitive)) path += QStringLiteral(".qvd");
+    if (!document_.saveDocument(toUtf8(path))) return false;
+    rememberRecentFile(path);
+    updateTitle();
+    return true;
+}
+
+void CMainFrame::print(bool withDialog) {
+    PrintRunner runner(document_, settings_, clock_, messages_, this);
+    const PrintRunner::Outcome outcome = runner.print(withDialog);
+    statusBar()->showMessage(runner.status());
+    if (exitAfterPrint_ && outcome != PrintRunner::Outcome::Cancelled) {
+        closingAfterPrint_ = true;
+        QTimer::singleShot(1000, this, &QWidget::close);  // the start-up print mode ends
+    }
+    exitAfterPrint_ = false;
+}
+
+void CMainFrame::printAtStartup() {
+    printOnStartAction_->setChecked(true);
+    exitAfterPrint_ = true;
+    print(settings_.printDialogAtStartup);
+}
+
+void CMainFrame::preview() {
+    PrintRunner runner(document_, settings_, clock_, messages_, this);
+    runner.preview();
+}
+
+void CMainFrame::editLabelSize() {
+    SheetGeometry sheet = document_.definition().sheet;
+    PaperTable papers = document_.papers();
+    if (!editSheetGeometry(this, sheet, papers, messages_, nullptr)) return;
+    document_.definition().sheet = sheet;
+    document_.papers() = papers;
+    refresh(true);
+}
+
+void CMainFrame::editTitle() {
+    TitleDialog dialog(document_.definition(), this);
+    if (dialog.exec() == QDialog::Accepted) refresh(true);
+}
+
+void CMainFrame::editDataFile() {
+    if (qv::editDataFile(this, document_, messages_)) refresh(true);
+}
+
+void CMainFrame::editDirection() {
+    int direction = document_.definition().sheet.printDirection;
+    if (!editPrintDirection(this, direction)) return;
+    document_.definition().sheet.printDirection = direction;
+    refresh(true);
+}
+
+void CMainFrame::editSerialNumber() {
+    // The start number is not kept in the file, so the document does not count as changed.
+    if (editSerialStartNumber(this, document_.definition().serialStartNumber, messages_)) {
+        refresh(false);
+    }
+}
+
+void CMainFrame::editPageBreak() {
+    PageBreakDialog dialog(document_.definition(), messages_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // The dialog wrote the brackets and the page style to the settings file.
+    settings_.print = readPrintSettings(settingsFile_);
+    refresh(true);
+}
+
+void CMainFrame::togglePrintOnStart() {
+    int& flag = document_.definition().printOnStart;
+    const char* question = flag ? "引数起動時の印刷を解除します。よろしいですか？"
+                                : "このファイルを引数にして起動した時、すぐに印刷して終了する"
+                                  "ようにします。よろしいですか？";
+    if (messages_.askYesNo(question)) {
+        flag = flag ? 0 : 1;
+        refresh(true);
+    } else {
+        refresh(false);
+    }
+}
+
+void CMainFrame::about() {
+    messages_.information("quorvi32 " QUORVI_VERSION "\nバーコードラベル印刷\n" +
+                              toUtf8(QSysInfo::prettyProductName()) + "  : Qt " + qVersion() +
+                              "\nCPU " + std::to_string(QThread::idealThreadCount()) + "  " +
+                              toUtf8(QSysInfo::currentCpuArchitecture()),
+                          "バージョン情報");
+}
+
+void CMainFrame::rememberRecentFile(const QString& path) {
+    QStringList files;
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        const std::string stored =
+            settingsFile_.readString(kRecentFiles, "File" + std::to_string(i), "");
+        if (!stored.empty()) files << fromSjis(stored);
+    }
+    files.removeAll(path);
+    files.prepend(path);
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        const QString file = i <= files.size() ? files[i - 1] : QString();
+        settingsFile_.writeString(kRecentFiles, "File" + std::to_string(i), toSjis(file));
+    }
+    updateRecentFiles();
+}
+
+void CMainFrame::updateRecentFiles() {
+    recentMenu_->clear();
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        const QString file =
+            fromSjis(settingsFile_.readString(kRecentFiles, "File" + std::to_string(i), ""));
+        if (file.isEmpty()) continue;
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i).arg(file), this, [this, file] {
+            if (maySave()) openDefinition(file);
+        });
+    }
+    recentMenu_->setEnabled(!recentMenu_->isEmpty());
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The layout editor takes one third of the width, the sheet view the rest.
+    const int width = splitter_->width();
+    splitter_->setSizes({width / 3, width - width / 3});
+}
+
+void CMainFrame::restorePlacement() {
+    const std::string rect = settingsFile_.readString(kWindowSize, "Rect", "");
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    if (rect.empty()) {
+        const int w = screen.width() / 6;
+        const int h = screen.height() / 6;
+        setGeometry(w, h, w * 4, h * 4);
+    } else {
+        const WindowRect r = parseWindowRect(rect);
+        setGeometry(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
+    }
+    for (QToolBar* bar : findChildren<QToolBar*>()) {
+        bar->setVisible(settingsFile_.readInt(kWindowSize, "tool", 1) != 0);
+    }
+    statusBar()->setVisible(settingsFile_.readInt(kWindowSize, "status", 1) != 0);
+    if (settingsFile_.readInt(kWindowSize, "max", 0) == 1) setWindowState(Qt::WindowMaximized);
+}
+
+void CMainFrame::savePlacement() {
+    const QRect normal = normalGeometry();
+    settingsFile_.writeString(
+        kWindowSize, "Rect",
+        formatWindowRect({normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1}));
+    const bool minimised = isMinimized();
+    settingsFile_.writeInt(kWindowSize, "icon", minimised ? 1 : 0);
+    settingsFile_.writeInt(kWindowSize, "max", isMaximized() ? 1 : 0);
+    const QList<QToolBar*> bars = findChildren<QToolBar*>();
+    settingsFile_.writeInt(kWindowSize, "tool", !bars.isEmpty() && bars.front()->isVisible());
+    settingsFile_.writeInt(kWindowSize, "status", statusBar()->isVisible() ? 1 : 0);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // In the start-up print mode the job is done; otherwise changes are offered for saving.
+    if (!closingAfterPrint_ && !maySave()) {
+        event->ignore();
+        return;
+    }
+    writeMainWindowSettings(settingsFile_, settings_);
+    savePlacement();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !maySave()) return;
+    openDefinition(urls.front().toLocalFile());
+}
+
+}  // namespace qv

@@ -1,0 +1,90 @@
+// CMainFrame: the label program's main window. The layout editor on the left (a third of the
+// width) and the sheet view on the right, with menus, toolbar and status bar; it remembers its
+// placement in the settings file.
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include "common/message_service.h"
+#include "common/profile_file.h"
+#include "label/app/quorvi_settings.h"
+#include "label/definition/quorvi_doc.h"
+#include "label/definition/text_macros.h"
+
+class QAction;
+class QMenu;
+class QSplitter;
+
+namespace qv {
+
+class CQuorviView;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    CMainFrame(CQuorviDoc& document, QuorviSettings& settings, ProfileFile& settingsFile,
+               MacroClock& clock, MessageService& messages);
+
+    // Opens a definition as File > Open does (also for dropped files and the command line).
+    bool openDefinition(const QString& path);
+    // Restores the placement stored in "Window size" at the first show.
+    void restorePlacement();
+    // Prints as the start-up print mode does: without the dialog unless "HikiDirect" is on, then
+    // closes the window about a second after the job. A cancelled dialog keeps the program open.
+    void printAtStartup();
+
+    CQuorviView* sheetView() const { return view_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildFileMenu();
+    void buildSettingsMenu();
+    void buildViewMenu();
+    QAction* addCommand(QMenu* menu, const char* text, void (CMainFrame::*slot)(),
+                        const char* prompt = nullptr);
+    void runWithPrompt(const char* prompt, void (CMainFrame::*command)());
+    void carryOut(const QString& name);
+    void refresh(bool modified);
+    void updateTitle();
+    void updateRecentFiles();
+    void rememberRecentFile(const QString& path);
+    bool maySave();
+    void savePlacement();
+
+    void newDefinition();
+    void openWithDialog();
+    bool save();
+    bool saveAs();
+    void print(bool withDialog);
+    void preview();
+    void editLabelSize();
+    void editTitle();
+    void editDataFile();
+    void editDirection();
+    void editSerialNumber();
+    void editPageBreak();
+    void togglePrintOnStart();
+    void about();
+
+    CQuorviDoc& document_;
+    QuorviSettings& settings_;
+    ProfileFile& settingsFile_;
+    MacroClock& clock_;
+    MessageService& messages_;
+    QSplitter* splitter_;
+    CQuorviView* view_;
+    QMenu* recentMenu_ = nullptr;
+    QAction* printOnStartAction_ = nullptr;
+    bool exitAfterPrint_ = false;     // the print running is the start-up print mode's
+    bool closingAfterPrint_ = false;  // that print is done: close without questions
+};
+
+}  // namespace qv

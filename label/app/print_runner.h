@@ -1,0 +1,42 @@
+// Printing from the desktop program: with or without the print dialog, print preview, and a PDF
+// beside the definition when no printer is installed.
+#pragma once
+
+#include <QString>
+
+#include "common/message_service.h"
+#include "label/app/quorvi_settings.h"
+#include "label/definition/quorvi_doc.h"
+#include "label/definition/text_macros.h"
+
+class QWidget;
+
+namespace qv {
+
+class PrintRunner {
+  public:
+    PrintRunner(CQuorviDoc& document, const QuorviSettings& settings, MacroClock& clock,
+                MessageService& messages, QWidget* parent);
+
+    enum class Outcome { Printed, WrotePdf, Cancelled, NothingToPrint, Failed };
+
+    // Prints every page (the dialog may choose a range). Without any printer the pages go to a
+    // PDF beside the definition; `status` then names it.
+    Outcome print(bool withDialog);
+    void preview();
+
+    const QString& status() const { return status_; }
+
+    // The PDF written when no printer is installed: the definition's path with ".pdf".
+    static QString fallbackPdfPath(const CQuorviDoc& document);
+
+  private:
+    CQuorviDoc& document_;
+    const QuorviSettings& settings_;
+    MacroClock& clock_;
+    MessageService& messages_;
+    QWidget* parent_;
+    QString status_;
+};
+
+}  // namespace qv

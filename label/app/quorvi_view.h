@@ -1,0 +1,52 @@
+// CQuorviView: the sheet view of the main window. It draws the sheet overview at the form zoom,
+// shows the data icon, and opens the sheet dialogs from the mouse.
+#pragma once
+
+#include <QWidget>
+
+#include "label/print/sheet_overview.h"
+
+namespace qv {
+
+class CQuorviDoc;
+class MacroClock;
+struct QuorviSettings;
+
+class CQuorviView : public QWidget {
+    Q_OBJECT
+
+  public:
+    CQuorviView(CQuorviDoc& document, QuorviSettings& settings, MacroClock& clock,
+                QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    // Takes the size of the sheet at the form zoom (the view sits in a scroll area).
+    void resizeToSheet();
+
+  signals:
+    // The commands the view's mouse and context menu ask for; the main window carries them out.
+    void labelSizeRequested();
+    void titleRequested();
+    void command(const QString& name);
+    void dataUseChanged();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    QPointF toLogical(const QPointF& pixel) const;
+    static bool contains(const LogicalRect& rect, const QPointF& point);
+    QRect dataIconRect() const { return QRect(10, 50, 32, 32); }
+    void drawDataIcon(QPainter& painter) const;
+    void showContextMenu(const QPoint& at);
+
+    CQuorviDoc& document_;
+    QuorviSettings& settings_;
+    MacroClock& clock_;
+    OverviewHitAreas areas_;
+};
+
+}  // namespace qv
