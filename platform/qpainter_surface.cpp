@@ -87,6 +87,8 @@ void QPainterSurface::selectBlackPen() {
     pen_ = QPen(Qt::black, 0);  // cosmetic: one device pixel
 }
 
+void QPainterSurface::selectDottedPen(Rgb colour) { pen_ = QPen(colourOf(colour), 0, Qt::DotLine); }
+
 void QPainterSurface::rectangle(const LogicalRect& rect) {
     painter_.save();
     painter_.setPen(pen_);

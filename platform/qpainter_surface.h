@@ -55,6 +55,7 @@ class QPainterSurface : public DrawSurface {
 
     void selectSolidPen(int width, Rgb colour) override;
     void selectBlackPen() override;
+    void selectDottedPen(Rgb colour) override;
     void rectangle(const LogicalRect& rect) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;

@@ -125,21 +125,20 @@ void drawConstants(DrawSurface& surface, const LabelDefinition& d, const PagePla
 }
 
 void drawTextField(DrawSurface& surface, const LabelDefinition& d, int k, const std::string& value,
-                   LogicalPoint corner) {
+                   LogicalPoint corner, int scale) {
     const FieldPlacement& field = d.fields[static_cast<size_t>(k)];
     if (field.pointSize <= 0) return;
     const bool vertical = (field.layoutFlags & kVerticalWriting) != 0;
     FontSpec font = fontTemplate();
     const std::string face = isListEntry(field.fontName) ? field.fontName : kDefaultFaceName;
-    setFaceAndHeight(font, vertical ? "@" + face : face,
-                     pointsAtScale(field.pointSize, kLogicalUnitsPerMm));
+    setFaceAndHeight(font, vertical ? "@" + face : face, pointsAtScale(field.pointSize, scale));
     setStyle(font, field.attributes & 1, field.attributes & 2, field.attributes & 4);
     if (vertical) font.escapement = 900;
     const FontSpec previous = surface.selectFont(font);
     const size_t length = static_cast<size_t>(std::max(d.dataFile.fieldLengths[k], 0));
     const TextSize b = surface.textExtent(value, length);
     const TextSize t = surface.textExtent(value, sjis::characterCount(value));
-    const LogicalPoint p = inLabel(corner, kLogicalUnitsPerMm, field.xMm, field.yMm);
+    const LogicalPoint p = inLabel(corner, scale, field.xMm, field.yMm);
     const LogicalRect box = vertical ? LogicalRect{p.x, p.y, p.x + b.cy, p.y - b.cx}
                                      : LogicalRect{p.x, p.y, p.x + b.cx, p.y - b.cy};
     const bool centred = (field.layoutFlags & kCentred) != 0;

@@ -9,6 +9,7 @@
 #include "label/definition/text_macros.h"
 #include "label/print/page_texts.h"
 #include "label/print/print_settings.h"
+#include "label/print/sheet_geometry.h"
 #include "label/surface/draw_surface.h"
 
 namespace qv {
@@ -40,8 +41,9 @@ void drawConstants(DrawSurface& surface, const LabelDefinition& definition,
 void drawDataLabels(DrawSurface& surface, const LabelDefinition& definition, DataFileReader& reader,
                     const PrintSettings& settings);
 
-// One text field of one label, with its corner at `corner`.
+// One text field of one label, with its corner at `corner`, at `scale` logical units per mm
+// (10 when printing; the layout editor draws at its zoom).
 void drawTextField(DrawSurface& surface, const LabelDefinition& definition, int fieldIndex,
-                   const std::string& value, LogicalPoint corner);
+                   const std::string& value, LogicalPoint corner, int scale = kLogicalUnitsPerMm);
 
 }  // namespace qv

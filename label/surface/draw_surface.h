@@ -66,6 +66,8 @@ class DrawSurface {
     // Pens: a solid pen `width` units wide, or the thinnest black pen.
     virtual void selectSolidPen(int width, Rgb colour) = 0;
     virtual void selectBlackPen() = 0;
+    // The thinnest dotted pen, for the frames the layout editor draws around fields.
+    virtual void selectDottedPen(Rgb colour) = 0;
     // Outline with the current pen; the inside is filled white.
     virtual void rectangle(const LogicalRect& rect) = 0;
     virtual void moveTo(int x, int y) = 0;

@@ -41,8 +41,10 @@ void RecordingSurface::selectSolidPen(int width, Rgb colour) {
     record(formatText("pen %d %06X", width, colour));
 }
 
-void RecordingSurface::selectBlackPen() {
-    record("pen black");
+void RecordingSurface::selectBlackPen() { record("pen black"); }
+
+void RecordingSurface::selectDottedPen(Rgb colour) {
+    record(formatText("pen dotted %06X", colour));
 }
 
 void RecordingSurface::rectangle(const LogicalRect& rect) {

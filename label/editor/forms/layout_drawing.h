@@ -1,0 +1,48 @@
+// What the layout editor draws: one label enlarged, with millimetre rulers and everything placed
+// on it (ruled lines, the data fields by their names or as sample symbols, the literals), and
+// four lines that describe the label. It gives back the rectangles the mouse is tested against.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "label/barcode/barcode_drawer.h"
+#include "label/definition/label_definition.h"
+#include "label/definition/text_macros.h"
+#include "label/print/label_content.h"
+#include "label/print/sheet_geometry.h"
+#include "label/surface/draw_surface.h"
+
+namespace qv {
+
+struct LayoutView {
+    int zoomPercent = 100;     // 50, 70, 100, 150 or 200
+    LogicalPoint labelOrigin;  // the label's top-left corner on the view
+    bool showFields = true;    // once a definition was loaded or a field placed
+    MacroTimestamp time;       // for the date, time and weekday codes of literals
+    DateSettings date;
+    BarcodeTextFont barFont;
+};
+
+// Logical units per millimetre at a zoom: zoom / 10 (10 is real size).
+inline int layoutScale(int zoomPercent) {
+    return zoomPercent / 10;
+}
+
+struct LayoutHitAreas {
+    LogicalRect label;
+    std::array<LogicalRect, kMaxFields> fields{};      // empty for a field that is not placed
+    std::array<LogicalRect, kMaxLiterals> literals{};  // empty for an empty slot
+    std::string status;  // a text for the status bar, e.g. a text field of point size 0
+};
+
+LayoutHitAreas drawLayout(DrawSurface& surface, const LabelDefinition& definition,
+                          const LayoutView& view, const BitmapPainter& bitmaps);
+
+// The four lines about the label (UTF-8), as the view shows them at its top.
+std::array<std::string, 4> layoutStatusLines(const LabelDefinition& definition, int zoomPercent);
+
+// The sample value a barcode field shows in the editor, with its check character.
+std::string sampleBarcodeValue(BarcodeKind kind);
+
+}  // namespace qv
