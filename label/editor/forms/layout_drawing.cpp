@@ -231,3 +231,17 @@ LayoutHitAreas drawLayout(DrawSurface& surface, const LabelDefinition& d, const 
 }
 
 }  // namespace qv
+
+namespace qv {
+
+LayoutMm layoutPositionMm(int x, int y, int z) {
+    if (z <= 0) return {};
+    return {x / z + 1, 1 - y / z};
+}
+
+bool inLayoutHitArea(int x, int y, int z, const SheetGeometry& sheet) {
+    return x >= -2 * z && x <= z * sheet.labelWidthMm && y <= 2 * z &&
+           y >= -z * sheet.labelHeightMm;
+}
+
+}  // namespace qv

@@ -46,3 +46,18 @@ std::array<std::string, 4> layoutStatusLines(const LabelDefinition& definition, 
 std::string sampleBarcodeValue(BarcodeKind kind);
 
 }  // namespace qv
+
+namespace qv {
+
+// A point of the layout view in label units (relative to the label's top-left corner, y upward,
+// so y <= 0 inside the label) as millimetres: X = x / z + 1, Y = 1 - y / z, truncated.
+struct LayoutMm {
+    int x = 0;
+    int y = 0;
+};
+LayoutMm layoutPositionMm(int x, int y, int z);
+
+// Where the mouse works: the label widened by 2 mm to the left and upward.
+bool inLayoutHitArea(int x, int y, int z, const SheetGeometry& sheet);
+
+}  // namespace qv

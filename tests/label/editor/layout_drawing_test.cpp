@@ -80,3 +80,22 @@ TEST(LayoutSamples, SampleValuesCarryTheirCheckCharacters) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(LayoutMouse, PositionsInMillimetres) {
+    // At 100 % a click 3.5 mm right of and 4.2 mm below the corner: 4 and 5.
+    const LayoutMm at = layoutPositionMm(35, -42, 10);
+    EXPECT_EQ(at.x, 4);
+    EXPECT_EQ(at.y, 5);
+    EXPECT_EQ(layoutPositionMm(0, 0, 15).x, 1);
+    SheetGeometry sheet;                               // 45 x 30 mm
+    EXPECT_TRUE(inLayoutHitArea(-20, 20, 10, sheet));  // 2 mm left of and above the label
+    EXPECT_FALSE(inLayoutHitArea(-21, 0, 10, sheet));
+    EXPECT_FALSE(inLayoutHitArea(0, -301, 10, sheet));
+    EXPECT_EQ(layoutPositionMm(5, 5, 0).x, 0);  // no zoom: nothing divides by zero
+}
+
+}  // namespace
+}  // namespace qv
