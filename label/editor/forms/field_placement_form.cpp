@@ -1,1 +1,254 @@
-// in progress
+#include "label/editor/forms/field_placement_form.h"
+
+#include <algorithm>
+
+#include "common/sjis_text.h"
+#include "label/barcode/barcode_kind.h"
+
+namespace qv {
+
+namespace {
+
+constexpr const char* kNoSelection = "フィールド項目が選択されていません。";
+constexpr const char* kNoPosition = "位置を指定して下さい　！";
+constexpr const char* kFontNotRegistered = "フォントの登録ができませんでした";
+
+constexpr int kStyleBits = 0x07;      // text attributes: bold, italic, underline
+constexpr int kAlignmentBits = 0x03;  // layout flags: centred, right-aligned
+constexpr int kCentred = 0x01;
+constexpr int kRight = 0x02;
+constexpr int kVertical = 0x04;
+constexpr int kFacesLeft = 0x08;  // layout flags of a barcode: the bars face left
+
+const std::string kRemovedFace = "System";
+constexpr int kRemovedPointSize = 10;
+
+}  // namespace
+
+FieldPlacementForm::FieldPlacementForm(LabelDefinition& definition, MessageService& messages)
+    : definition_(definition), messages_(messages) {
+    const std::vector<std::string>& names = definition.dataFile.fieldNames;
+    const int count = std::min(static_cast<int>(names.size()), kMaxFields);
+    for (int index = 0; index < count; ++index) {
+        if (isListEntry(names[index])) list_.push_back({index, names[index]});
+    }
+}
+
+std::string FieldPlacementForm::dataFileLabel() const {
+    return "File :" + definition_.dataFile.dataFileName;
+}
+
+FieldPlacement& FieldPlacementForm::field() {
+    return definition_.fields[static_cast<size_t>(selected_)];
+}
+
+const FieldPlacement& FieldPlacementForm::field() const {
+    return definition_.fields[static_cast<size_t>(selected_)];
+}
+
+void FieldPlacementForm::selectField(int fieldIndex) {
+    const bool listed = std::any_of(list_.begin(), list_.end(), [fieldIndex](const auto& entry) {
+        return entry.fieldIndex == fieldIndex;
+    });
+    if (!listed) {
+        clearPending();
+        return;
+    }
+    selected_ = fieldIndex;
+    loadPending();
+}
+
+// The stored values become the pending entry: a placed field can be changed without a new click.
+void FieldPlacementForm::loadPending() {
+    const FieldPlacement& stored = field();
+    xMm_ = stored.xMm;
+    yMm_ = stored.xMm < 0 ? -1 : stored.yMm;
+    barWidthMm_ = stored.barWidthMm;
+    barHeightMm_ = stored.barHeightMm;
+    fontName_ = stored.fontName;
+    pointSize_ = stored.pointSize;
+    attributes_ = stored.attributes;
+    layoutFlags_ = stored.layoutFlags;
+    colourIndex_ = stored.colourIndex;
+    touched_ = false;
+}
+
+void FieldPlacementForm::clearPending() {
+    selected_ = -1;
+    xMm_ = -1;
+    yMm_ = -1;
+    barWidthMm_ = 0;
+    barHeightMm_ = 0;
+    fontName_.clear();
+    pointSize_ = 0;
+    attributes_ = 0;
+    layoutFlags_ = 0;
+    colourIndex_ = 0;
+    touched_ = false;
+}
+
+bool FieldPlacementForm::requireSelection() {
+    if (hasSelection()) return true;
+    messages_.exclamation(kNoSelection);
+    return false;
+}
+
+bool FieldPlacementForm::isBarcode() const {
+    return barcodeKindOf(attributes_) != BarcodeKind::Text;
+}
+
+bool FieldPlacementForm::differsFromStored() const {
+    const FieldPlacement& stored = field();
+    const bool sizeDiffers =
+        isBarcode() && (barWidthMm_ != stored.barWidthMm || barHeightMm_ != stored.barHeightMm);
+    const bool fontDiffers = !isBarcode() && fontName_ != stored.fontName;
+    return xMm_ != stored.xMm || (xMm_ >= 0 && yMm_ != stored.yMm) || sizeDiffers || fontDiffers ||
+           layoutFlags_ != stored.layoutFlags || colourIndex_ != stored.colourIndex;
+}
+
+bool FieldPlacementForm::confirmEnabled() const {
+    return hasSelection() && (touched_ || differsFromStored());
+}
+
+PlacementNotice FieldPlacementForm::chooseBarcode(const BarcodeKindHook& askKind) {
+    if (!hasSelection() || !askKind) return PlacementNotice::None;
+    if (!askKind(definition_, selected_, layoutFlags_)) return PlacementNotice::None;
+    attributes_ = field().attributes;
+    touched_ = true;
+    return PlacementNotice::EntryChanged;
+}
+
+PlacementNotice FieldPlacementForm::chooseText() {
+    if (!hasSelection()) return PlacementNotice::None;
+    const bool wasBarcode = isBarcode();
+    field().attributes = 0;
+    attributes_ = 0;
+    layoutFlags_ &= ~kFacesLeft;  // the direction of the bars means nothing to text
+    touched_ = touched_ || wasBarcode;
+    return wasBarcode ? PlacementNotice::EntryChanged : PlacementNotice::None;
+}
+
+// The size and the style take effect at once; the face waits for "項目の確定".
+PlacementNotice FieldPlacementForm::changeFont(const FontHook& askFont) {
+    if (!requireSelection() || !askFont) return PlacementNotice::None;
+    const PlacementFont current{fontName_, pointSize_, bold(), italic(), underline()};
+    const std::string& name = definition_.dataFile.fieldNames[static_cast<size_t>(selected_)];
+    const std::optional<PlacementFont> chosen =
+        askFont("「" + sjis::toUtf8(name) + "」のフォント", current);
+    if (!chosen) return PlacementNotice::None;
+    fontName_ = chosen->face;
+    pointSize_ = chosen->pointSize;
+    field().pointSize = chosen->pointSize;
+    const int style =
+        (chosen->bold ? 1 : 0) | (chosen->italic ? 2 : 0) | (chosen->underline ? 4 : 0);
+    field().attributes = (field().attributes & ~kStyleBits) | style;
+    attributes_ = field().attributes;
+    touched_ = true;
+    return PlacementNotice::EntryChanged;
+}
+
+PlacementNotice FieldPlacementForm::confirm() {
+    if (!requireSelection()) return PlacementNotice::None;
+    if (xMm_ < 0 || yMm_ < 0) {
+        messages_.exclamation(kNoPosition);
+        return PlacementNotice::None;
+    }
+    FieldPlacement& stored = field();
+    stored.xMm = xMm_;
+    stored.yMm = yMm_;
+    stored.colourIndex = colourIndex_;
+    stored.layoutFlags = layoutFlags_;
+    if (isBarcode()) {
+        stored.barWidthMm = barWidthMm_;
+        stored.barHeightMm = barHeightMm_;
+    } else {
+        stored.barWidthMm = 0;
+        stored.barHeightMm = 0;
+        // An empty face has no entry in the face list; the stored one stays.
+        if (fontName_.empty()) {
+            messages_.stop(kFontNotRegistered);
+        } else {
+            stored.fontName = fontName_;
+        }
+        stored.pointSize = pointSize_;
+    }
+    clearPending();
+    return PlacementNotice::EntryStored;
+}
+
+PlacementNotice FieldPlacementForm::removeFromLabel() {
+    if (!requireSelection()) return PlacementNotice::None;
+    FieldPlacement& stored = field();
+    stored.xMm = -1;
+    stored.yMm = 0;
+    stored.barWidthMm = 0;
+    stored.barHeightMm = 0;
+    stored.fontName = kRemovedFace;
+    stored.pointSize = kRemovedPointSize;
+    stored.layoutFlags &= ~kAlignmentBits;
+    loadPending();
+    return PlacementNotice::EntryStored;
+}
+
+// A click gives the position; a dragged rectangle also gives the size of the bars.
+PlacementNotice FieldPlacementForm::pickPosition(int xMm, int yMm, int widthMm, int heightMm) {
+    if (!hasSelection()) return PlacementNotice::None;
+    xMm_ = xMm;
+    yMm_ = yMm;
+    if (widthMm != 0) barWidthMm_ = widthMm;
+    if (heightMm != 0) barHeightMm_ = heightMm;
+    return PlacementNotice::EntryChanged;
+}
+
+PlacementNotice FieldPlacementForm::setPosition(int xMm, int yMm) {
+    if (!hasSelection() || (xMm == xMm_ && yMm == yMm_)) return PlacementNotice::None;
+    xMm_ = xMm;
+    yMm_ = yMm;
+    return PlacementNotice::EntryChanged;
+}
+
+PlacementNotice FieldPlacementForm::setBarSize(int widthMm, int heightMm) {
+    if (!hasSelection() || (widthMm == barWidthMm_ && heightMm == barHeightMm_)) {
+        return PlacementNotice::None;
+    }
+    barWidthMm_ = widthMm;
+    barHeightMm_ = heightMm;
+    return PlacementNotice::EntryChanged;
+}
+
+PlacementNotice FieldPlacementForm::chooseAlignment(PlacementAlignment alignment) {
+    if (!hasSelection() || isBarcode()) return PlacementNotice::None;
+    const int bits = alignment == PlacementAlignment::Centre  ? kCentred
+                     : alignment == PlacementAlignment::Right ? kRight
+                                                              : 0;
+    layoutFlags_ = (layoutFlags_ & ~kAlignmentBits) | bits;
+    return PlacementNotice::EntryChanged;
+}
+
+PlacementNotice FieldPlacementForm::setVertical(bool on) {
+    if (!hasSelection() || isBarcode()) return PlacementNotice::None;
+    layoutFlags_ = on ? (layoutFlags_ | kVertical) : (layoutFlags_ & ~kVertical);
+    return PlacementNotice::EntryChanged;
+}
+
+PlacementNotice FieldPlacementForm::chooseColour(int index) {
+    if (!hasSelection() || index < 0 || index >= kColourCount) return PlacementNotice::None;
+    colourIndex_ = index;
+    return PlacementNotice::EntryChanged;
+}
+
+PlacementAlignment FieldPlacementForm::alignment() const {
+    if ((layoutFlags_ & kCentred) != 0) return PlacementAlignment::Centre;
+    if ((layoutFlags_ & kRight) != 0) return PlacementAlignment::Right;
+    return PlacementAlignment::Left;
+}
+
+const char* FieldPlacementForm::firstAlignmentLabel() const {
+    return vertical() ? "上" : "左";
+}
+
+const char* FieldPlacementForm::lastAlignmentLabel() const {
+    return vertical() ? "下" : "右";
+}
+
+}  // namespace qv
