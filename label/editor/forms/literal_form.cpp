@@ -1,1 +1,154 @@
-// in progress
+#include "label/editor/forms/literal_form.h"
+
+#include "common/message_service.h"
+#include "label/definition/literal_entry.h"
+
+namespace qv {
+
+namespace {
+
+const char* const kBadNumber = "入力された数値に誤りがあります!";
+const char* const kTableFull =
+    "リテラルは30個までしか配置できません。どれかを削除してから追加してください。";
+
+constexpr int kMinPointSize = 1;
+constexpr int kMaxPointSize = 64;
+constexpr int kStyleBold = 1;
+constexpr int kStyleItalic = 2;
+constexpr int kStyleUnderline = 4;
+
+bool within(std::optional<int> value, int high) {
+    return value && *value >= 0 && *value <= high;
+}
+
+}  // namespace
+
+LiteralForm::LiteralForm(LabelDefinition& definition, MessageService& messages)
+    : definition_(definition), messages_(messages) {
+    rebuildList();
+}
+
+void LiteralForm::rebuildList() {
+    listTexts_.clear();
+    listSlots_.clear();
+    for (int slot = 0; slot < kMaxLiterals; ++slot) {
+        const std::string& entry = definition_.literals[static_cast<size_t>(slot)].entry;
+        if (!isListEntry(entry)) continue;
+        listTexts_.push_back(parseLiteralEntry(entry).text);
+        listSlots_.push_back(slot);
+    }
+    selectedRow_ = -1;
+}
+
+int LiteralForm::selectedSlot() const {
+    return selectedRow_ < 0 ? -1 : listSlots_[static_cast<size_t>(selectedRow_)];
+}
+
+void LiteralForm::selectRow(int row) {
+    if (row < 0 || row >= static_cast<int>(listSlots_.size())) {
+        selectedRow_ = -1;
+        return;
+    }
+    selectedRow_ = row;
+    const LiteralPlacement& literal = definition_.literals[static_cast<size_t>(selectedSlot())];
+    const LiteralText parsed = parseLiteralEntry(literal.entry);
+    text_ = parsed.text;
+    font_.face = literalFaceName(parsed);
+    font_.pointSize = literal.pointSize;
+    font_.bold = (literal.style & kStyleBold) != 0;
+    font_.italic = (literal.style & kStyleItalic) != 0;
+    font_.underline = (literal.style & kStyleUnderline) != 0;
+    colourIndex_ = parsed.colourIndex;
+    xMm_ = literal.xMm;
+    yMm_ = literal.yMm;
+}
+
+void LiteralForm::pickPosition(int xMm, int yMm) {
+    xMm_ = xMm;
+    yMm_ = yMm;
+}
+
+void LiteralForm::chooseColour(int index) {
+    if (index >= 0 && index < kColourCount) colourIndex_ = index;
+}
+
+bool LiteralForm::chooseMacro(const std::string& code) {
+    text_ = code;
+    for (size_t row = 0; row < listTexts_.size(); ++row) {
+        if (listTexts_[row] != code) continue;
+        selectRow(static_cast<int>(row));
+        return true;
+    }
+    return false;
+}
+
+bool LiteralForm::positionValid() const {
+    return within(yMm_, definition_.sheet.labelHeightMm) &&
+           within(xMm_, definition_.sheet.labelWidthMm);
+}
+
+// The first slot without a literal; -1 when all of them hold one.
+int LiteralForm::freeSlot() const {
+    for (int slot = 0; slot < kMaxLiterals; ++slot) {
+        if (!isListEntry(definition_.literals[static_cast<size_t>(slot)].entry)) return slot;
+    }
+    return -1;
+}
+
+void LiteralForm::writeSlot(int slot) {
+    LiteralPlacement& literal = definition_.literals[static_cast<size_t>(slot)];
+    literal.entry = makeLiteralEntry(LiteralText{text_, font_.face, colourIndex_});
+    literal.pointSize = font_.pointSize & 0xFF;  // the low byte of the size word
+    literal.style = (font_.bold ? kStyleBold : 0) | (font_.italic ? kStyleItalic : 0) |
+                    (font_.underline ? kStyleUnderline : 0);
+    literal.xMm = *xMm_;
+    literal.yMm = *yMm_;
+    changed_ = true;
+}
+
+bool LiteralForm::add() {
+    if (font_.pointSize < kMinPointSize || font_.pointSize > kMaxPointSize || !positionValid()) {
+        messages_.exclamation(kBadNumber);
+        return false;
+    }
+    const int slot = freeSlot();
+    if (slot < 0) {
+        messages_.exclamation(kTableFull);
+        return false;
+    }
+    writeSlot(slot);
+    xMm_.reset();
+    yMm_.reset();
+    text_.clear();
+    rebuildList();
+    return true;
+}
+
+bool LiteralForm::modify() {
+    const int slot = selectedSlot();
+    if (slot < 0) return false;
+    if (!positionValid()) {
+        messages_.exclamation(kBadNumber);
+        return false;
+    }
+    writeSlot(slot);
+    const int row = selectedRow_;
+    rebuildList();
+    selectedRow_ = row;  // the rewritten literal stays selected
+    return true;
+}
+
+bool LiteralForm::remove() {
+    const int slot = selectedSlot();
+    if (slot < 0) return false;
+    auto& literals = definition_.literals;
+    for (int later = slot; later + 1 < kMaxLiterals; ++later) {
+        literals[static_cast<size_t>(later)] = literals[static_cast<size_t>(later + 1)];
+    }
+    literals[kMaxLiterals - 1] = LiteralPlacement{};
+    changed_ = true;
+    rebuildList();
+    return true;
+}
+
+}  // namespace qv
