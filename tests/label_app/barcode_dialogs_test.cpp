@@ -1,1 +1,267 @@
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+
+#include "common/sjis_text.h"
+#include "label/editor/widgets/barcode_kind_dialog.h"
+#include "label/editor/widgets/barcode_settings_dialog.h"
+#include "label/editor/widgets/font_picker_dialog.h"
+#include "tests/support/temp_folder.h"
+
+namespace qv {
+namespace {
+
+template <typename T>
+T* child(QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// A click on the indicator of a check box or radio button.
+void click(QAbstractButton* button) {
+    const int middle = button->height() / 2;
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(middle, middle));
+}
+
+QPushButton* dialogButton(QWidget& dialog, QDialogButtonBox::StandardButton which) {
+    return dialog.findChild<QDialogButtonBox*>()->button(which);
+}
+
+QStringList listTexts(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
+    return texts;
+}
+
+std::vector<FontFamily> families() {
+    return {{"Arial", true, false},
+            {"@" + sjis::fromUtf8("ＭＳ 明朝"), true, true},
+            {sjis::fromUtf8("ＭＳ 明朝"), true, true},
+            {"%Printer", true, false},
+            {"&Symbol", true, false},
+            {"Fixedsys", false, false}};
+}
+
+TEST(FontPickerDialogTest, ListsTheOfferedFacesAndSelectsThePreset) {
+    FontPickerDialog dialog(families(), FontChoice{sjis::fromUtf8("ＭＳ 明朝"), 14, true}, true);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("フォント選択"));
+    auto* faces = child<QListWidget>(dialog, "faces");
+    EXPECT_EQ(listTexts(*faces), (QStringList{"Arial", QStringLiteral("ＭＳ 明朝")}));
+    EXPECT_EQ(faces->currentRow(), 1);
+    EXPECT_EQ(child<QComboBox>(dialog, "size")->currentText(), QStringLiteral("14"));
+    EXPECT_TRUE(child<QCheckBox>(dialog, "bold")->isChecked());
+    EXPECT_EQ(child<QCheckBox>(dialog, "italic")->text(), QStringLiteral("斜体(&I)"));
+    EXPECT_EQ(child<QCheckBox>(dialog, "underline")->text(), QStringLiteral("下線(&U)"));
+    EXPECT_EQ(dialog.form().sampleText(), "あいうえお加喜苦懸庫123ABC");
+}
+
+TEST(FontPickerDialogTest, FaceMissingFromTheListSelectsSystem) {
+    FontPickerDialog dialog(families(), FontChoice{"Fixedsys"}, true);
+    auto* faces = child<QListWidget>(dialog, "faces");
+    ASSERT_NE(faces->currentItem(), nullptr);
+    EXPECT_EQ(faces->currentItem()->text(), QStringLiteral("System"));
+    EXPECT_EQ(dialog.form().choice().face, "System");
+}
+
+TEST(FontPickerDialogTest, ControlsChangeTheChoiceAndTheSampleFont) {
+    FontPickerDialog dialog(families(), FontChoice{"Arial", 10}, false);
+    dialog.show();
+    auto* faces = child<QListWidget>(dialog, "faces");
+    EXPECT_EQ(faces->count(), 3);  // the bitmap face is offered without TrueType only
+    faces->setCurrentRow(2);
+    child<QComboBox>(dialog, "size")->setCurrentText(QStringLiteral("36"));
+    click(child<QCheckBox>(dialog, "bold"));
+    click(child<QCheckBox>(dialog, "underline"));
+    const FontChoice& choice = dialog.form().choice();
+    EXPECT_EQ(choice.face, "Fixedsys");
+    EXPECT_EQ(choice.pointSize, 36);
+    EXPECT_TRUE(choice.bold);
+    EXPECT_FALSE(choice.italic);
+    EXPECT_TRUE(choice.underline);
+    const QFont sample = dialog.sampleFont(96);
+    EXPECT_EQ(sample.pixelSize(), 48);  // 36 pt at 96 dpi
+    EXPECT_EQ(sample.weight(), QFont::Bold);
+    EXPECT_TRUE(sample.underline());
+    EXPECT_EQ(dialog.form().sampleText(), "ABCDab12345*!?");
+}
+
+// Accepts the next modal dialog once it is shown, after noting its title.
+void acceptNextModal(QString* title) {
+    QTimer::singleShot(0, [title] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        *title = modal->windowTitle();
+        dialogButton(*modal, QDialogButtonBox::Ok)->click();
+    });
+}
+
+TEST(FontPickerDialogTest, TitlePickerHandsBackTheChosenFont) {
+    QString title;
+    acceptNextModal(&title);
+    const TitleFont current{"Arial", 18, false, true, false};
+    const std::optional<TitleFont> chosen = titleFontPicker(true)(nullptr, current);
+    EXPECT_EQ(title, QStringLiteral("タイトルのフォント"));
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->pointSize, 18);
+    EXPECT_TRUE(chosen->italic);
+    EXPECT_FALSE(chosen->bold);
+}
+
+class BarcodeKindDialogTest : public ::testing::Test {
+  protected:
+    FieldPlacement& field() { return definition.fields[1]; }
+    LabelDefinition definition;
+};
+
+TEST_F(BarcodeKindDialogTest, OpensWithTheFieldsKindAndDirection) {
+    field().attributes = 8 | 1;  // JAN with the text under the bars
+    BarcodeKindDialog dialog(definition, 1, 8);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("バーコード種選択"));
+    EXPECT_TRUE(child<QRadioButton>(dialog, "jan")->isChecked());
+    EXPECT_EQ(child<QRadioButton>(dialog, "jan")->text(),
+              QStringLiteral("ＪＡＮコード(標準・短縮)"));
+    EXPECT_TRUE(child<QRadioButton>(dialog, "left")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(dialog, "showText")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(dialog, "ignoreCheckDigit")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(dialog, "ignoreCheckDigit")->isEnabled());
+}
+
+TEST_F(BarcodeKindDialogTest, Nw7DisablesIgnoreCheckDigitAndJanEnablesItAgain) {
+    field().attributes = 8 | 2;
+    BarcodeKindDialog dialog(definition, 1, 0);
+    dialog.show();
+    auto* ignore = child<QCheckBox>(dialog, "ignoreCheckDigit");
+    click(child<QRadioButton>(dialog, "nw7"));
+    EXPECT_FALSE(ignore->isEnabled());
+    EXPECT_EQ(field().attributes, 32);
+    EXPECT_EQ(definition.lastBarcodeKind, 4);
+    click(child<QRadioButton>(dialog, "jan"));
+    EXPECT_TRUE(ignore->isEnabled());
+    click(child<QRadioButton>(dialog, "nw7"));
+    child<QPushButton>(dialog, "finish")->click();
+    EXPECT_EQ(field().attributes, 32);  // bit 1 went with the kind
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(BarcodeKindDialogTest, FinishSetsTheBitsAndHandsBackTheDirection) {
+    field().attributes = 16;
+    BarcodeKindDialog dialog(definition, 1, 0);
+    dialog.show();
+    click(child<QRadioButton>(dialog, "left"));
+    click(child<QCheckBox>(dialog, "showText"));
+    click(child<QCheckBox>(dialog, "ignoreCheckDigit"));
+    child<QPushButton>(dialog, "finish")->click();
+    EXPECT_EQ(field().attributes, 16 | 2 | 1);
+    EXPECT_EQ(dialog.layoutFlags(), 8);
+    EXPECT_EQ(field().layoutFlags, 0);  // the placement dialog stores it
+}
+
+TEST_F(BarcodeKindDialogTest, TextFieldChecksNoKind) {
+    field().attributes = 0;
+    BarcodeKindDialog dialog(definition, 1, 0);
+    for (const char* name : {"code39", "itf", "nw7", "jan"}) {
+        EXPECT_FALSE(child<QRadioButton>(dialog, name)->isChecked()) << name;
+    }
+    EXPECT_TRUE(child<QRadioButton>(dialog, "right")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(dialog, "ignoreCheckDigit")->isEnabled());
+}
+
+// Every test has its own settings folder; the variable is put back afterwards.
+class BarcodeSettingsDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const char* old = std::getenv("QUORVI_CONFIG_DIR");
+        hadOld_ = old != nullptr;
+        if (hadOld_) old_ = old;
+        setenv("QUORVI_CONFIG_DIR", folder_.path().c_str(), 1);
+    }
+    void TearDown() override {
+        if (hadOld_) {
+            setenv("QUORVI_CONFIG_DIR", old_.c_str(), 1);
+        } else {
+            unsetenv("QUORVI_CONFIG_DIR");
+        }
+    }
+    std::string setting(const char* key) const {
+        return ProfileFile(folder_.file("QUORVI32.INI")).readString("Recent Use", key, "-");
+    }
+
+    test::TempFolder folder_;
+    LabelDefinition definition;
+    RecordingMessageService messages;
+
+  private:
+    bool hadOld_ = false;
+    std::string old_;
+};
+
+TEST_F(BarcodeSettingsDialogTest, CancelKeepsAClickedSwitch) {
+    BarcodeSettingsDialog dialog(definition, messages);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("バーコードの標準設定"));
+    click(child<QCheckBox>(dialog, "addStartStop"));
+    dialogButton(dialog, QDialogButtonBox::Cancel)->click();
+    EXPECT_EQ(definition.addStartStop, 1);
+    EXPECT_EQ(setting("UFont"), "-");
+}
+
+TEST_F(BarcodeSettingsDialogTest, DirectPrintingEnablesTheModuleWidth) {
+    BarcodeSettingsDialog dialog(definition, messages);
+    dialog.show();
+    auto* width = child<QLineEdit>(dialog, "moduleWidth");
+    EXPECT_FALSE(width->isEnabled());
+    EXPECT_EQ(child<QLabel>(dialog, "currentFont")->text(), QStringLiteral("Arial"));
+    click(child<QCheckBox>(dialog, "directBarPrinting"));
+    EXPECT_TRUE(width->isEnabled());
+    EXPECT_EQ(definition.directBarPrinting, 1);
+}
+
+TEST_F(BarcodeSettingsDialogTest, ModuleWidthFourIsRefusedAndTheDialogStaysOpen) {
+    definition.directBarPrinting = 1;
+    BarcodeSettingsDialog dialog(definition, messages);
+    dialog.show();
+    auto* width = child<QLineEdit>(dialog, "moduleWidth");
+    width->selectAll();
+    QTest::keyClicks(width, QStringLiteral("4"));
+    dialogButton(dialog, QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kModuleWidthRangeMessage});
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(definition.moduleWidth, 1);
+}
+
+TEST_F(BarcodeSettingsDialogTest, OkWritesThePickedFont) {
+    BarcodeSettingsDialog dialog(definition, messages);
+    FontChoice offered;
+    dialog.setFontPicker([&](QWidget*, const FontChoice& preset, bool) {
+        offered = preset;
+        return std::optional<FontChoice>(FontChoice{sjis::fromUtf8("ＭＳ ゴシック"), 12, true});
+    });
+    dialog.show();
+    child<QPushButton>(dialog, "fontButton")->click();
+    EXPECT_EQ(offered.face, "Arial");
+    EXPECT_FALSE(offered.bold);
+    EXPECT_EQ(child<QLabel>(dialog, "currentFont")->text(), QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_TRUE(child<QCheckBox>(dialog, "currentBold")->isChecked());
+    dialogButton(dialog, QDialogButtonBox::Ok)->click();
+    EXPECT_TRUE(messages.texts().empty());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(setting("UFont"), sjis::fromUtf8("ＭＳ ゴシック"));
+    EXPECT_EQ(setting("UBold"), "1");
+}
+
+}  // namespace
+}  // namespace qv

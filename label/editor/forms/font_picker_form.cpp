@@ -1,1 +1,75 @@
-// in progress
+#include "label/editor/forms/font_picker_form.h"
+
+#include <algorithm>
+
+namespace qv {
+
+namespace {
+
+const char* const kSystemFace = "System";
+const char* const kJapaneseSample = "あいうえお加喜苦懸庫123ABC";
+const char* const kLatinSample = "ABCDab12345*!?";
+
+int rowOf(const std::vector<FontFamily>& faces, const std::string& name) {
+    const auto found = std::find_if(faces.begin(), faces.end(),
+                                    [&](const FontFamily& face) { return face.name == name; });
+    return found == faces.end() ? -1 : static_cast<int>(found - faces.begin());
+}
+
+}  // namespace
+
+bool isListedFaceName(const std::string& name) {
+    return !name.empty() && name[0] != '%' && name[0] != '&' && name[0] != '@';
+}
+
+FontPickerForm::FontPickerForm(const std::vector<FontFamily>& installed, const FontChoice& preset,
+                               bool trueTypeOnly, bool japaneseOnly)
+    : choice_(preset) {
+    for (const FontFamily& family : installed) {
+        if (!isListedFaceName(family.name)) continue;
+        if (trueTypeOnly && !family.scalable) continue;
+        if (japaneseOnly && !family.japanese) continue;
+        faces_.push_back(family);
+    }
+    selectedRow_ = rowOf(faces_, preset.face);
+    if (selectedRow_ < 0) {
+        // "System" stands in for a face that is not offered. The platform draws it with the
+        // desktop's own font, so it is offered even where no family has that name; on a
+        // Japanese desktop that font covers Shift-JIS.
+        selectedRow_ = rowOf(faces_, kSystemFace);
+        if (selectedRow_ < 0) {
+            faces_.push_back(FontFamily{kSystemFace, true, true});
+            selectedRow_ = static_cast<int>(faces_.size()) - 1;
+        }
+        choice_.face = kSystemFace;
+    }
+    if (choice_.pointSize < 1 || choice_.pointSize > kMaxPointSize) choice_.pointSize = 10;
+}
+
+const std::vector<int>& FontPickerForm::sizes() {
+    static const std::vector<int> list{8,  9,  10, 11, 12, 14, 16, 18,
+                                       20, 22, 24, 26, 28, 36, 48, 72};
+    return list;
+}
+
+void FontPickerForm::chooseFace(int row) {
+    if (row < 0 || row >= static_cast<int>(faces_.size())) return;
+    selectedRow_ = row;
+    choice_.face = faces_[static_cast<size_t>(row)].name;
+}
+
+void FontPickerForm::setPointSize(int pointSize) {
+    if (pointSize >= 1 && pointSize <= kMaxPointSize) choice_.pointSize = pointSize;
+}
+
+std::string FontPickerForm::sampleText() const {
+    const bool japanese = selectedRow_ >= 0 && faces_[static_cast<size_t>(selectedRow_)].japanese;
+    return japanese ? kJapaneseSample : kLatinSample;
+}
+
+int FontPickerForm::samplePixelSize(int dpi) const {
+    // Rounded to the nearest pixel, as the desktop's own conversion does.
+    return (choice_.pointSize * dpi + 36) / 72;
+}
+
+}  // namespace qv

@@ -1,0 +1,71 @@
+// The rules of the font picker "フォント選択", without widgets.
+//
+// The platform hands over its installed families in the order it enumerates them; the form
+// decides which of them are offered, which one is preselected, and how the sample is drawn.
+// Face names are Shift-JIS, as definitions store them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qv {
+
+// One installed family as the platform reports it.
+struct FontFamily {
+    std::string name;       // Shift-JIS
+    bool scalable = true;   // an outline (TrueType-like) font
+    bool japanese = false;  // covers the Shift-JIS character set
+};
+
+// What the picker hands back.
+struct FontChoice {
+    std::string face;  // Shift-JIS
+    int pointSize = 10;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+class FontPickerForm {
+  public:
+    // `trueTypeOnly` is the setting "FontType"; `japaneseOnly` offers only Shift-JIS faces.
+    // A preset face that is not offered selects "System".
+    FontPickerForm(const std::vector<FontFamily>& installed, const FontChoice& preset,
+                   bool trueTypeOnly, bool japaneseOnly = false);
+
+    // The offered faces, in enumeration order.
+    const std::vector<FontFamily>& faces() const { return faces_; }
+    // The row of the selected face in faces(); -1 when nothing is offered at all.
+    int selectedRow() const { return selectedRow_; }
+    // The point sizes of the size list.
+    static const std::vector<int>& sizes();
+
+    // A row outside faces() is ignored.
+    void chooseFace(int row);
+    // A size of 1 to kMaxPointSize; anything else is ignored.
+    void setPointSize(int pointSize);
+    void setBold(bool on) { choice_.bold = on; }
+    void setItalic(bool on) { choice_.italic = on; }
+    void setUnderline(bool on) { choice_.underline = on; }
+
+    const FontChoice& choice() const { return choice_; }
+
+    // The sample: Japanese text for a face with Shift-JIS coverage, else Latin (UTF-8).
+    std::string sampleText() const;
+    // The sample's pixel height at `dpi` dots per inch down the screen (size x dpi / 72).
+    int samplePixelSize(int dpi) const;
+    // 700 with bold, else 450.
+    int sampleWeight() const { return choice_.bold ? 700 : 450; }
+
+    static constexpr int kMaxPointSize = 999;
+
+  private:
+    std::vector<FontFamily> faces_;
+    FontChoice choice_;
+    int selectedRow_ = -1;
+};
+
+// False for names that the list never offers: "%" and "&" entries and vertical "@" faces.
+bool isListedFaceName(const std::string& name);
+
+}  // namespace qv
