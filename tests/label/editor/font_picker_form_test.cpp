@@ -28,7 +28,7 @@ std::vector<std::string> names(const FontPickerForm& form) {
     return result;
 }
 
-TEST(FontPickerFormListTest, TrueTypeOnlyLeavesOutSpecialVerticalAndBitmapFaces) {
+TEST(FontPickerFormListTest, TrueTypeOnlyLeavesOutMarkedVerticalAndBitmapFaces) {
     const FontPickerForm form(installed(), FontChoice{"Arial"}, true);
     EXPECT_EQ(names(form), (std::vector<std::string>{"Arial", sjis("ＭＳ 明朝"), "Courier New"}));
 }
