@@ -116,7 +116,9 @@ TEST_F(RuledLineFormTest, FullTableIsRefusedWithAMessage) {
     RuledLineForm form(definition, messages);
     type(form, 0, 0, 10, 10);
     EXPECT_FALSE(form.add());
-    EXPECT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{
+                  "罫線は30本までしか設定できません。どれかを削除してから追加してください。"});
     for (const RuledLine& line : definition.ruledLines) EXPECT_EQ(line.endX, 2);
     EXPECT_FALSE(form.changed());
 }
