@@ -24,6 +24,8 @@
 #include "label/app/print_runner.h"
 #include "label/app/quorvi_view.h"
 #include "label/definition/definition_file.h"
+#include "label/editor/widgets/font_picker_dialog.h"
+#include "label/editor/widgets/layout_view.h"
 #include "platform/qt_text.h"
 
 namespace qv {
@@ -35,6 +37,15 @@ const char* const kRecentFiles = "Recent File List";
 constexpr int kRecentFileCount = 4;
 const QString kFilter = QStringLiteral("quorvi32 Files (*.qvd)");
 
+// What the layout editor draws with: 100 %, the clock and the program's settings.
+LayoutView layoutSettings(const QuorviSettings& settings, const MacroClock& clock) {
+    LayoutView view;
+    view.time = clock.timestamp();
+    view.date = settings.print.date;
+    view.barFont = {settings.print.barTextFace, settings.print.barTextBold};
+    return view;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(CQuorviDoc& document, QuorviSettings& settings, ProfileFile& settingsFile,
@@ -45,22 +56,20 @@ CMainFrame::CMainFrame(CQuorviDoc& document, QuorviSettings& settings, ProfileFi
       clock_(clock),
       messages_(messages),
       splitter_(new QSplitter(this)),
-      view_(new CQuorviView(document, settings, clock)) {
-    // The layout editor joins the left pane later; until then it is an empty view.
-    auto* editor = new QWidget(splitter_);
-    editor->setAutoFillBackground(true);
-    editor->setPalette(QPalette(QColor(0x00, 0x80, 0x00)));
+      view_(new CQuorviView(document, settings, clock)),
+      layout_(new CBarLayoutView(document, layoutSettings(settings, clock), splitter_)) {
     auto* sheet = new QScrollArea(splitter_);
     sheet->setWidget(view_);
     sheet->setBackgroundRole(QPalette::Base);
     view_->resizeToSheet();
-    splitter_->addWidget(editor);
+    splitter_->addWidget(layout_);
     splitter_->addWidget(sheet);
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 2);
     setCentralWidget(splitter_);
     setAcceptDrops(true);
     buildMenus();
+    connectLayoutView();
     connect(view_, &CQuorviView::labelSizeRequested, this, [this] { editLabelSize(); });
     connect(view_, &CQuorviView::titleRequested, this, [this] { editTitle(); });
     connect(view_, &CQuorviView::command, this, &CMainFrame::carryOut);
@@ -82,6 +91,9 @@ void CMainFrame::carryOut(const QString& name) {
         {"ラベルの印刷方向の設定", &CMainFrame::editDirection},
         {"ラベルの連番設定", &CMainFrame::editSerialNumber},
         {"フィールド指定改頁の設定", &CMainFrame::editPageBreak},
+        {"ラベル内へフィールドの配置", &CMainFrame::openFieldPlacement},
+        {"リテラル文字の配置", &CMainFrame::toggleLiteralMode},
+        {"ラベル内罫線の配置", &CMainFrame::toggleLineMode},
     };
     for (const auto& [text, command] : commands) {
         if (name == QString::fromUtf8(text)) return runWithPrompt(nullptr, command);
@@ -94,6 +106,7 @@ void CMainFrame::refresh(bool modified) {
     updateTitle();
     view_->resizeToSheet();
     view_->update();
+    layout_->update();
 }
 
 void CMainFrame::updateTitle() {
@@ -187,6 +200,7 @@ void CMainFrame::editLabelSize() {
 
 void CMainFrame::editTitle() {
     TitleDialog dialog(document_.definition(), this);
+    dialog.setFontPicker(titleFontPicker(settings_.trueTypeOnly));
     if (dialog.exec() == QDialog::Accepted) refresh(true);
 }
 

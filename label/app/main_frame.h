@@ -18,7 +18,11 @@ class QSplitter;
 
 namespace qv {
 
+class CBarLayoutView;
 class CQuorviView;
+class FieldPlacementDialog;
+class LiteralDialog;
+class RuledLineDialog;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -74,6 +78,16 @@ class CMainFrame : public QMainWindow {
     void togglePrintOnStart();
     void about();
 
+    // The layout editor and its dialogs (main_frame_layout.cpp).
+    void buildLayoutMenu();
+    void connectLayoutView();
+    void openFieldPlacement();
+    void editBarcodeSettings();
+    void toggleSettingMode();
+    void toggleLiteralMode();
+    void toggleLineMode();
+    void printListing(bool preview);
+
     CQuorviDoc& document_;
     QuorviSettings& settings_;
     ProfileFile& settingsFile_;
@@ -81,6 +95,11 @@ class CMainFrame : public QMainWindow {
     MessageService& messages_;
     QSplitter* splitter_;
     CQuorviView* view_;
+    CBarLayoutView* layout_;
+    FieldPlacementDialog* fieldDialog_ = nullptr;
+    LiteralDialog* literalDialog_ = nullptr;
+    RuledLineDialog* lineDialog_ = nullptr;
+    QAction* settingModeAction_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* printOnStartAction_ = nullptr;
     bool exitAfterPrint_ = false;     // the print running is the start-up print mode's

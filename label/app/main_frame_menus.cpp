@@ -20,6 +20,7 @@ QAction* CMainFrame::addCommand(QMenu* menu, const char* text, void (CMainFrame:
 void CMainFrame::buildMenus() {
     buildFileMenu();
     buildSettingsMenu();
+    buildLayoutMenu();
     buildViewMenu();
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     addCommand(help, "バージョン情報(&A)...", &CMainFrame::about);

@@ -1,0 +1,212 @@
+// The layout editor's side of the main window: its menu, the placement dialogs that stand
+// beside it, and the printed definition listing.
+#include <QActionGroup>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStatusBar>
+
+#include "label/app/main_frame.h"
+#include "label/app/quorvi_view.h"
+#include "label/editor/forms/listing_pages.h"
+#include "label/editor/widgets/barcode_kind_dialog.h"
+#include "label/editor/widgets/barcode_settings_dialog.h"
+#include "label/editor/widgets/field_placement_dialog.h"
+#include "label/editor/widgets/font_picker_dialog.h"
+#include "label/editor/widgets/layout_view.h"
+#include "label/editor/widgets/literal_dialog.h"
+#include "label/editor/widgets/ruled_line_dialog.h"
+#include "platform/qpainter_surface.h"
+#include "platform/qt_text.h"
+
+namespace qv {
+
+void CMainFrame::buildLayoutMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("レイアウト(&L)"));
+    addCommand(menu, "フィールドの配置", &CMainFrame::openFieldPlacement,
+               "ファイル定義で設定されたフィールドを配置します。");
+    addCommand(menu, "リテラル文字の配置", &CMainFrame::toggleLiteralMode,
+               "ラベル内の定数を設定します。");
+    addCommand(menu, "ラベル内罫線の配置", &CMainFrame::toggleLineMode,
+               "開始と終了の点を指定してラベル内に罫線を設定します。");
+    settingModeAction_ = addCommand(menu, "設定モード", &CMainFrame::toggleSettingMode);
+    addCommand(menu, "バーコードの標準設定", &CMainFrame::editBarcodeSettings,
+               "Quorvi：バーコードの属性を設定します。");
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("定義の印刷(&P)..."), this, [this] { printListing(false); });
+    menu->addAction(QStringLiteral("定義の印刷プレビュー"), this, [this] { printListing(true); });
+    QMenu* zoom = menu->addMenu(QStringLiteral("表示の倍率"));
+    auto* group = new QActionGroup(this);
+    for (int percent : {50, 70, 100, 150, 200}) {
+        QAction* action = zoom->addAction(QStringLiteral("%1%").arg(percent));
+        action->setCheckable(true);
+        action->setChecked(percent == 100);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, percent] { layout_->setZoom(percent); });
+    }
+}
+
+void CMainFrame::connectLayoutView() {
+    connect(layout_, &CBarLayoutView::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(layout_, &CBarLayoutView::command, this, &CMainFrame::carryOut);
+    connect(layout_, &CBarLayoutView::literalHit, this, [this](int slot) {
+        if (layout_->mode() != CBarLayoutView::Mode::Literal) toggleLiteralMode();
+        layout_->selectLiteral(slot);
+    });
+    connect(layout_, &CBarLayoutView::fieldHit, this, [this](int index) {
+        openFieldPlacement();
+        if (index >= 0) layout_->selectField(index);
+    });
+    connect(layout_, &CBarLayoutView::fieldMoved, this, [this] { refresh(true); });
+    connect(layout_, &CBarLayoutView::literalMoved, this, [this] { refresh(true); });
+    connect(layout_, &CBarLayoutView::lineDrawn, this, [this] { refresh(true); });
+    connect(layout_, &CBarLayoutView::settingModeEnded, this, &CMainFrame::toggleSettingMode);
+    connect(layout_, &CBarLayoutView::modeButtonClicked, this, [this](CBarLayoutView::Mode mode) {
+        mode == CBarLayoutView::Mode::Literal ? toggleLiteralMode() : toggleLineMode();
+    });
+}
+
+// The modeless field placement dialog, beside the layout editor, with the program's own
+// barcode kind dialog and font picker.
+void CMainFrame::openFieldPlacement() {
+    if (fieldDialog_ == nullptr) {
+        fieldDialog_ = new FieldPlacementDialog(document_.definition(), messages_, this);
+        fieldDialog_->setBarcodeKindHook([](QWidget* parent, LabelDefinition& d, int field,
+                                            int& layoutFlags) {
+            const int before = d.fields[static_cast<size_t>(field)].attributes;
+            BarcodeKindDialog dialog(d, field, layoutFlags, parent);
+            dialog.exec();
+            layoutFlags = dialog.layoutFlags();
+            return d.fields[static_cast<size_t>(field)].attributes != before || layoutFlags != 0;
+        });
+        fieldDialog_->setFontHook([this](QWidget* parent, const QString& caption,
+                                         const PlacementFont& current) {
+            const FontChoice preset{current.face, current.pointSize, current.bold, current.italic,
+                                    current.underline};
+            const std::optional<FontChoice> chosen =
+                pickFont(parent, caption, preset, settings_.trueTypeOnly);
+            if (!chosen) return std::optional<PlacementFont>();
+            return std::optional<PlacementFont>(PlacementFont{
+                chosen->face, chosen->pointSize, chosen->bold, chosen->italic, chosen->underline});
+        });
+        connect(layout_, &CBarLayoutView::positionPicked, fieldDialog_,
+                &FieldPlacementDialog::positionPicked);
+        connect(fieldDialog_, &FieldPlacementDialog::entryChanged, layout_,
+                &CBarLayoutView::refreshView);
+        connect(fieldDialog_, &FieldPlacementDialog::entryStored, this, [this] {
+            layout_->setShowFields(true);
+            refresh(true);
+        });
+        connect(fieldDialog_, &FieldPlacementDialog::closed, this, [this] { refresh(false); });
+        fieldDialog_->placeBeside(layout_->frameGeometry().translated(mapToGlobal(QPoint())));
+    }
+    fieldDialog_->show();
+    fieldDialog_->raise();
+}
+
+void CMainFrame::editBarcodeSettings() {
+    BarcodeSettingsDialog dialog(document_.definition(), messages_, this);
+    dialog.exec();
+    // The switches take effect at once, whether or not the dialog is confirmed.
+    settings_.print.barTextFace = dialog.form().fontFace();
+    settings_.print.barTextBold = dialog.form().fontBold();
+    refresh(true);
+}
+
+void CMainFrame::toggleSettingMode() {
+    const bool on = !layout_->settingMode();
+    layout_->setSettingMode(on);
+    settingModeAction_->setText(on ? QStringLiteral("設定の終了") : QStringLiteral("設定モード"));
+}
+
+// Literal mode: the literal dialog beside the editor, positions clicked on the label go to it.
+void CMainFrame::toggleLiteralMode() {
+    if (layout_->mode() == CBarLayoutView::Mode::Literal) {
+        if (literalDialog_ != nullptr) literalDialog_->hide();
+        layout_->setMode(CBarLayoutView::Mode::Normal);
+        return;
+    }
+    if (lineDialog_ != nullptr) lineDialog_->hide();
+    if (literalDialog_ == nullptr) {
+        literalDialog_ = new LiteralDialog(document_.definition(), messages_, clock_,
+                                           settings_.print.date, this);
+        literalDialog_->setFontPicker([this](QWidget* parent, const LiteralFont& current) {
+            const std::optional<FontChoice> chosen = pickFont(
+                parent, QStringLiteral("フォント選択"),
+                {current.face, current.pointSize, current.bold, current.italic, current.underline},
+                settings_.trueTypeOnly);
+            if (!chosen) return std::optional<LiteralFont>();
+            return std::optional<LiteralFont>(LiteralFont{
+                chosen->face, chosen->pointSize, chosen->bold, chosen->italic, chosen->underline});
+        });
+        connect(layout_, &CBarLayoutView::literalPositionPicked, literalDialog_,
+                &LiteralDialog::positionPicked);
+        connect(literalDialog_, &LiteralDialog::listChanged, this, [this] { refresh(true); });
+        connect(literalDialog_, &LiteralDialog::literalSelected, layout_,
+                &CBarLayoutView::selectLiteral);
+        connect(literalDialog_, &LiteralDialog::closed, this, [this](bool changed) {
+            layout_->setMode(CBarLayoutView::Mode::Normal);
+            refresh(changed);
+        });
+    }
+    layout_->setMode(CBarLayoutView::Mode::Literal);
+    literalDialog_->show();
+    literalDialog_->raise();
+}
+
+// Line mode: ruled lines drawn with the mouse go to the ruled-line dialog.
+void CMainFrame::toggleLineMode() {
+    if (layout_->mode() == CBarLayoutView::Mode::Line) {
+        if (lineDialog_ != nullptr) lineDialog_->hide();
+        layout_->setMode(CBarLayoutView::Mode::Normal);
+        return;
+    }
+    if (literalDialog_ != nullptr) literalDialog_->hide();
+    if (lineDialog_ == nullptr) {
+        lineDialog_ = new RuledLineDialog(document_.definition(), messages_, this);
+        connect(layout_, &CBarLayoutView::lineDrawn, lineDialog_, &RuledLineDialog::lineDrawn);
+        connect(lineDialog_, &RuledLineDialog::listChanged, this, [this] { refresh(true); });
+        connect(lineDialog_, &RuledLineDialog::closed, this, [this](bool changed) {
+            layout_->setMode(CBarLayoutView::Mode::Normal);
+            refresh(changed);
+        });
+    }
+    layout_->setMode(CBarLayoutView::Mode::Line);
+    lineDialog_->show();
+    lineDialog_->raise();
+}
+
+// The definition listing, printed or previewed, on the paper of the definition.
+void CMainFrame::printListing(bool preview) {
+    ListingPages pages(buildDefinitionListing(document_.definition()), document_.definition());
+    const MacroTimestamp today = timestampNow();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("quorvi32"));
+    const auto paint = [&pages, &today](QPrinter* target) {
+        QPainter painter(target);
+        int count = 0;
+        {
+            QPainterSurface measure(painter);
+            count = pages.paginate(
+                measure, static_cast<int>(target->width() * 25.4 / target->logicalDpiX()));
+        }
+        for (int page = 1; page <= count; ++page) {
+            if (page > 1) target->newPage();
+            QPainterSurface surface(painter);
+            pages.drawPage(surface, page, today);
+        }
+    };
+    if (preview) {
+        QPrintPreviewDialog dialog(&printer, this);
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, this, paint);
+        dialog.exec();
+        return;
+    }
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) paint(&printer);
+}
+
+}  // namespace qv
