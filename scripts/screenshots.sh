@@ -21,7 +21,12 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
     sleep 3
     import -window root $out/quorvi32-main.png
     kill \$pid
-    build/tools/dialog_screenshots $out
+    build/tools/dialog_screenshots $out $config/rich.qvd
+    QUORVI_CONFIG_DIR=$config build/label/app/quorvi32 $config/rich.qvd &
+    pid=\$!
+    sleep 3
+    import -window root $out/quorvi32-editor.png
+    kill \$pid
 "
-convert "$out/quorvi32-main.png" -trim "$out/quorvi32-main.png"
+for shot in quorvi32-main quorvi32-editor; do convert "$out/$shot.png" -trim "$out/$shot.png"; done
 echo "Screenshots written to $out"

@@ -1,6 +1,7 @@
 // Saves a picture of each dialog of the label program, filled from the bundled example, into
-// the folder given: `dialog_screenshots docs/screenshots` (scripts/screenshots.sh runs it under
-// Xvfb).
+// the folder given, and writes a definition that uses every kind of content for the picture of
+// the layout editor: `dialog_screenshots docs/screenshots RICH.qvd` (scripts/screenshots.sh runs
+// it under Xvfb).
 #include <QApplication>
 #include <QDialog>
 #include <QPixmap>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "common/message_service.h"
+#include "common/sjis_text.h"
 #include "label/app/dialogs/data_file_dialog.h"
 #include "label/app/dialogs/direction_dialog.h"
 #include "label/app/dialogs/free_size_dialog.h"
@@ -17,7 +19,16 @@
 #include "label/app/dialogs/page_break_dialog.h"
 #include "label/app/dialogs/serial_number_dialog.h"
 #include "label/app/dialogs/title_dialog.h"
+#include "label/definition/definition_file.h"
+#include "label/definition/literal_entry.h"
 #include "label/definition/quorvi_doc.h"
+#include "label/editor/widgets/barcode_kind_dialog.h"
+#include "label/editor/widgets/barcode_settings_dialog.h"
+#include "label/editor/widgets/field_placement_dialog.h"
+#include "label/editor/widgets/font_picker_dialog.h"
+#include "label/editor/widgets/literal_dialog.h"
+#include "label/editor/widgets/macro_picker_dialog.h"
+#include "label/editor/widgets/ruled_line_dialog.h"
 
 namespace {
 
@@ -28,11 +39,39 @@ void save(QDialog& dialog, const QString& folder, const QString& name) {
     dialog.close();
 }
 
+// A label with a text field in each alignment and vertical writing, every symbology, literals
+// with a date and a running number, and ruled lines.
+qv::LabelDefinition richDefinition(const qv::LabelDefinition& example) {
+    using qv::sjis::fromUtf8;
+    qv::LabelDefinition d = example;
+    d.sheet.labelWidthMm = 100;
+    d.sheet.labelHeightMm = 70;
+    d.sheet.maxColumns = 2;
+    d.sheet.maxRows = 2;
+    d.dataFile.fieldNames = {fromUtf8("商品名"), fromUtf8("価格"), "JAN", "ITF", "NW7",
+                             "CODE39",           fromUtf8("産地")};
+    d.dataFile.fieldLengths = {20, 8, 13, 14, 10, 10, 4};
+    const std::string face = qv::kDefaultFaceName;
+    d.fields[0] = {3, 3, face, 12, 0, 0, 1, 0, 0};
+    d.fields[1] = {60, 3, face, 12, 0, 0, 0, 2, 11};
+    d.fields[2] = {3, 14, face, 10, 45, 18, 8 | 1, 0, 0};
+    d.fields[3] = {52, 14, face, 10, 40, 18, 16 | 1, 0, 0};
+    d.fields[4] = {3, 40, face, 10, 40, 14, 32 | 1, 0, 4};
+    d.fields[5] = {48, 40, face, 10, 35, 14, 64 | 1, 0, 0};
+    d.fields[6] = {92, 30, face, 10, 0, 0, 0, 4, 9};
+    d.literals[0] = {qv::makeLiteralEntry({"\\d4", "", 8}), 8, 0, 3, 60};
+    d.literals[1] = {qv::makeLiteralEntry({"\\@", "", 0}), 8, 1, 90, 62};
+    d.dataFile.dataFilePath = QUORVI_SOURCE_DIR "/examples/shop.csv";
+    d.ruledLines[0] = {2, -12, 98, -12};
+    d.ruledLines[1] = {2, -57, 98, -57};
+    return d;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) return 2;
+    if (argc != 3) return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
     qv::RecordingMessageService messages;
     qv::CQuorviDoc document(messages);
@@ -54,5 +93,25 @@ int main(int argc, char* argv[]) {
     save(pageBreak, folder, "dialog-page-break");
     qv::DataFileDialog dataFile(d.dataFile, document.definitionFolder(), messages);
     save(dataFile, folder, "dialog-data-file");
+
+    qv::LabelDefinition rich = richDefinition(d);
+    std::string error;
+    if (qv::saveDefinitionFile(argv[2], rich, &error) != qv::DefinitionFileStatus::Ok) return 1;
+    qv::FieldPlacementDialog placement(rich, messages);
+    save(placement, folder, "dialog-field-placement");
+    qv::BarcodeKindDialog kind(rich, 2, 0);
+    save(kind, folder, "dialog-barcode-kind");
+    qv::BarcodeSettingsDialog barcodeSettings(rich, messages);
+    save(barcodeSettings, folder, "dialog-barcode-settings");
+    qv::FontPickerDialog fonts(qv::installedFamilies(),
+                               {qv::kDefaultFaceName, 12, true, false, false}, true);
+    save(fonts, folder, "dialog-font-picker");
+    qv::MacroClock clock;
+    qv::LiteralDialog literals(rich, messages, clock, {});
+    save(literals, folder, "dialog-literal");
+    qv::RuledLineDialog lines(rich, messages);
+    save(lines, folder, "dialog-ruled-line");
+    qv::MacroPickerDialog macros(clock.timestamp(), {});
+    save(macros, folder, "dialog-macro-picker");
     return 0;
 }

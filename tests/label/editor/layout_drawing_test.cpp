@@ -99,3 +99,22 @@ TEST(LayoutMouse, PositionsInMillimetres) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(LayoutBadInput, FieldsAndLiteralsBeyondTheLabelDrawWithoutHarm) {
+    LabelDefinition d;
+    d.dataFile.fieldNames = {"FAR", "HUGE"};
+    d.dataFile.fieldLengths = {5000, 13};
+    d.fields[0] = {60000, 60000, "", 65535, 0, 0, 7, 0xFF, 200};
+    d.fields[1] = {1, 1, "", 10, 60000, 60000, 8 | 1, 0, 0};
+    d.literals[0] = {"\\\\d9,,99", 255, 255, 65535, 65535};
+    RecordingSurface surface;
+    const LayoutHitAreas areas = drawLayout(surface, d, LayoutView{}, nullptr);
+    EXPECT_GT(areas.fields[0].right, areas.label.right);  // drawn where it says, off the label
+    EXPECT_FALSE(surface.calls().empty());
+}
+
+}  // namespace
+}  // namespace qv
