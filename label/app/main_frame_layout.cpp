@@ -9,6 +9,7 @@
 #include <QStatusBar>
 
 #include "label/app/main_frame.h"
+#include "label/app/print_runner.h"
 #include "label/app/quorvi_view.h"
 #include "label/editor/forms/listing_pages.h"
 #include "label/editor/widgets/barcode_kind_dialog.h"
@@ -18,6 +19,7 @@
 #include "label/editor/widgets/layout_view.h"
 #include "label/editor/widgets/literal_dialog.h"
 #include "label/editor/widgets/ruled_line_dialog.h"
+#include "label/print/sheet_geometry.h"
 #include "platform/qpainter_surface.h"
 #include "platform/qt_text.h"
 
@@ -94,8 +96,13 @@ void CMainFrame::openFieldPlacement() {
         });
         connect(layout_, &CBarLayoutView::positionPicked, fieldDialog_,
                 &FieldPlacementDialog::positionPicked);
-        connect(fieldDialog_, &FieldPlacementDialog::entryChanged, layout_,
-                &CBarLayoutView::refreshView);
+        // The field in the dialog's hand may be dragged; a barcode field's size is measured.
+        connect(fieldDialog_, &FieldPlacementDialog::entryChanged, this, [this] {
+            const FieldPlacementForm& form = fieldDialog_->form();
+            layout_->selectField(form.selectedField());
+            layout_->setMeasuring(form.selectedField() >= 0 && form.isBarcode());
+            layout_->refreshView();
+        });
         connect(fieldDialog_, &FieldPlacementDialog::entryStored, this, [this] {
             layout_->setShowFields(true);
             refresh(true);
@@ -184,7 +191,8 @@ void CMainFrame::printListing(bool preview) {
     ListingPages pages(buildDefinitionListing(document_.definition()), document_.definition());
     const MacroTimestamp today = timestampNow();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("quorvi32"));
+    setUpPrinter(printer,
+                 printerSetup(document_.papers(), document_.definition().sheet.paperIndex));
     const auto paint = [&pages, &today](QPrinter* target) {
         QPainter painter(target);
         int count = 0;

@@ -35,6 +35,8 @@ QPageSize pageSizeOf(const PrinterPaper& paper) {
                      QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
 }
 
+}  // namespace
+
 // The printer paper set from the definition before every print or preview.
 void setUpPrinter(QPrinter& printer, const PrinterPaper& paper) {
     printer.setPageSize(pageSizeOf(paper));
@@ -42,6 +44,8 @@ void setUpPrinter(QPrinter& printer, const PrinterPaper& paper) {
                                                                            : QPageLayout::Portrait);
     printer.setDocName(QStringLiteral("quorvi32"));
 }
+
+namespace {
 
 void paintRange(QPrinter& printer, LabelPrintJob& job, int first, int last) {
     QPainter painter(&printer);

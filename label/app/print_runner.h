@@ -9,9 +9,15 @@
 #include "label/definition/quorvi_doc.h"
 #include "label/definition/text_macros.h"
 
+class QPrinter;
 class QWidget;
 
 namespace qv {
+
+struct PrinterPaper;
+
+// Sets the printer's paper size and orientation from a paper set-up.
+void setUpPrinter(QPrinter& printer, const PrinterPaper& paper);
 
 class PrintRunner {
   public:
