@@ -51,6 +51,11 @@ void CMainFrame::buildLayoutMenu() {
 }
 
 void CMainFrame::connectLayoutView() {
+    connect(view_, &CQuorviView::focusGained, this, [this] {
+        if (literalDialog_ != nullptr) literalDialog_->hide();
+        if (lineDialog_ != nullptr) lineDialog_->hide();
+        layout_->setMode(CBarLayoutView::Mode::Normal);
+    });
     connect(layout_, &CBarLayoutView::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
     connect(layout_, &CBarLayoutView::command, this, &CMainFrame::carryOut);

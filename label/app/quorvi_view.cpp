@@ -101,6 +101,15 @@ void CQuorviView::mouseMoveEvent(QMouseEvent* event) {
                                                                    : Qt::ArrowCursor);
 }
 
+// Taking the focus, the view goes back to what the data file's extension allows and the layout
+// editor leaves its literal and line modes.
+void CQuorviView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    document_.dataFileUsable = dataFileModes(document_.definition().dataFile.dataFilePath).usable;
+    emit focusGained();
+    update();
+}
+
 void CQuorviView::showContextMenu(const QPoint& at) {
     QMenu menu(this);
     for (const char* name :

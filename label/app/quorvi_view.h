@@ -29,12 +29,14 @@ class CQuorviView : public QWidget {
     void titleRequested();
     void command(const QString& name);
     void dataUseChanged();
+    void focusGained();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     QPointF toLogical(const QPointF& pixel) const;

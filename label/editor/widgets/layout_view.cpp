@@ -117,6 +117,11 @@ void CBarLayoutView::paintEvent(QPaintEvent*) {
         areas_.label = relative(areas_.label, o);
     }
     if (!areas_.status.empty()) emit statusMessage(QString::fromStdString(areas_.status));
+    // The focus mark at the top left: filled while the editor has the keyboard focus.
+    painter.resetTransform();
+    painter.setPen(QPen(Qt::white, 2));
+    painter.setBrush(hasFocus() ? QBrush(Qt::white) : Qt::NoBrush);
+    painter.drawEllipse(QRect(6, 6, 16, 16));
     if (rubber_) {
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         const QPointF a = QPointF(rubberStart_.x(), -rubberStart_.y()) / perPixel;
@@ -295,6 +300,7 @@ void CBarLayoutView::showContextMenu(const QPoint& globalAt) {
 void CBarLayoutView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     placeModeButtons();
+    update();
 }
 
 void CBarLayoutView::focusOutEvent(QFocusEvent* event) {
