@@ -1,0 +1,118 @@
+// BMP headers: the depths taken and refused, both header forms, and damaged or hostile files.
+#include "label/definition/bmp_file.h"
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_folder.h"
+
+namespace qv {
+namespace {
+
+void put(std::string& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A BMP as Windows writes it: file header, 40-byte information header, colour table, rows
+// padded to 4 bytes.
+std::string bmp(int width, int height, int bitCount, int colours) {
+    const uint32_t rowBytes = (static_cast<uint32_t>(width) * bitCount + 31) / 32 * 4;
+    const uint32_t offset = 14 + 40 + 4 * static_cast<uint32_t>(colours);
+    std::string out = "BM";
+    put(out, offset + rowBytes * static_cast<uint32_t>(height), 4);
+    put(out, 0, 4);
+    put(out, offset, 4);
+    put(out, 40, 4);
+    put(out, static_cast<uint32_t>(width), 4);
+    put(out, static_cast<uint32_t>(height), 4);
+    put(out, 1, 2);
+    put(out, static_cast<uint32_t>(bitCount), 2);
+    for (int i = 0; i < 6; ++i) put(out, 0, 4);
+    for (int i = 0; i < colours; ++i) put(out, i == 1 ? 0x00FF0000 : 0, 4);  // entry 1: red
+    out.append(rowBytes * static_cast<uint32_t>(height), '\x55');
+    return out;
+}
+
+TEST(BmpFile, DepthsUpTo256ColoursAreTaken) {
+    BmpInfo info;
+    ASSERT_EQ(parseBmp(bmp(3, 2, 1, 2), info), BmpStatus::Ok);
+    EXPECT_EQ(info.width, 3);
+    EXPECT_EQ(info.height, 2);
+    EXPECT_EQ(info.bitCount, 1);
+    EXPECT_EQ(info.palette, (std::vector<uint32_t>{0, 0xFF0000}));
+    EXPECT_EQ(parseBmp(bmp(5, 5, 4, 16), info), BmpStatus::Ok);
+    ASSERT_EQ(parseBmp(bmp(7, 3, 8, 256), info), BmpStatus::Ok);
+    EXPECT_EQ(info.palette.size(), 256u);
+    EXPECT_EQ(info.pixelOffset, 14u + 40u + 1024u);
+    EXPECT_EQ(parseBmp(bmp(2, 2, 24, 0), info), BmpStatus::UnsupportedDepth);
+    EXPECT_EQ(std::string(kBitmapTooManyColours), "ビットマップは２５６色以下を扱えます。");
+}
+
+TEST(BmpFile, TheOlderCoreHeader) {
+    // 12-byte header: 16-bit width, height, planes, bit count; 3-byte colour entries.
+    std::string out = "BM";
+    put(out, 14 + 12 + 6 + 4, 4);
+    put(out, 0, 4);
+    put(out, 14 + 12 + 6, 4);
+    put(out, 12, 4);
+    put(out, 1, 2);
+    put(out, 1, 2);
+    put(out, 1, 2);
+    put(out, 1, 2);
+    put(out, 0xFFFFFF, 3);
+    put(out, 0x0000FF, 3);
+    put(out, 0, 4);
+    BmpInfo info;
+    ASSERT_EQ(parseBmp(out, info), BmpStatus::Ok);
+    EXPECT_EQ(info.palette, (std::vector<uint32_t>{0xFFFFFF, 0x0000FF}));
+}
+
+TEST(BmpFile, DamagedFilesAreRefusedWithoutReadingPastThem) {
+    const std::string good = bmp(9, 4, 8, 256);
+    BmpInfo info;
+    for (size_t length = 0; length < good.size(); ++length) {
+        EXPECT_NE(parseBmp(good.substr(0, length), info), BmpStatus::Ok) << length;
+    }
+    std::string hostile = good;
+    hostile[10] = '\xFF';  // pixels said to start beyond the file
+    hostile[13] = '\x7F';
+    EXPECT_EQ(parseBmp(hostile, info), BmpStatus::NotABitmap);
+    hostile = good;
+    hostile[18] = '\xFF';  // an enormous width
+    hostile[21] = '\x7F';
+    EXPECT_EQ(parseBmp(hostile, info), BmpStatus::NotABitmap);
+    hostile = good;
+    hostile[14] = '\xF0';  // a header larger than the file
+    hostile[17] = '\x7F';
+    EXPECT_EQ(parseBmp(hostile, info), BmpStatus::NotABitmap);
+    EXPECT_EQ(parseBmp("PK" + good.substr(2), info), BmpStatus::NotABitmap);
+
+    std::mt19937 random(5);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes = good;
+        for (int flips = 0; flips < 3; ++flips) {
+            bytes[random() % bytes.size()] = static_cast<char>(random() & 0xFF);
+        }
+        parseBmp(bytes, info);  // must not crash or read past the data
+    }
+}
+
+TEST(BmpFile, LoadingFromDisk) {
+    test::TempFolder folder;
+    test::writeBytes(folder.file("logo.bmp"), bmp(4, 4, 8, 256));
+    test::writeBytes(folder.file("photo.bmp"), bmp(4, 4, 24, 0));
+    LoadedBitmap bitmap;
+    BmpStatus status = BmpStatus::Ok;
+    EXPECT_EQ(LoadBitmapFile(folder.file("logo.bmp"), bitmap, &status), 8);
+    EXPECT_TRUE(bitmap.loaded());
+    LoadedBitmap refused;
+    EXPECT_EQ(LoadBitmapFile(folder.file("photo.bmp"), refused, &status), -1);
+    EXPECT_EQ(status, BmpStatus::UnsupportedDepth);
+    EXPECT_FALSE(refused.loaded());
+    EXPECT_EQ(LoadBitmapFile(folder.file("none.bmp"), refused, &status), -1);
+    EXPECT_EQ(status, BmpStatus::CannotRead);
+}
+
+}  // namespace
+}  // namespace qv
