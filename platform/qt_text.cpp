@@ -20,4 +20,14 @@ std::string toUtf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+std::optional<int> numberIn(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+QString shownNumber(std::optional<int> value) {
+    return value ? QString::number(*value) : QString();
+}
+
 }  // namespace qv

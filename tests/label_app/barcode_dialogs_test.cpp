@@ -19,21 +19,13 @@
 #include "label/editor/widgets/font_picker_dialog.h"
 #include "tests/support/temp_folder.h"
 
+#include "tests/label_app/widget_test_support.h"
+
 namespace qv {
 namespace {
 
-template <typename T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-// A click on the indicator of a check box or radio button.
-void click(QAbstractButton* button) {
-    const int middle = button->height() / 2;
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(middle, middle));
-}
+using test::child;
+using test::click;
 
 QPushButton* dialogButton(QWidget& dialog, QDialogButtonBox::StandardButton which) {
     return dialog.findChild<QDialogButtonBox*>()->button(which);

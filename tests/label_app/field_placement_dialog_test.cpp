@@ -14,21 +14,13 @@
 #include "label/app/dialogs/colour_palette.h"
 #include "label/barcode/barcode_kind.h"
 
+#include "tests/label_app/widget_test_support.h"
+
 namespace qv {
 namespace {
 
-template <typename T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-// A click on the indicator of a radio button, or the middle of a push button.
-void click(QAbstractButton* button) {
-    const int middle = button->height() / 2;
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(middle, middle));
-}
+using test::child;
+using test::click;
 
 // Fields: 0 a JAN barcode, 1 a one-blank name, 2 a text field in vertical writing, 3 not placed.
 class FieldPlacementDialogTest : public ::testing::Test {

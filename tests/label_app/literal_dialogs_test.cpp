@@ -16,15 +16,12 @@
 #include "label/editor/widgets/macro_picker_dialog.h"
 #include "label/editor/widgets/ruled_line_dialog.h"
 
+#include "tests/label_app/widget_test_support.h"
+
 namespace qv {
 namespace {
 
-template <typename T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
+using test::child;
 
 void typeInto(QWidget& parent, const char* name, const QString& text) {
     QLineEdit* edit = child<QLineEdit>(parent, name);

@@ -16,22 +16,13 @@
 #include "common/sjis_text.h"
 #include "label/app/dialogs/colour_palette.h"
 
+#include "tests/label_app/widget_test_support.h"
+
 namespace qv {
 namespace {
 
-template <typename T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-// A click near the left end, on the indicator of a check box or radio button: a click beyond
-// the label would not count.
-void click(QAbstractButton* button) {
-    const int middle = button->height() / 2;
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(middle, middle));
-}
+using test::child;
+using test::click;
 
 void typeWithInputMethod(QWidget* widget, const QString& text) {
     QInputMethodEvent event;

@@ -36,17 +36,6 @@ std::optional<LiteralFont> pickWithFontDialog(QWidget* parent, const LiteralFont
                        font.bold(), font.italic(), font.underline()};
 }
 
-// A number typed into an edit; nothing when the edit holds none.
-std::optional<int> numberIn(const QString& text) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-QString shownNumber(std::optional<int> value) {
-    return value ? QString::number(*value) : QString();
-}
-
 QCheckBox* indicator(const char* text, const char* name, QWidget* parent) {
     auto* box = new QCheckBox(QString::fromUtf8(text), parent);
     box->setObjectName(QString::fromLatin1(name));

@@ -15,16 +15,6 @@ namespace qv {
 
 namespace {
 
-std::optional<int> numberIn(const QString& text) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-QString shownNumber(std::optional<int> value) {
-    return value ? QString::number(*value) : QString();
-}
-
 QPushButton* button(const char* text, const char* name, QWidget* parent) {
     auto* pushButton = new QPushButton(QString::fromUtf8(text), parent);
     pushButton->setObjectName(QString::fromLatin1(name));
