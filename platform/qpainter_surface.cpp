@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/bitmap_decoding.h"
 #include "platform/font_mapping.h"
 #include "platform/qt_text.h"
 #include "platform/vertical_text.h"
@@ -87,7 +88,9 @@ void QPainterSurface::selectBlackPen() {
     pen_ = QPen(Qt::black, 0);  // cosmetic: one device pixel
 }
 
-void QPainterSurface::selectDottedPen(Rgb colour) { pen_ = QPen(colourOf(colour), 0, Qt::DotLine); }
+void QPainterSurface::selectDottedPen(Rgb colour) {
+    pen_ = QPen(colourOf(colour), 0, Qt::DotLine);
+}
 
 void QPainterSurface::rectangle(const LogicalRect& rect) {
     painter_.save();
@@ -200,6 +203,20 @@ TextSize QPainterSurface::textExtent(std::string_view text, size_t characters) {
 }
 
 // ---- Barcode canvas
+
+// The image is stretched with smooth scaling off, so a logo's pixels stay crisp when enlarged.
+void QPainterSurface::drawBitmap(const BitmapImage& image, const LogicalRect& target) {
+    const QImage decoded = decodedBitmap(image);
+    if (decoded.isNull()) return;
+    const QRectF area =
+        QRectF(toDevice(target.left, target.top), toDevice(target.right, target.bottom))
+            .normalized();
+    if (area.isEmpty()) return;
+    painter_.save();
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_.drawImage(area, decoded);
+    painter_.restore();
+}
 
 void QPainterSurface::drawCanvas(const BarCanvas& canvas, const CanvasRect& source,
                                  const LogicalRect& target) {

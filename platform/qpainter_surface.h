@@ -78,6 +78,7 @@ class QPainterSurface : public DrawSurface {
 
     void drawCanvas(const BarCanvas& canvas, const CanvasRect& source,
                     const LogicalRect& target) override;
+    void drawBitmap(const BitmapImage& image, const LogicalRect& target) override;
 
     // Device pixels per logical unit.
     double scale() const { return scale_; }

@@ -17,6 +17,9 @@ namespace {
 
 constexpr int kMaxDpi = 2400;
 constexpr int kMaxStartNumber = 65535;
+constexpr int kMaxCszRecord = 501;  // a CSZ file keeps at most this many record lines
+constexpr int kMaxCopies = 9999;
+constexpr size_t kMaxMonoInputs = 3;
 
 using Mode = QuorviCommandLine::Mode;
 
@@ -74,6 +77,17 @@ bool takeValue(const std::string& option, const std::string& value, QuorviComman
         c.dataPath = value;
     } else if (option == "--printer") {
         c.printerName = value;
+    } else if (option == "--record") {
+        if (!parseNumber(value, 1, kMaxCszRecord, c.monoRecord)) {
+            error = "--record needs a number from 1 to 501";
+        }
+    } else if (option == "--copies") {
+        if (!parseNumber(value, 1, kMaxCopies, c.monoCopies)) {
+            error = "--copies needs a number from 1 to 9999";
+        }
+    } else if (option == "--input") {
+        if (c.monoInputs.size() == kMaxMonoInputs) error = "--input can be given at most 3 times";
+        c.monoInputs.push_back(value);
     }
     return error.empty();
 }
@@ -84,13 +98,17 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
     if (c.mode != Mode::Desktop && c.definitionPath.empty()) {
         return invalid("a definition file (.qvd) is needed");
     }
-    for (const char* option : {"--dpi", "--time", "--start", "--data", "--printer"}) {
+    for (const char* option :
+         {"--dpi", "--time", "--start", "--data", "--printer", "--record", "--copies", "--input"}) {
         if (seen.count(option) && !output) {
             return invalid(formatText("%s goes with --export or --print", option));
         }
     }
     if (seen.count("--export") && seen.count("--print")) {
         return invalid("--export and --print cannot be used together");
+    }
+    if (seen.count("--record") && seen.count("--input")) {
+        return invalid("--record and --input cannot be used together");
     }
     if (c.mode == Mode::Export) {
         const std::string extension = sjis::upperLastThree(c.outputPath);
@@ -105,8 +123,9 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
 }  // namespace
 
 QuorviCommandLine parseQuorviCommandLine(const std::vector<std::string>& arguments) {
-    static const std::set<std::string> kWithValue = {"--export", "--dpi",  "--time",
-                                                     "--start",  "--data", "--printer"};
+    static const std::set<std::string> kWithValue = {"--export", "--dpi",    "--time",
+                                                     "--start",  "--data",   "--printer",
+                                                     "--record", "--copies", "--input"};
     QuorviCommandLine c;
     std::set<std::string> seen;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -146,6 +165,8 @@ std::string quorviHelpText() {
            "                [--data FILE] DEFINITION.qvd\n"
            "       quorvi32 --print [--printer NAME] [--time ...] [--start N] [--data FILE]\n"
            "                DEFINITION.qvd\n"
+           "       quorvi32 --export OUTPUT|--print [--record N | --input VALUE...] [--copies N]\n"
+           "                DEFINITION.qvd            (with a .csz data file)\n"
            "\n"
            "Designs sheets of barcode labels and prints one label per record of a data file.\n"
            "\n"
@@ -163,6 +184,14 @@ std::string quorviHelpText() {
            "  --start N            start number of the running label number (0 to 65535)\n"
            "  --data FILE          print this data file with the definition instead of the one\n"
            "                       it names (.csv comma-separated, .txt fixed-length, .csz CSZ)\n"
+           "\n"
+           "With a CSZ data file (.csz) every label of every page shows the same record\n"
+           "(mono-pattern printing):\n"
+           "  --input VALUE        the value of the next input field (a \"\\@\" item of the\n"
+           "                       file's first record); give one --input per field, at most 3\n"
+           "  --record N           without input fields: print record N of the file (from 1)\n"
+           "  --copies N           the number of copies, one page each (default 1)\n"
+           "\n"
            "  --help               show this help and exit\n"
            "  --version            show the version and exit\n"
            "\n"

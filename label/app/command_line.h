@@ -27,6 +27,13 @@ struct QuorviCommandLine {
     int startNumber = -1;     // the running number's start; -1: the definition's
     std::string dataPath;     // another data file for this run
     std::string printerName;  // empty: the default printer
+
+    // The mono-pattern choice of a CSZ data file: the record (from 1; 0: none given), the values
+    // of the input fields in order, and the number of copies (pages).
+    int monoRecord = 0;
+    std::vector<std::string> monoInputs;
+    int monoCopies = 1;
+    bool monoPatternGiven() const { return monoRecord > 0 || !monoInputs.empty(); }
 };
 
 // `arguments` without the program name.

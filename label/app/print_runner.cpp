@@ -66,6 +66,17 @@ PrintRunner::PrintRunner(CQuorviDoc& document, const QuorviSettings& settings, M
       messages_(messages),
       parent_(parent) {}
 
+void PrintRunner::useMonoPattern(std::vector<std::string> labels, int copies) {
+    monoLabels_ = std::move(labels);
+    monoCopies_ = copies;
+}
+
+int PrintRunner::prepare(LabelPrintJob& job) {
+    const int pages = job.prepare();
+    if (!job.monoPatternMode()) return pages;
+    return job.useMonoPattern(monoLabels_, monoCopies_);
+}
+
 QString PrintRunner::fallbackPdfPath(const CQuorviDoc& document) {
     if (document.pathName().empty()) return QDir::home().filePath(QStringLiteral("NewFile.pdf"));
     const QFileInfo definition(fromUtf8(document.pathName()));
@@ -74,7 +85,7 @@ QString PrintRunner::fallbackPdfPath(const CQuorviDoc& document) {
 
 PrintRunner::Outcome PrintRunner::print(bool withDialog) {
     LabelPrintJob job(document_, settings_.print, clock_, messages_);
-    const int pages = job.prepare();
+    const int pages = prepare(job);
     if (pages < 1) {
         job.end();
         status_ = QStringLiteral("印刷するページがありません");
@@ -115,7 +126,7 @@ PrintRunner::Outcome PrintRunner::print(bool withDialog) {
 
 void PrintRunner::preview() {
     LabelPrintJob job(document_, settings_.print, clock_, messages_);
-    const int pages = job.prepare();
+    const int pages = prepare(job);
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer, job.printerPaper());
     QPrintPreviewDialog dialog(&printer, parent_);

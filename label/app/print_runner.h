@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <vector>
 
 #include "common/message_service.h"
 #include "label/app/quorvi_settings.h"
@@ -19,6 +21,8 @@ struct PrinterPaper;
 // Sets the printer's paper size and orientation from a paper set-up.
 void setUpPrinter(QPrinter& printer, const PrinterPaper& paper);
 
+class LabelPrintJob;
+
 class PrintRunner {
   public:
     PrintRunner(CQuorviDoc& document, const QuorviSettings& settings, MacroClock& clock,
@@ -31,18 +35,26 @@ class PrintRunner {
     Outcome print(bool withDialog);
     void preview();
 
+    // With a CSZ data file: the records of every label and the number of copies (pages) chosen
+    // in the mono-pattern dialog. Without it a CSZ run has nothing to print.
+    void useMonoPattern(std::vector<std::string> labels, int copies);
+
     const QString& status() const { return status_; }
 
     // The PDF written when no printer is installed: the definition's path with ".pdf".
     static QString fallbackPdfPath(const CQuorviDoc& document);
 
   private:
+    int prepare(LabelPrintJob& job);
+
     CQuorviDoc& document_;
     const QuorviSettings& settings_;
     MacroClock& clock_;
     MessageService& messages_;
     QWidget* parent_;
     QString status_;
+    std::vector<std::string> monoLabels_;
+    int monoCopies_ = 0;
 };
 
 }  // namespace qv

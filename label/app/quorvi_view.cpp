@@ -52,7 +52,8 @@ void CQuorviView::paintEvent(QPaintEvent* event) {
     {
         QPainterSurface surface(painter);
         areas_ = drawSheetOverview(surface, document_.definition(), settings_.formZoom,
-                                   clock_.timestamp(), settings_.print, nullptr);
+                                   clock_.timestamp(), settings_.print,
+                                   paintLoadedBitmaps(document_.loadedBitmaps()));
     }
     drawDataIcon(painter);
 }

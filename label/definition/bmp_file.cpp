@@ -87,6 +87,7 @@ int LoadBitmapFile(const std::string& path, LoadedBitmap& bitmap, BmpStatus* sta
     if (result != BmpStatus::Ok) return -1;
     bitmap.bytes = std::move(bytes);
     bitmap.info = std::move(info);
+    bitmap.device.reset();
     return bitmap.info.bitCount;
 }
 

@@ -5,9 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "label/surface/draw_surface.h"
 
 namespace qv {
 
@@ -29,11 +32,14 @@ struct BmpInfo {
 // Reads the header of a BMP held in memory. Only 1, 4 and 8 bits per pixel are accepted.
 BmpStatus parseBmp(std::string_view bytes, BmpInfo& info);
 
-// A bitmap loaded with a definition: the whole file in memory and what its header says.
+// A bitmap loaded with a definition: the whole file in memory and what its header says. The
+// surface that draws it first keeps its decoded image in `device`.
 struct LoadedBitmap {
     std::string bytes;
     BmpInfo info;
+    mutable std::shared_ptr<void> device;
     bool loaded() const { return !bytes.empty(); }
+    BitmapImage image() const { return {bytes, info.width, info.height, &device}; }
 };
 
 // Loads `path`; gives the bit count, or -1 when the file cannot be read or is no usable BMP.

@@ -15,6 +15,7 @@ void CQuorviDoc::newDocument(int lastBarcodeKind) {
     modified_ = false;
     dataFileUsable = false;
     cszMode = false;
+    bitmaps_ = {};
 }
 
 bool CQuorviDoc::openDocument(const std::string& path) {
@@ -31,6 +32,7 @@ bool CQuorviDoc::openDocument(const std::string& path) {
     pathName_ = path;
     modified_ = false;
     applyLoadedSheet(definition_, papers_);
+    loadBitmaps();
     for (const OpenStep& step : openSteps_) step(*this);
     return true;
 }
@@ -44,6 +46,19 @@ bool CQuorviDoc::saveDocument(const std::string& path) {
     pathName_ = path;
     modified_ = false;
     return true;
+}
+
+void CQuorviDoc::loadBitmaps() {
+    for (size_t slot = 0; slot < bitmaps_.size(); ++slot) {
+        BitmapPlacement& placement = definition_.bitmaps[slot];
+        bitmaps_[slot] = {};
+        if (placement.path.empty()) continue;
+        const std::string local = localFromStoredPath(placement.path, definitionFolder());
+        if (LoadBitmapFile(local, bitmaps_[slot]) < 0) {
+            placement.path.clear();
+            bitmaps_[slot] = {};
+        }
+    }
 }
 
 std::string CQuorviDoc::definitionFolder() const {

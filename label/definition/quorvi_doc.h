@@ -6,10 +6,13 @@
 #include <vector>
 
 #include "common/message_service.h"
+#include "label/definition/bmp_file.h"
 #include "label/definition/label_definition.h"
 #include "label/definition/paper_table.h"
 
 namespace qv {
+
+using LoadedBitmaps = std::array<LoadedBitmap, kBitmapSlots>;
 
 class CQuorviDoc {
   public:
@@ -44,6 +47,12 @@ class CQuorviDoc {
 
     void addOpenStep(OpenStep step) { openSteps_.push_back(std::move(step)); }
 
+    // Reads the files of both bitmap slots (after every open, and whenever the bitmap dialog
+    // stores or deletes an area). A slot whose file cannot be read or has more than 256 colours
+    // loses its path without a message, as an unusable bitmap is dropped.
+    void loadBitmaps();
+    const LoadedBitmaps& loadedBitmaps() const { return bitmaps_; }
+
     // Whether printing fills labels with records (the data file's extension is TXT, CSV or CSZ;
     // the user may switch it off), and whether the data file is a CSZ file.
     bool dataFileUsable = false;
@@ -56,6 +65,7 @@ class CQuorviDoc {
     std::string pathName_;
     bool modified_ = false;
     std::vector<OpenStep> openSteps_;
+    LoadedBitmaps bitmaps_;
 };
 
 }  // namespace qv

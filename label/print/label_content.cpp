@@ -71,6 +71,14 @@ void drawLabelConstants(DrawSurface& surface, const LabelDefinition& d, LogicalP
 
 }  // namespace
 
+BitmapPainter paintLoadedBitmaps(const LoadedBitmaps& bitmaps) {
+    return [&bitmaps](DrawSurface& surface, int slot, const BitmapPlacement&,
+                      const LogicalRect& target) {
+        const LoadedBitmap& bitmap = bitmaps[static_cast<size_t>(slot)];
+        if (bitmap.loaded()) surface.drawBitmap(bitmap.image(), target);
+    };
+}
+
 LogicalPoint labelCorner(const SheetGeometry& sheet, const PagePlacement& place, int column,
                          int row) {
     const CellRect cell = cellRect(sheet, column, row);

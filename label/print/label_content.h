@@ -6,6 +6,7 @@
 
 #include "label/data/data_file_reader.h"
 #include "label/definition/label_definition.h"
+#include "label/definition/quorvi_doc.h"
 #include "label/definition/text_macros.h"
 #include "label/print/page_texts.h"
 #include "label/print/print_settings.h"
@@ -18,6 +19,9 @@ namespace qv {
 // loaded by the document; without a painter the slots stay empty.
 using BitmapPainter =
     std::function<void(DrawSurface&, int slot, const BitmapPlacement&, const LogicalRect&)>;
+
+// The painter that stretches the document's loaded bitmaps; a slot not loaded is skipped.
+BitmapPainter paintLoadedBitmaps(const LoadedBitmaps& bitmaps);
 
 // The top-left corner of the label in `column`, `row` at the page placement.
 LogicalPoint labelCorner(const SheetGeometry& sheet, const PagePlacement& place, int column,

@@ -1,5 +1,7 @@
 #include "label/print/print_job.h"
 
+#include <algorithm>
+
 #include "label/data/data_file_check.h"
 #include "label/print/page_texts.h"
 
@@ -50,6 +52,21 @@ int LabelPrintJob::countPages(int n) {
     return c / n + ((c - skipped) % n != 0 ? 1 : 0);
 }
 
+bool LabelPrintJob::monoPatternMode() const {
+    return dataUse_ && reader_ && reader_->cszMode();
+}
+
+const CszContent* LabelPrintJob::cszContent() const {
+    return monoPatternMode() ? &reader_->csz() : nullptr;
+}
+
+int LabelPrintJob::useMonoPattern(std::vector<std::string> labels, int copies) {
+    if (!monoPatternMode()) return 0;
+    reader_->setPageLines(std::move(labels));
+    pageCount_ = std::max(copies, 0);
+    return pageCount_;
+}
+
 void LabelPrintJob::printPage(DrawSurface& surface, int page) {
     LabelDefinition& d = document_.definition();
     const PagePlacement place;
@@ -57,11 +74,13 @@ void LabelPrintJob::printPage(DrawSurface& surface, int page) {
     surface.selectBlackPen();
     drawRuledLines(surface, d, place);
     int labelCounter = labelCounterAtPageStart(page, labelsPerPage(d.sheet), d.serialStartNumber);
-    drawConstants(surface, d, place, labelCounter, clock_.timestamp(), settings_.date, bitmaps_);
+    drawConstants(surface, d, place, labelCounter, clock_.timestamp(), settings_.date,
+                  paintLoadedBitmaps(document_.loadedBitmaps()));
     PageNumbering numbering;
     numbering.page = page;
     if (dataUse_ && reader_) {
-        reader_->LoadPage(page, labelsPerPage(d.sheet));
+        // A mono-pattern run prints the same selection on every page.
+        if (!reader_->cszMode()) reader_->LoadPage(page, labelsPerPage(d.sheet));
         drawDataLabels(surface, d, *reader_, settings_);
         numbering.groupPage = reader_->groupPageNumber(page);
         numbering.pageBreakActive = reader_->pageBreakActive();

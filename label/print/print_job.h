@@ -24,11 +24,17 @@ class LabelPrintJob {
     // Another data file for this run (a local path); its extension decides as the definition's
     // would. Call before prepare().
     void useDataFile(const std::string& localPath);
-    void setBitmapPainter(BitmapPainter painter) { bitmaps_ = std::move(painter); }
 
     // Takes the print time, opens and indexes the data file when data is used, and gives the
-    // number of pages (0: nothing to print).
+    // number of pages (0: nothing to print). A CSZ file gives 0 until a mono-pattern selection
+    // is handed over.
     int prepare();
+    // Whether the data file read by prepare() is a CSZ file, and what it holds.
+    bool monoPatternMode() const;
+    const CszContent* cszContent() const;
+    // The mono-pattern selection of a CSZ run: every page prints `labels` (one record per label,
+    // in fill order), `copies` pages. Gives the page count; 0 outside a CSZ run.
+    int useMonoPattern(std::vector<std::string> labels, int copies);
     // Draws page `page` (from 1) at print scale with the page's corner at (0, 0).
     void printPage(DrawSurface& surface, int page);
     // Closes the data file.
@@ -47,7 +53,6 @@ class LabelPrintJob {
     MacroClock& clock_;
     MessageService& messages_;
     std::unique_ptr<DataFileReader> reader_;
-    BitmapPainter bitmaps_;
     std::string dataFileOverride_;
     bool dataUse_ = false;
     int pageCount_ = 0;

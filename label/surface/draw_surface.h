@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,15 @@ struct FontSpec {
     }
 };
 
+// A picture to stretch onto the page: a whole BMP file held in memory. The surface decodes it on
+// first use and keeps the decoded image in `deviceCache`, so later pages and labels reuse it.
+struct BitmapImage {
+    std::string_view fileBytes;
+    int width = 0;   // pixels, as the header says
+    int height = 0;  // pixels; negative for rows stored top-down
+    std::shared_ptr<void>* deviceCache = nullptr;
+};
+
 enum class HAlign { Left, Centre, Right };
 enum class VAlign { Top, Middle, Bottom };
 
@@ -101,6 +111,10 @@ class DrawSurface {
     // mirrors the image along that axis.
     virtual void drawCanvas(const BarCanvas& canvas, const CanvasRect& source,
                             const LogicalRect& target) = 0;
+
+    // Stretches the whole `image` onto `target` (top above bottom); a surface that cannot decode
+    // the image draws nothing.
+    virtual void drawBitmap(const BitmapImage& image, const LogicalRect& target) = 0;
 };
 
 // The number of logical units of a point size: p x 35277 / 10000 (1 pt = 0.35277 mm).

@@ -41,7 +41,9 @@ void RecordingSurface::selectSolidPen(int width, Rgb colour) {
     record(formatText("pen %d %06X", width, colour));
 }
 
-void RecordingSurface::selectBlackPen() { record("pen black"); }
+void RecordingSurface::selectBlackPen() {
+    record("pen black");
+}
 
 void RecordingSurface::selectDottedPen(Rgb colour) {
     record(formatText("pen dotted %06X", colour));
@@ -120,6 +122,11 @@ void RecordingSurface::drawCanvas(const BarCanvas& canvas, const CanvasRect& sou
     record(formatText("canvas %d %d %d %d -> %s", source.left, source.top, source.width,
                       source.height, rectText(target).c_str()));
     canvases_.push_back({canvas, source, target});
+}
+
+void RecordingSurface::drawBitmap(const BitmapImage& image, const LogicalRect& target) {
+    record(formatText("bitmap %dx%d %zu -> %s", image.width, image.height, image.fileBytes.size(),
+                      rectText(target).c_str()));
 }
 
 std::vector<std::string> RecordingSurface::callsStartingWith(const std::string& prefix) const {

@@ -37,6 +37,8 @@ class RecordingSurface : public DrawSurface {
     int horizontalDpi() const override { return dpi_; }
     void drawCanvas(const BarCanvas& canvas, const CanvasRect& source,
                     const LogicalRect& target) override;
+    // Recorded as "bitmap WxH <file size> -> l t r b".
+    void drawBitmap(const BitmapImage& image, const LogicalRect& target) override;
 
     // Every call, one line each, e.g. "textOut 150 -200 ABC".
     const std::vector<std::string>& calls() const { return calls_; }

@@ -47,6 +47,22 @@ TEST(QuorviCommandLineTest, ExportAndPrintOptions) {
     EXPECT_EQ(p.startNumber, -1);
 }
 
+TEST(QuorviCommandLineTest, MonoPatternOptions) {
+    const QuorviCommandLine inputs =
+        parseQuorviCommandLine({"--export", "o.png", "--input", "4901234567894", "--input", "A,B",
+                                "--copies", "3", "a.qvd"});
+    EXPECT_EQ(inputs.mode, Mode::Export);
+    EXPECT_EQ(inputs.monoInputs, (std::vector<std::string>{"4901234567894", "A,B"}));
+    EXPECT_EQ(inputs.monoCopies, 3);
+    EXPECT_EQ(inputs.monoRecord, 0);
+    EXPECT_TRUE(inputs.monoPatternGiven());
+    const QuorviCommandLine record =
+        parseQuorviCommandLine({"--print", "--record", "501", "a.qvd"});
+    EXPECT_EQ(record.monoRecord, 501);
+    EXPECT_EQ(record.monoCopies, 1);
+    EXPECT_FALSE(parseQuorviCommandLine({"--export", "o.pdf", "a.qvd"}).monoPatternGiven());
+}
+
 TEST(QuorviCommandLineTest, BadExportArgumentsAreRefused) {
     const std::vector<std::vector<std::string>> refused = {
         {"--export", "out.jpg", "a.qvd"},  // neither .pdf nor .png
@@ -59,6 +75,14 @@ TEST(QuorviCommandLineTest, BadExportArgumentsAreRefused) {
         {"--export", "out.pdf", "--start"},  // a value is missing
         {"--dpi", "300", "a.qvd"},           // only with --export or --print
         {"--export", "out.pdf", "--print", "a.qvd"},
+        {"--export", "out.pdf", "--record", "0", "a.qvd"},
+        {"--export", "out.pdf", "--record", "502", "a.qvd"},
+        {"--export", "out.pdf", "--copies", "0", "a.qvd"},
+        {"--export", "out.pdf", "--copies", "10000", "a.qvd"},
+        {"--export", "out.pdf", "--record", "2", "--input", "1", "a.qvd"},
+        {"--export", "out.pdf", "--input", "1", "--input", "2", "--input", "3", "--input", "4",
+         "a.qvd"},
+        {"--copies", "2", "a.qvd"},  // only with --export or --print
     };
     for (const std::vector<std::string>& arguments : refused) {
         const QuorviCommandLine c = parseQuorviCommandLine(arguments);

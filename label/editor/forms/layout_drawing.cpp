@@ -219,13 +219,15 @@ LayoutHitAreas drawLayout(DrawSurface& surface, const LabelDefinition& d, const 
         if (literal.xMm == -1 || !isListEntry(literal.entry)) continue;
         areas.literals[slot] = drawLiteralText(surface, literal, o, view);
     }
-    for (int slot = kBitmapSlots - 1; slot >= 0 && bitmaps; --slot) {
+    for (int slot = kBitmapSlots - 1; slot >= 0; --slot) {
         const BitmapPlacement& bitmap = d.bitmaps[static_cast<size_t>(slot)];
         if (bitmap.path.empty()) continue;
         const int zoom = view.zoomPercent;
-        bitmaps(surface, slot, bitmap,
-                {o.x + bitmap.left * zoom / 100, o.y + bitmap.top * zoom / 100,
-                 o.x + bitmap.right * zoom / 100, o.y + bitmap.bottom * zoom / 100});
+        const LogicalRect target = {o.x + bitmap.left * zoom / 100, o.y + bitmap.top * zoom / 100,
+                                    o.x + bitmap.right * zoom / 100,
+                                    o.y + bitmap.bottom * zoom / 100};
+        areas.bitmaps[static_cast<size_t>(slot)] = target;
+        if (bitmaps) bitmaps(surface, slot, bitmap, target);
     }
     return areas;
 }

@@ -33,6 +33,7 @@ struct LayoutHitAreas {
     LogicalRect label;
     std::array<LogicalRect, kMaxFields> fields{};      // empty for a field that is not placed
     std::array<LogicalRect, kMaxLiterals> literals{};  // empty for an empty slot
+    std::array<LogicalRect, kBitmapSlots> bitmaps{};   // empty for a slot without a path
     std::string status;  // a text for the status bar, e.g. a text field of point size 0
 };
 

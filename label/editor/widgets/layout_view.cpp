@@ -110,10 +110,12 @@ void CBarLayoutView::paintEvent(QPaintEvent*) {
                              static_cast<int>(-kLabelOriginPixels.y() * perPixel)};
     {
         QPainterSurface surface(painter);
-        areas_ = drawLayout(surface, document_.definition(), settings_, nullptr);
+        areas_ = drawLayout(surface, document_.definition(), settings_,
+                            paintLoadedBitmaps(document_.loadedBitmaps()));
         const LogicalPoint o = settings_.labelOrigin;
         for (LogicalRect& r : areas_.fields) r = relative(r, o);
         for (LogicalRect& r : areas_.literals) r = relative(r, o);
+        for (LogicalRect& r : areas_.bitmaps) r = relative(r, o);
         areas_.label = relative(areas_.label, o);
     }
     if (!areas_.status.empty()) emit statusMessage(QString::fromStdString(areas_.status));
@@ -272,6 +274,9 @@ void CBarLayoutView::leftUp(const QPoint& at) {
 
 // A right click on the label: a literal, else the field placement (with the field hit).
 void CBarLayoutView::rightUp(const QPoint& at) {
+    for (size_t slot = 0; slot < areas_.bitmaps.size(); ++slot) {
+        if (contains(areas_.bitmaps[slot], at)) return emit bitmapHit(static_cast<int>(slot));
+    }
     for (size_t slot = 0; slot < areas_.literals.size(); ++slot) {
         if (contains(areas_.literals[slot], at)) return emit literalHit(static_cast<int>(slot));
     }
@@ -289,9 +294,9 @@ void CBarLayoutView::showContextMenu(const QPoint& globalAt) {
     }
     menu.addSeparator();
     QAction* mono = menu.addAction(QStringLiteral("モノパターン印刷の設定"));
-    mono->setEnabled(false);  // comes with CSZ files
-    for (const char* name : {"ラベルの印刷方向の設定", "リテラル文字の配置", "ラベル内罫線の配置",
-                             "ラベルの連番設定"}) {
+    mono->setEnabled(monoPatternAvailable_);
+    for (const char* name : {"ラベルの印刷方向の設定", "リテラル文字の配置", "ビットマップの配置",
+                             "ラベル内罫線の配置", "ラベルの連番設定"}) {
         menu.addAction(QString::fromUtf8(name));
     }
     if (QAction* chosen = menu.exec(globalAt)) emit command(chosen->text());

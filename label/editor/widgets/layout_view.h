@@ -33,6 +33,8 @@ class CBarLayoutView : public QWidget {
     // While the field dialog holds a barcode field, a drag measures its size.
     void setMeasuring(bool on) { measuring_ = on; }
     void refreshView() { update(); }
+    // The context menu's mono-pattern entry: only with a CSZ file while its dialog is closed.
+    void setMonoPatternAvailable(bool available) { monoPatternAvailable_ = available; }
 
   signals:
     void statusMessage(const QString& text);
@@ -44,6 +46,7 @@ class CBarLayoutView : public QWidget {
     void rubberRectangle(const LogicalRect& tenthsOfMm);
     void fieldHit(int index);
     void literalHit(int slot);
+    void bitmapHit(int slot);
     void command(const QString& name);
     void modeButtonClicked(Mode mode);
     void settingModeEnded();
@@ -72,6 +75,7 @@ class CBarLayoutView : public QWidget {
     Mode mode_ = Mode::Normal;
     bool settingMode_ = false;
     bool measuring_ = false;
+    bool monoPatternAvailable_ = false;
     int selectedField_ = -1;
     int selectedLiteral_ = -1;
     int draggingField_ = -1;
