@@ -4,6 +4,7 @@
 // it under Xvfb).
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
 #include <functional>
@@ -28,6 +29,7 @@
 #include "label/editor/widgets/font_picker_dialog.h"
 #include "label/editor/widgets/literal_dialog.h"
 #include "label/editor/widgets/macro_picker_dialog.h"
+#include "label/editor/widgets/mono_pattern_dialog.h"
 #include "label/editor/widgets/ruled_line_dialog.h"
 
 namespace {
@@ -65,6 +67,17 @@ qv::LabelDefinition richDefinition(const qv::LabelDefinition& example) {
     d.ruledLines[0] = {2, -12, 98, -12};
     d.ruledLines[1] = {2, -57, 98, -57};
     return d;
+}
+
+// A CSZ file whose first record asks for a JAN code and a price.
+qv::CszContent monoPatternFile() {
+    using qv::sjis::fromUtf8;
+    qv::CszContent csz;
+    csz.nameLine = fromUtf8("商品名,価格,JAN,ITF,NW7,CODE39,産地");
+    csz.templateLine = fromUtf8("りんご,\\@,\\@,14901234567891,a1234a,*ABC*,青森");
+    csz.lines = {csz.templateLine};
+    csz.lineCount = 1;
+    return csz;
 }
 
 }  // namespace
@@ -113,5 +126,18 @@ int main(int argc, char* argv[]) {
     save(lines, folder, "dialog-ruled-line");
     qv::MacroPickerDialog macros(clock.timestamp(), {});
     save(macros, folder, "dialog-macro-picker");
+
+    const qv::CszContent csz = monoPatternFile();
+    qv::MonoPatternDialog monoPattern(rich, csz, messages, {});
+    monoPattern.resize(640, 240);
+    monoPattern.show();
+    // Inserting counts as typing, so the JAN code typed last is previewed.
+    monoPattern.findChild<QLineEdit*>(QStringLiteral("input1"))->insert(QStringLiteral("198"));
+    monoPattern.findChild<QLineEdit*>(QStringLiteral("input2"))
+        ->insert(QStringLiteral("4901234567894"));
+    save(monoPattern, folder, "dialog-mono-pattern");
+    qv::MonoPatternForm fields(rich, csz, messages);
+    qv::FieldEditDialog fieldEdit(fields.editFields());
+    save(fieldEdit, folder, "dialog-field-edit");
     return 0;
 }
