@@ -5,13 +5,17 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "common/message_service.h"
+#include "common/paths.h"
 #include "common/sjis_text.h"
 #include "label/app/dialogs/data_file_dialog.h"
 #include "label/app/dialogs/direction_dialog.h"
@@ -20,11 +24,13 @@
 #include "label/app/dialogs/page_break_dialog.h"
 #include "label/app/dialogs/serial_number_dialog.h"
 #include "label/app/dialogs/title_dialog.h"
+#include "label/definition/bmp_file.h"
 #include "label/definition/definition_file.h"
 #include "label/definition/literal_entry.h"
 #include "label/definition/quorvi_doc.h"
 #include "label/editor/widgets/barcode_kind_dialog.h"
 #include "label/editor/widgets/barcode_settings_dialog.h"
+#include "label/editor/widgets/bitmap_dialog.h"
 #include "label/editor/widgets/field_placement_dialog.h"
 #include "label/editor/widgets/font_picker_dialog.h"
 #include "label/editor/widgets/literal_dialog.h"
@@ -78,6 +84,29 @@ qv::CszContent monoPatternFile() {
     csz.lines = {csz.templateLine};
     csz.lineCount = 1;
     return csz;
+}
+
+// A small 256-colour logo for the bitmap dialog; false when it could not be written as one.
+bool writeLogo(const QString& path) {
+    QImage picture(160, 80, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0, 90, 170));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QRect(8, 8, 64, 64));
+    painter.setBrush(QColor(230, 120, 0));
+    painter.drawRect(QRect(82, 20, 70, 40));
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(22);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(8, 8, 64, 64), Qt::AlignCenter, QStringLiteral("QV"));
+    painter.end();
+    if (!picture.convertToFormat(QImage::Format_Indexed8).save(path, "BMP")) return false;
+    qv::LoadedBitmap check;
+    return qv::LoadBitmapFile(path.toStdString(), check) == 8;
 }
 
 }  // namespace
@@ -139,5 +168,16 @@ int main(int argc, char* argv[]) {
     qv::MonoPatternForm fields(rich, csz, messages);
     qv::FieldEditDialog fieldEdit(fields.editFields());
     save(fieldEdit, folder, "dialog-field-edit");
+    QTemporaryDir bitmapFolder;
+    const QString logo = bitmapFolder.filePath(QStringLiteral("logo.bmp"));
+    if (!bitmapFolder.isValid() || !writeLogo(logo)) return 1;
+    qv::LabelDefinition withBitmap = rich;
+    withBitmap.bitmaps[0] = {qv::storedFromLocalPath(logo.toStdString()), 600, -400, 950, -575};
+    qv::BitmapDialog bitmaps(withBitmap, bitmapFolder.path().toStdString(), messages, false);
+    save(bitmaps, folder, "dialog-bitmap");
+    const auto info = bitmaps.form().infoTexts(bitmaps.logicalDpiX(), bitmaps.logicalDpiY());
+    if (!info) return 1;
+    qv::BitmapInfoDialog bitmapInfo(*info);
+    save(bitmapInfo, folder, "dialog-bitmap-info");
     return 0;
 }

@@ -24,6 +24,7 @@
 #include "label/app/print_runner.h"
 #include "label/app/quorvi_view.h"
 #include "label/definition/definition_file.h"
+#include "label/editor/widgets/bitmap_dialog.h"
 #include "label/editor/widgets/font_picker_dialog.h"
 #include "label/editor/widgets/layout_view.h"
 #include "platform/qt_text.h"
@@ -94,6 +95,8 @@ void CMainFrame::carryOut(const QString& name) {
         {"ラベル内へフィールドの配置", &CMainFrame::openFieldPlacement},
         {"リテラル文字の配置", &CMainFrame::toggleLiteralMode},
         {"ラベル内罫線の配置", &CMainFrame::toggleLineMode},
+        {"モノパターン印刷の設定", &CMainFrame::openMonoPattern},
+        {"ビットマップの配置", &CMainFrame::openBitmapDialog},
     };
     for (const auto& [text, command] : commands) {
         if (name == QString::fromUtf8(text)) return runWithPrompt(nullptr, command);
@@ -107,6 +110,17 @@ void CMainFrame::refresh(bool modified) {
     view_->resizeToSheet();
     view_->update();
     layout_->update();
+    updateMonoPatternEntries();
+}
+
+// The dialogs that hold state of the document close when another document takes its place.
+void CMainFrame::closeDocumentDialogs() {
+    closeMonoPattern();
+    if (bitmapDialog_ != nullptr) {
+        bitmapDialog_->hide();
+        bitmapDialog_->deleteLater();
+        bitmapDialog_ = nullptr;
+    }
 }
 
 void CMainFrame::updateTitle() {
@@ -132,14 +146,17 @@ bool CMainFrame::maySave() {
 
 void CMainFrame::newDefinition() {
     if (!maySave()) return;
+    closeDocumentDialogs();
     document_.newDocument(settings_.lastBarcodeKind);
     refresh(false);
 }
 
 bool CMainFrame::openDefinition(const QString& path) {
     if (!document_.openDocument(toUtf8(path))) return false;
+    closeDocumentDialogs();
     rememberRecentFile(path);
     refresh(false);
+    openMonoPatternAfterLoad();
     return true;
 }
 
@@ -169,6 +186,7 @@ bool CMainFrame::saveAs() {
 
 void CMainFrame::print(bool withDialog) {
     PrintRunner runner(document_, settings_, clock_, messages_, this);
+    if (monoPrint_) runner.useMonoPattern(monoPrint_->lines, monoPrint_->copies);
     const PrintRunner::Outcome outcome = runner.print(withDialog);
     statusBar()->showMessage(runner.status());
     if (exitAfterPrint_ && outcome != PrintRunner::Outcome::Cancelled) {
@@ -186,6 +204,7 @@ void CMainFrame::printAtStartup() {
 
 void CMainFrame::preview() {
     PrintRunner runner(document_, settings_, clock_, messages_, this);
+    if (monoPrint_) runner.useMonoPattern(monoPrint_->lines, monoPrint_->copies);
     runner.preview();
 }
 

@@ -5,12 +5,14 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <optional>
 
 #include "common/message_service.h"
 #include "common/profile_file.h"
 #include "label/app/quorvi_settings.h"
 #include "label/definition/quorvi_doc.h"
 #include "label/definition/text_macros.h"
+#include "label/editor/forms/mono_pattern_form.h"
 
 class QAction;
 class QMenu;
@@ -18,10 +20,12 @@ class QSplitter;
 
 namespace qv {
 
+class BitmapDialog;
 class CBarLayoutView;
 class CQuorviView;
 class FieldPlacementDialog;
 class LiteralDialog;
+class MonoPatternDialog;
 class RuledLineDialog;
 
 class CMainFrame : public QMainWindow {
@@ -57,6 +61,7 @@ class CMainFrame : public QMainWindow {
     void runWithPrompt(const char* prompt, void (CMainFrame::*command)());
     void carryOut(const QString& name);
     void refresh(bool modified);
+    void closeDocumentDialogs();
     void updateTitle();
     void updateRecentFiles();
     void rememberRecentFile(const QString& path);
@@ -87,6 +92,14 @@ class CMainFrame : public QMainWindow {
     void toggleLiteralMode();
     void toggleLineMode();
     void printListing(bool preview);
+    void openBitmapDialog();
+
+    // CSZ files and mono-pattern printing (main_frame_mono.cpp).
+    void convertToCsz();
+    void openMonoPattern();
+    void closeMonoPattern();
+    void openMonoPatternAfterLoad();
+    void updateMonoPatternEntries();
 
     CQuorviDoc& document_;
     QuorviSettings& settings_;
@@ -99,6 +112,10 @@ class CMainFrame : public QMainWindow {
     FieldPlacementDialog* fieldDialog_ = nullptr;
     LiteralDialog* literalDialog_ = nullptr;
     RuledLineDialog* lineDialog_ = nullptr;
+    MonoPatternDialog* monoDialog_ = nullptr;
+    BitmapDialog* bitmapDialog_ = nullptr;
+    std::optional<MonoPatternPrint> monoPrint_;  // the last choice of the mono-pattern dialog
+    QAction* monoPatternAction_ = nullptr;
     QAction* settingModeAction_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* printOnStartAction_ = nullptr;

@@ -14,6 +14,7 @@
 #include "label/editor/forms/listing_pages.h"
 #include "label/editor/widgets/barcode_kind_dialog.h"
 #include "label/editor/widgets/barcode_settings_dialog.h"
+#include "label/editor/widgets/bitmap_dialog.h"
 #include "label/editor/widgets/field_placement_dialog.h"
 #include "label/editor/widgets/font_picker_dialog.h"
 #include "label/editor/widgets/layout_view.h"
@@ -33,6 +34,8 @@ void CMainFrame::buildLayoutMenu() {
                "ラベル内の定数を設定します。");
     addCommand(menu, "ラベル内罫線の配置", &CMainFrame::toggleLineMode,
                "開始と終了の点を指定してラベル内に罫線を設定します。");
+    addCommand(menu, "ビットマップ設定(&B)", &CMainFrame::openBitmapDialog,
+               "ラベルにビットマップを貼り付けます。");
     settingModeAction_ = addCommand(menu, "設定モード", &CMainFrame::toggleSettingMode);
     addCommand(menu, "バーコードの標準設定", &CMainFrame::editBarcodeSettings,
                "Quorvi：バーコードの属性を設定します。");
@@ -66,6 +69,15 @@ void CMainFrame::connectLayoutView() {
     connect(layout_, &CBarLayoutView::fieldHit, this, [this](int index) {
         openFieldPlacement();
         if (index >= 0) layout_->selectField(index);
+    });
+    connect(layout_, &CBarLayoutView::bitmapHit, this, [this](int slot) {
+        openBitmapDialog();
+        bitmapDialog_->showArea(slot);
+    });
+    connect(layout_, &CBarLayoutView::rubberRectangle, this, [this](const LogicalRect& r) {
+        if (bitmapDialog_ != nullptr && bitmapDialog_->isVisible()) {
+            bitmapDialog_->takeRubberRectangle(r);
+        }
     });
     connect(layout_, &CBarLayoutView::fieldMoved, this, [this] { refresh(true); });
     connect(layout_, &CBarLayoutView::literalMoved, this, [this] { refresh(true); });
@@ -117,6 +129,30 @@ void CMainFrame::openFieldPlacement() {
     }
     fieldDialog_->show();
     fieldDialog_->raise();
+}
+
+// The modeless bitmap dialog: a stored or deleted area reloads the bitmaps and redraws; closing
+// it keeps its preview mode as "Bitmap Strch".
+void CMainFrame::openBitmapDialog() {
+    if (bitmapDialog_ == nullptr) {
+        const bool fit = settingsFile_.readInt("Recent Use", "Bitmap Strch", 0) == 1;
+        bitmapDialog_ = new BitmapDialog(document_.definition(), document_.definitionFolder(),
+                                         messages_, fit, this);
+        connect(bitmapDialog_, &BitmapDialog::areasChanged, this, [this] {
+            document_.loadBitmaps();
+            refresh(true);
+        });
+        connect(bitmapDialog_, &BitmapDialog::statusMessage, this,
+                [this](const QString& text) { statusBar()->showMessage(text); });
+        connect(bitmapDialog_, &BitmapDialog::closed, this, [this] {
+            settingsFile_.writeInt("Recent Use", "Bitmap Strch", bitmapDialog_->fitToFrame());
+            bitmapDialog_->deleteLater();
+            bitmapDialog_ = nullptr;
+            refresh(false);
+        });
+    }
+    bitmapDialog_->show();
+    bitmapDialog_->raise();
 }
 
 void CMainFrame::editBarcodeSettings() {

@@ -40,6 +40,10 @@ void CMainFrame::buildFileMenu() {
         file->addAction(QStringLiteral("印刷(&P)..."), this, [this] { print(true); });
     printAction->setShortcut(QKeySequence::Print);
     addCommand(file, "印刷プレビュー(&V)", &CMainFrame::preview);
+    monoPatternAction_ = addCommand(file, "モノパターン印刷(&C)", &CMainFrame::openMonoPattern);
+    monoPatternAction_->setEnabled(false);
+    addCommand(file, "CSVファイル→ＣＳＺファイル(&H)", &CMainFrame::convertToCsz,
+               "CSVファイルからＣＳＺファイルを作成します。");
     file->addSeparator();
     recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル"));
     updateRecentFiles();

@@ -2,9 +2,11 @@
 
 #include "common/profile_file.h"
 #include "common/sjis_text.h"
+#include "common/text_format.h"
 #include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "label/definition/quorvi_doc.h"
+#include "label/editor/forms/mono_pattern_form.h"
 #include "label/print/print_job.h"
 #include "platform/page_output.h"
 
@@ -45,6 +47,40 @@ bool sendPages(const QuorviCommandLine& c, LabelPrintJob& job, int pages, std::s
     return writePdf(c.outputPath, format, pages, paint, error);
 }
 
+// The mono-pattern choice of a CSZ run from the options, through the dialog's own rules: the
+// values of the input fields, or the record to print, and the copies. Gives the page count, or
+// 0 after telling why nothing can print.
+int chooseMonoPattern(const QuorviCommandLine& c, CQuorviDoc& document, LabelPrintJob& job,
+                      MessageService& messages) {
+    MonoPatternForm form(document.definition(), *job.cszContent(), messages);
+    if (form.recordListMode() && !c.monoInputs.empty()) {
+        messages.exclamation("quorvi32: the CSZ file has no input field (\\@): use --record N");
+        return 0;
+    }
+    if (!form.recordListMode() && c.monoRecord > 0) {
+        messages.exclamation("quorvi32: the CSZ file has input fields (\\@): use --input VALUE");
+        return 0;
+    }
+    if (static_cast<int>(c.monoInputs.size()) > form.inputCount()) {
+        messages.exclamation(
+            formatText("quorvi32: the CSZ file has %d input fields, %d --input given",
+                       form.inputCount(), static_cast<int>(c.monoInputs.size())));
+        return 0;
+    }
+    for (size_t k = 0; k < c.monoInputs.size(); ++k) {
+        form.setInput(static_cast<int>(k) + 1, sjis::fromUtf8(c.monoInputs[k]));
+    }
+    if (c.monoRecord > 0 && !form.chooseRecord(c.monoRecord - 1)) {
+        messages.exclamation(formatText("quorvi32: --record %d: the CSZ file has %d records",
+                                        c.monoRecord, static_cast<int>(form.records().size())));
+        return 0;
+    }
+    form.setCopies(c.monoCopies);
+    const std::optional<MonoPatternPrint> chosen = form.startPrinting();
+    if (!chosen) return 0;
+    return job.useMonoPattern(chosen->lines, chosen->copies);
+}
+
 }  // namespace
 
 int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
@@ -57,7 +93,18 @@ int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
     const PrintSettings settings = readPrintSettings(ProfileFile(settingsPath("QUORVI32.INI")));
     LabelPrintJob job(document, settings, clock, messages);
     if (!c.dataPath.empty()) job.useDataFile(c.dataPath);
-    const int pages = job.prepare();
+    int pages = job.prepare();
+    if (job.monoPatternMode()) {
+        pages = chooseMonoPattern(c, document, job, messages);
+        if (pages < 1) {
+            job.end();
+            return kExitFailure;
+        }
+    } else if (c.monoPatternGiven() || c.monoCopies != 1) {
+        job.end();
+        messages.exclamation("quorvi32: --record, --input and --copies go with a CSZ data file");
+        return kExitRefused;
+    }
     if (pages < 1) {
         job.end();
         messages.exclamation("quorvi32: there is no page to print");

@@ -122,8 +122,7 @@ void CQuorviView::showContextMenu(const QPoint& at) {
                              "フィールド指定改頁の設定", "モノパターン印刷の設定"}) {
         menu.addAction(QString::fromUtf8(name));
     }
-    // Mono-pattern printing comes with CSZ files; until it is built its entry stays disabled.
-    menu.actions().last()->setEnabled(false);
+    menu.actions().last()->setEnabled(monoPatternAvailable_);
     if (QAction* chosen = menu.exec(at)) emit command(chosen->text());
 }
 

@@ -22,6 +22,8 @@ class CQuorviView : public QWidget {
     QSize sizeHint() const override;
     // Takes the size of the sheet at the form zoom (the view sits in a scroll area).
     void resizeToSheet();
+    // The context menu's mono-pattern entry: only with a CSZ file while its dialog is closed.
+    void setMonoPatternAvailable(bool available) { monoPatternAvailable_ = available; }
 
   signals:
     // The commands the view's mouse and context menu ask for; the main window carries them out.
@@ -49,6 +51,7 @@ class CQuorviView : public QWidget {
     QuorviSettings& settings_;
     MacroClock& clock_;
     OverviewHitAreas areas_;
+    bool monoPatternAvailable_ = false;
 };
 
 }  // namespace qv

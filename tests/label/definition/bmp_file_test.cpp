@@ -5,71 +5,39 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/bmp_builder.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv {
 namespace {
 
-void put(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-// A BMP as Windows writes it: file header, 40-byte information header, colour table, rows
-// padded to 4 bytes.
-std::string bmp(int width, int height, int bitCount, int colours) {
-    const uint32_t rowBytes = (static_cast<uint32_t>(width) * bitCount + 31) / 32 * 4;
-    const uint32_t offset = 14 + 40 + 4 * static_cast<uint32_t>(colours);
-    std::string out = "BM";
-    put(out, offset + rowBytes * static_cast<uint32_t>(height), 4);
-    put(out, 0, 4);
-    put(out, offset, 4);
-    put(out, 40, 4);
-    put(out, static_cast<uint32_t>(width), 4);
-    put(out, static_cast<uint32_t>(height), 4);
-    put(out, 1, 2);
-    put(out, static_cast<uint32_t>(bitCount), 2);
-    for (int i = 0; i < 6; ++i) put(out, 0, 4);
-    for (int i = 0; i < colours; ++i) put(out, i == 1 ? 0x00FF0000 : 0, 4);  // entry 1: red
-    out.append(rowBytes * static_cast<uint32_t>(height), '\x55');
-    return out;
-}
+using test::bmpBytes;
 
 TEST(BmpFile, DepthsUpTo256ColoursAreTaken) {
     BmpInfo info;
-    ASSERT_EQ(parseBmp(bmp(3, 2, 1, 2), info), BmpStatus::Ok);
+    ASSERT_EQ(parseBmp(bmpBytes(3, 2, 1, 2), info), BmpStatus::Ok);
     EXPECT_EQ(info.width, 3);
     EXPECT_EQ(info.height, 2);
     EXPECT_EQ(info.bitCount, 1);
     EXPECT_EQ(info.palette, (std::vector<uint32_t>{0, 0xFF0000}));
-    EXPECT_EQ(parseBmp(bmp(5, 5, 4, 16), info), BmpStatus::Ok);
-    ASSERT_EQ(parseBmp(bmp(7, 3, 8, 256), info), BmpStatus::Ok);
+    EXPECT_EQ(parseBmp(bmpBytes(5, 5, 4, 16), info), BmpStatus::Ok);
+    ASSERT_EQ(parseBmp(bmpBytes(7, 3, 8, 256), info), BmpStatus::Ok);
     EXPECT_EQ(info.palette.size(), 256u);
     EXPECT_EQ(info.pixelOffset, 14u + 40u + 1024u);
-    EXPECT_EQ(parseBmp(bmp(2, 2, 24, 0), info), BmpStatus::UnsupportedDepth);
+    EXPECT_EQ(parseBmp(bmpBytes(2, 2, 24, 0), info), BmpStatus::UnsupportedDepth);
     EXPECT_EQ(std::string(kBitmapTooManyColours), "ビットマップは２５６色以下を扱えます。");
 }
 
 TEST(BmpFile, TheOlderCoreHeader) {
     // 12-byte header: 16-bit width, height, planes, bit count; 3-byte colour entries.
-    std::string out = "BM";
-    put(out, 14 + 12 + 6 + 4, 4);
-    put(out, 0, 4);
-    put(out, 14 + 12 + 6, 4);
-    put(out, 12, 4);
-    put(out, 1, 2);
-    put(out, 1, 2);
-    put(out, 1, 2);
-    put(out, 1, 2);
-    put(out, 0xFFFFFF, 3);
-    put(out, 0x0000FF, 3);
-    put(out, 0, 4);
+    const std::string out = test::coreBmpBytes(1, 1, 1, {0xFFFFFF, 0x0000FF});
     BmpInfo info;
     ASSERT_EQ(parseBmp(out, info), BmpStatus::Ok);
     EXPECT_EQ(info.palette, (std::vector<uint32_t>{0xFFFFFF, 0x0000FF}));
 }
 
 TEST(BmpFile, DamagedFilesAreRefusedWithoutReadingPastThem) {
-    const std::string good = bmp(9, 4, 8, 256);
+    const std::string good = bmpBytes(9, 4, 8, 256);
     BmpInfo info;
     for (size_t length = 0; length < good.size(); ++length) {
         EXPECT_NE(parseBmp(good.substr(0, length), info), BmpStatus::Ok) << length;
@@ -100,8 +68,8 @@ TEST(BmpFile, DamagedFilesAreRefusedWithoutReadingPastThem) {
 
 TEST(BmpFile, LoadingFromDisk) {
     test::TempFolder folder;
-    test::writeBytes(folder.file("logo.bmp"), bmp(4, 4, 8, 256));
-    test::writeBytes(folder.file("photo.bmp"), bmp(4, 4, 24, 0));
+    test::writeBytes(folder.file("logo.bmp"), bmpBytes(4, 4, 8, 256));
+    test::writeBytes(folder.file("photo.bmp"), bmpBytes(4, 4, 24, 0));
     LoadedBitmap bitmap;
     BmpStatus status = BmpStatus::Ok;
     EXPECT_EQ(LoadBitmapFile(folder.file("logo.bmp"), bitmap, &status), 8);
