@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -136,7 +135,12 @@ int main(int argc, char* argv[]) {
     qv::DataFileDialog dataFile(d.dataFile, document.definitionFolder(), messages);
     save(dataFile, folder, "dialog-data-file");
 
+    // The rich definition carries a logo as bitmap 1, written beside it.
     qv::LabelDefinition rich = richDefinition(d);
+    const std::string richFolder = qv::folderOf(argv[2]);
+    const QString logo = QString::fromStdString(richFolder + "/logo.bmp");
+    if (!writeLogo(logo)) return 1;
+    rich.bitmaps[0] = {"logo.bmp", 500, -585, 720, -695};
     std::string error;
     if (qv::saveDefinitionFile(argv[2], rich, &error) != qv::DefinitionFileStatus::Ok) return 1;
     qv::FieldPlacementDialog placement(rich, messages);
@@ -168,12 +172,7 @@ int main(int argc, char* argv[]) {
     qv::MonoPatternForm fields(rich, csz, messages);
     qv::FieldEditDialog fieldEdit(fields.editFields());
     save(fieldEdit, folder, "dialog-field-edit");
-    QTemporaryDir bitmapFolder;
-    const QString logo = bitmapFolder.filePath(QStringLiteral("logo.bmp"));
-    if (!bitmapFolder.isValid() || !writeLogo(logo)) return 1;
-    qv::LabelDefinition withBitmap = rich;
-    withBitmap.bitmaps[0] = {qv::storedFromLocalPath(logo.toStdString()), 600, -400, 950, -575};
-    qv::BitmapDialog bitmaps(withBitmap, bitmapFolder.path().toStdString(), messages, false);
+    qv::BitmapDialog bitmaps(rich, richFolder, messages, false);
     save(bitmaps, folder, "dialog-bitmap");
     const auto info = bitmaps.form().infoTexts(bitmaps.logicalDpiX(), bitmaps.logicalDpiY());
     if (!info) return 1;

@@ -75,6 +75,8 @@ CMainFrame::CMainFrame(CQuorviDoc& document, QuorviSettings& settings, ProfileFi
     connect(view_, &CQuorviView::titleRequested, this, [this] { editTitle(); });
     connect(view_, &CQuorviView::command, this, &CMainFrame::carryOut);
     updateTitle();
+    updateMonoPatternEntries();
+    openMonoPatternAfterLoad();  // a CSZ definition given on the command line
 }
 
 void CMainFrame::runWithPrompt(const char* prompt, void (CMainFrame::*command)()) {

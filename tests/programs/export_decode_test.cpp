@@ -11,35 +11,14 @@
 
 #include "label/definition/definition_file.h"
 #include "label/definition/literal_entry.h"
+#include "tests/programs/program_test_support.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv {
 namespace {
 
-// Output of a shell command; fails the test when the command cannot run.
-std::string run(const std::string& command) {
-    std::string output;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe) {
-        ADD_FAILURE() << "cannot run " << command;
-        return output;
-    }
-    std::array<char, 4096> buffer{};
-    size_t read = 0;
-    while ((read = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
-        output.append(buffer.data(), read);
-    return output;
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
-        if (end > start) out.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return out;
-}
+using test::lines;
+using test::run;
 
 struct Symbology {
     const char* name;
@@ -99,12 +78,7 @@ class ExportDecodeTest : public ::testing::Test {
         return std::system(command.c_str());
     }
 
-    std::vector<std::string> decode(const std::string& image) {
-        std::vector<std::string> found =
-            lines(run("zbarimg --nodbus --raw -q " + image + " 2>/dev/null"));
-        std::sort(found.begin(), found.end());
-        return found;
-    }
+    std::vector<std::string> decode(const std::string& image) { return test::decodeSymbols(image); }
 
     // Exports the sheet to PNG at 300 and 600 dpi and to PDF (read at 300 dpi); each has the
     // two labels' symbols, decoded to `decoded`.

@@ -1,0 +1,49 @@
+// Running the programs and the outside tools (zbarimg, pdfinfo) from the program tests.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace qv::test {
+
+// Output of a shell command; fails the test when the command cannot run.
+inline std::string run(const std::string& command) {
+    std::string output;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) {
+        ADD_FAILURE() << "cannot run " << command;
+        return output;
+    }
+    std::array<char, 4096> buffer{};
+    size_t read = 0;
+    while ((read = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
+        output.append(buffer.data(), read);
+    return output;
+}
+
+// The non-empty lines of a text.
+inline std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+        if (end > start) out.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
+}
+
+// The symbols zbarimg finds in an image, sorted.
+inline std::vector<std::string> decodeSymbols(const std::string& image) {
+    std::vector<std::string> found =
+        lines(run("zbarimg --nodbus --raw -q " + image + " 2>/dev/null"));
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+}  // namespace qv::test
