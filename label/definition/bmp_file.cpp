@@ -12,6 +12,8 @@ constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;  // the Windows information header
 constexpr uint32_t kCoreHeaderSize = 12;  // the older OS/2 core header
 constexpr int kMaxDimension = 1 << 15;    // far beyond any label bitmap
+constexpr uint32_t kRle8 = 1;             // run-length encoded pixels: shorter than the rows
+constexpr uint32_t kRle4 = 2;
 
 uint32_t le(std::string_view bytes, size_t at, size_t width) {
     uint32_t value = 0;
@@ -54,10 +56,12 @@ BmpStatus parseBmp(std::string_view bytes, BmpInfo& info) {
     BmpInfo read;
     read.pixelOffset = le(bytes, 10, 4);
     uint32_t usedColours = 0;
+    uint32_t compression = 0;
     if (headerSize >= kInfoHeaderSize) {
         read.width = static_cast<int32_t>(le(bytes, h + 4, 4));
         read.height = static_cast<int32_t>(le(bytes, h + 8, 4));
         read.bitCount = static_cast<int>(le(bytes, h + 14, 2));
+        compression = le(bytes, h + 16, 4);
         usedColours = le(bytes, h + 32, 4);
     } else {
         read.width = static_cast<int>(le(bytes, h + 4, 2));
@@ -71,7 +75,10 @@ BmpStatus parseBmp(std::string_view bytes, BmpInfo& info) {
     if (read.bitCount != 1 && read.bitCount != 4 && read.bitCount != 8) {
         return BmpStatus::UnsupportedDepth;
     }
-    if (!readPalette(bytes, headerSize, usedColours, read) || !pixelsFit(bytes, read)) {
+    const bool runLength = compression == kRle8 || compression == kRle4;
+    const bool pixelsInside =
+        runLength ? read.pixelOffset < bytes.size() : pixelsFit(bytes, read);
+    if (!readPalette(bytes, headerSize, usedColours, read) || !pixelsInside) {
         return BmpStatus::NotABitmap;
     }
     info = std::move(read);

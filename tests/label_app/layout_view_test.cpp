@@ -87,5 +87,31 @@ TEST_F(LayoutViewTest, ClickGivesThePositionToTheFieldDialog) {
     EXPECT_EQ(document.definition().editorCursorXMm, 8);
 }
 
+// A rectangle drawn with the mouse goes to the bitmap dialog in 0.1 mm, normalised; a right
+// click on a bitmap's area names that bitmap.
+TEST_F(LayoutViewTest, RubberRectangleAndBitmapAreas) {
+    qRegisterMetaType<LogicalRect>("LogicalRect");
+    QSignalSpy rubber(&view, &CBarLayoutView::rubberRectangle);
+    QTest::mousePress(&view, Qt::LeftButton, {}, pixelAt(30, 20));
+    QTest::mouseMove(&view, pixelAt(5, 2));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, pixelAt(5, 2));
+    ASSERT_EQ(rubber.count(), 1);
+    // Within a pixel (about 0.26 mm at 96 dpi).
+    const LogicalRect r = rubber.first().first().value<LogicalRect>();
+    EXPECT_NEAR(r.left, 50, 4);
+    EXPECT_NEAR(r.top, -20, 4);
+    EXPECT_NEAR(r.right, 300, 4);
+    EXPECT_NEAR(r.bottom, -200, 4);
+
+    document.definition().bitmaps[1] = {"logo.bmp", 200, -100, 400, -250};
+    view.grab();  // the areas come from drawing
+    QSignalSpy hit(&view, &CBarLayoutView::bitmapHit);
+    QTest::mouseClick(&view, Qt::RightButton, {}, pixelAt(30, 20));
+    ASSERT_EQ(hit.count(), 1);
+    EXPECT_EQ(hit.first().first().toInt(), 1);
+    QTest::mouseClick(&view, Qt::RightButton, {}, pixelAt(10, 5));  // outside: no bitmap
+    EXPECT_EQ(hit.count(), 1);
+}
+
 }  // namespace
 }  // namespace qv

@@ -120,6 +120,13 @@ TEST_F(CszTest, FiveHundredAndOneRecordLinesKeepAllAfterTheMessage) {
     EXPECT_EQ(messages.messages().size(), 1u);
 }
 
+TEST_F(CszTest, AHundredThousandLinesKeepTheFirst501) {
+    open(test::linesOf(test::numberedRecords(100000)), false);
+    EXPECT_EQ(reader->csz().lines.size(), 501u);
+    EXPECT_EQ(reader->csz().lines.back(), "r501,x");
+    EXPECT_EQ(messages.messages().size(), 1u);
+}
+
 TEST_F(CszTest, OnlyTheLineEndIsCut) {
     open("a,b\r\nc,d", false);  // no line end after the last line
     EXPECT_EQ(reader->csz().lines, (std::vector<std::string>{"a,b", "c,d"}));

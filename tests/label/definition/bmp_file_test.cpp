@@ -66,6 +66,26 @@ TEST(BmpFile, DamagedFilesAreRefusedWithoutReadingPastThem) {
     }
 }
 
+TEST(BmpFile, ZeroSizedImagesAreRefused) {
+    BmpInfo info;
+    EXPECT_EQ(parseBmp(bmpBytes(0, 4, 8, 256), info), BmpStatus::NotABitmap);
+    EXPECT_EQ(parseBmp(bmpBytes(4, 0, 8, 256), info), BmpStatus::NotABitmap);
+    EXPECT_EQ(parseBmp(test::coreBmpBytes(0, 0, 1, {0, 0xFFFFFF}), info), BmpStatus::NotABitmap);
+}
+
+// Run-length pixels take less room than the rows they make: only their start must lie inside.
+TEST(BmpFile, RunLengthEncodedPixelsAreTaken) {
+    std::string rle = bmpBytes(16, 16, 8, 256);
+    rle.resize(14 + 40 + 1024 + 4);
+    rle.replace(rle.size() - 4, 4, std::string("\x00\x00\x00\x01", 4));  // end of line, end
+    rle[30] = 1;  // compression: RLE8
+    BmpInfo info;
+    EXPECT_EQ(parseBmp(rle, info), BmpStatus::Ok);
+    EXPECT_EQ(parseBmp(rle.substr(0, 14 + 40 + 1024), info), BmpStatus::NotABitmap);
+    rle[30] = 0;  // the same bytes read as plain rows do not fit
+    EXPECT_EQ(parseBmp(rle, info), BmpStatus::NotABitmap);
+}
+
 TEST(BmpFile, LoadingFromDisk) {
     test::TempFolder folder;
     test::writeBytes(folder.file("logo.bmp"), bmpBytes(4, 4, 8, 256));
