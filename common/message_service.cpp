@@ -18,8 +18,8 @@ void MessageService::information(const std::string& text, const std::string& cap
 
 bool MessageService::askYesNo(const std::string& text, MessageAnswer defaultAnswer,
                               const std::string& caption) {
-    const Message message{text, caption, MessageIcon::Question, MessageButtons::YesNo, false,
-                          defaultAnswer};
+    const Message message{text,  caption,      MessageIcon::Question, MessageButtons::YesNo,
+                          false, defaultAnswer};
     return show(message) == MessageAnswer::Yes;
 }
 

@@ -26,7 +26,7 @@ struct Message {
 };
 
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     virtual MessageAnswer show(const Message& message) = 0;
 
@@ -40,14 +40,14 @@ public:
 
 // Writes "caption: text" (or the text alone) as one line to stderr and answers the default.
 class StderrMessageService : public MessageService {
-public:
+  public:
     MessageAnswer show(const Message& message) override;
 };
 
 // Keeps every message and answers from a script; when the script is used up it answers the
 // message's default.
 class RecordingMessageService : public MessageService {
-public:
+  public:
     MessageAnswer show(const Message& message) override;
 
     void scriptAnswer(MessageAnswer answer) { script_.push_back(answer); }
@@ -55,7 +55,7 @@ public:
     std::vector<std::string> texts() const;
     void clear() { messages_.clear(); }
 
-private:
+  private:
     std::vector<Message> messages_;
     std::deque<MessageAnswer> script_;
 };

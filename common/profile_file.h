@@ -14,7 +14,7 @@
 namespace qv {
 
 class ProfileFile {
-public:
+  public:
     explicit ProfileFile(std::string path);
 
     const std::string& path() const { return path_; }
@@ -36,7 +36,7 @@ public:
     // The reason of the last failed write.
     const std::string& lastError() const { return lastError_; }
 
-private:
+  private:
     std::string path_;
     std::string lastError_;
 };

@@ -4,8 +4,8 @@
 // it under Xvfb).
 #include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>

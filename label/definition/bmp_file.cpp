@@ -76,8 +76,7 @@ BmpStatus parseBmp(std::string_view bytes, BmpInfo& info) {
         return BmpStatus::UnsupportedDepth;
     }
     const bool runLength = compression == kRle8 || compression == kRle4;
-    const bool pixelsInside =
-        runLength ? read.pixelOffset < bytes.size() : pixelsFit(bytes, read);
+    const bool pixelsInside = runLength ? read.pixelOffset < bytes.size() : pixelsFit(bytes, read);
     if (!readPalette(bytes, headerSize, usedColours, read) || !pixelsInside) {
         return BmpStatus::NotABitmap;
     }

@@ -78,7 +78,7 @@ TEST(BmpFile, RunLengthEncodedPixelsAreTaken) {
     std::string rle = bmpBytes(16, 16, 8, 256);
     rle.resize(14 + 40 + 1024 + 4);
     rle.replace(rle.size() - 4, 4, std::string("\x00\x00\x00\x01", 4));  // end of line, end
-    rle[30] = 1;  // compression: RLE8
+    rle[30] = 1;                                                         // compression: RLE8
     BmpInfo info;
     EXPECT_EQ(parseBmp(rle, info), BmpStatus::Ok);
     EXPECT_EQ(parseBmp(rle.substr(0, 14 + 40 + 1024), info), BmpStatus::NotABitmap);
