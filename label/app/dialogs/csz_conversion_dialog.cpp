@@ -1,6 +1,5 @@
 #include "label/app/dialogs/csz_conversion_dialog.h"
 
-#include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,14 +13,6 @@
 namespace qv {
 
 namespace {
-
-QString browseWithFileDialog(QWidget* parent, const BrowseRequest& request) {
-    QFileDialog dialog(parent, request.title, request.startPath, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
 
 QPushButton* namedButton(const QString& text, const char* objectName) {
     auto* button = new QPushButton(text);
@@ -77,8 +68,11 @@ CszConversionDialog::CszConversionDialog(MessageService& messages, QWidget* pare
 }
 
 void CszConversionDialog::browse() {
-    const QString chosen = browse_(this, {QStringLiteral("ファイルの参照"),
-                                          qtFileFilter(kCszBrowseFilter), QString(), QString()});
+    BrowseRequest request;
+    request.title = fromUtf8(kCszBrowseTitle);
+    request.filter = qtFileFilter(kCszBrowseFilter);
+    request.mustExist = true;
+    const QString chosen = browse_(this, request);
     if (chosen.isEmpty()) return;
     conversion_.chooseSource(toUtf8(chosen));
     path_->setText(fromUtf8(conversion_.displayPath()));

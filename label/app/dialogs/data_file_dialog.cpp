@@ -26,15 +26,6 @@ namespace {
 
 constexpr int kLargestLength = 9999;  // what the length box accepts; the form checks the rest
 
-QString defaultBrowse(QWidget* parent, const BrowseRequest& request) {
-    QFileDialog dialog(parent, request.title, request.startPath, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);  // a data file still to be written may be named
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
-
 QPushButton* namedButton(const QString& text, const char* objectName) {
     auto* button = new QPushButton(text);
     button->setObjectName(QLatin1String(objectName));
@@ -42,6 +33,16 @@ QPushButton* namedButton(const QString& text, const char* objectName) {
 }
 
 }  // namespace
+
+// Without mustExist a file still to be written may be named (a data file made later).
+QString browseWithFileDialog(QWidget* parent, const BrowseRequest& request) {
+    QFileDialog dialog(parent, request.title, request.startPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
 
 QString qtFileFilter(const char* windowsFilter) {
     const QStringList parts = fromUtf8(windowsFilter).split(QLatin1Char('|'));
@@ -60,7 +61,7 @@ QString qtFileFilter(const char* windowsFilter) {
 
 DataFileDialog::DataFileDialog(const DataFileSpec& dataFile, const std::string& baseFolder,
                                MessageService& messages, QWidget* parent)
-    : QDialog(parent), form_(dataFile, baseFolder, messages), browse_(defaultBrowse) {
+    : QDialog(parent), form_(dataFile, baseFolder, messages), browse_(browseWithFileDialog) {
     setWindowTitle(QStringLiteral("ファイルの設定（定義）"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buildPathRow());

@@ -25,15 +25,19 @@ class CQuorviDoc;
 
 // What "参照" asks of the file dialog.
 struct BrowseRequest {
-    QString title;          // "ファイルの参照"
-    QString filter;         // Qt's "desc (patterns);;desc (patterns)" form
-    QString defaultSuffix;  // "CSV" or "TXT"
-    QString startPath;      // the current data file, for its folder
+    QString title;           // "ファイルの参照"
+    QString filter;          // Qt's "desc (patterns);;desc (patterns)" form
+    QString defaultSuffix;   // "CSV" or "TXT"
+    QString startPath;       // the current data file, for its folder
+    bool mustExist = false;  // only an existing file may be chosen
 };
 
 // Shows the file dialog and returns the chosen local path, empty when cancelled. Tests replace
 // it so that no real file dialog opens.
 using BrowseHook = std::function<QString(QWidget* parent, const BrowseRequest& request)>;
+
+// The file dialog itself, as the browse hooks use it by default.
+QString browseWithFileDialog(QWidget* parent, const BrowseRequest& request);
 
 // A Windows filter "desc|pattern|desc|pattern||" in Qt's form. Windows matches names without
 // regard to case, so each pattern is offered in upper case too ("*.cs*" also as "*.CS*").
