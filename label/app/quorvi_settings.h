@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/profile_file.h"
+#include "common/window_rect.h"
 #include "label/print/print_settings.h"
 
 namespace qv {
@@ -31,16 +32,5 @@ void readRemainingSettings(ProfileFile& file, QuorviSettings& settings);
 // At exit: "LComp" and "Code"; when the main window closes: "HikiDirect".
 void writeExitSettings(ProfileFile& file, const QuorviSettings& settings);
 void writeMainWindowSettings(ProfileFile& file, const QuorviSettings& settings);
-
-// A window rectangle as "Rect" keeps it: "%04d %04d %04d %04d" of left, top, right, bottom,
-// read back from the character offsets 0, 5, 10 and 15.
-struct WindowRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-std::string formatWindowRect(const WindowRect& rect);
-WindowRect parseWindowRect(const std::string& text);
 
 }  // namespace qv
