@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "common/recent_files.h"
 #include "common/sjis_text.h"
 #include "label/app/dialogs/data_file_dialog.h"
 #include "label/app/dialogs/direction_dialog.h"
@@ -34,7 +35,6 @@ namespace qv {
 namespace {
 
 const char* const kWindowSize = "Window size";
-const char* const kRecentFiles = "Recent File List";
 constexpr int kRecentFileCount = 4;
 const QString kFilter = QStringLiteral("quorvi32 Files (*.qvd)");
 
@@ -273,28 +273,16 @@ void CMainFrame::about() {
 }
 
 void CMainFrame::rememberRecentFile(const QString& path) {
-    QStringList files;
-    for (int i = 1; i <= kRecentFileCount; ++i) {
-        const std::string stored =
-            settingsFile_.readString(kRecentFiles, "File" + std::to_string(i), "");
-        if (!stored.empty()) files << fromSjis(stored);
-    }
-    files.removeAll(path);
-    files.prepend(path);
-    for (int i = 1; i <= kRecentFileCount; ++i) {
-        const QString file = i <= files.size() ? files[i - 1] : QString();
-        settingsFile_.writeString(kRecentFiles, "File" + std::to_string(i), toSjis(file));
-    }
+    qv::rememberRecentFile(settingsFile_, kRecentFileCount, toUtf8(path));
     updateRecentFiles();
 }
 
 void CMainFrame::updateRecentFiles() {
     recentMenu_->clear();
-    for (int i = 1; i <= kRecentFileCount; ++i) {
-        const QString file =
-            fromSjis(settingsFile_.readString(kRecentFiles, "File" + std::to_string(i), ""));
-        if (file.isEmpty()) continue;
-        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i).arg(file), this, [this, file] {
+    int i = 0;
+    for (const std::string& stored : readRecentFiles(settingsFile_, kRecentFileCount)) {
+        const QString file = fromUtf8(stored);
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(++i).arg(file), this, [this, file] {
             if (maySave()) openDefinition(file);
         });
     }
