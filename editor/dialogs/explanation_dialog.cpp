@@ -5,6 +5,9 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "common/sjis_text.h"
+#include "platform/font_mapping.h"
+
 // The texts are compiled into this static library; the resource must be registered by name,
 // which Q_INIT_RESOURCE only does outside a namespace.
 static void registerExplanationTexts() {
@@ -33,6 +36,10 @@ ExplanationDialog::ExplanationDialog(int number, const QString& callerTitle, QWi
     textField_ = new QPlainTextEdit(this);
     textField_->setObjectName(QStringLiteral("text"));
     textField_->setReadOnly(true);
+    // A fixed-pitch Japanese face, so that the texts' columns of full-width blanks line up.
+    QFont font = textField_->font();
+    font.setFamily(familyForFace(sjis::fromUtf8("ＭＳ ゴシック")));
+    textField_->setFont(font);
     const QString text = explanationText(number);
     textField_->setPlainText(text.isEmpty() ? QStringLiteral("説明 %1 はありません。").arg(number)
                                             : text);
@@ -40,7 +47,7 @@ ExplanationDialog::ExplanationDialog(int number, const QString& callerTitle, QWi
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ExplanationDialog::accept);
     layout->addWidget(buttons);
-    resize(600, 480);
+    resize(640, 540);
 }
 
 QString ExplanationDialog::text() const {
