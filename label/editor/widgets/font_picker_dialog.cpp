@@ -51,7 +51,12 @@ QCheckBox* styleBox(QWidget* parent, const char* text, const char* name) {
 
 FontPickerDialog::FontPickerDialog(const std::vector<FontFamily>& families,
                                    const FontChoice& preset, bool trueTypeOnly, QWidget* parent)
-    : QDialog(parent), form_(families, preset, trueTypeOnly) {
+    : FontPickerDialog(families, preset, trueTypeOnly, false, parent) {}
+
+FontPickerDialog::FontPickerDialog(const std::vector<FontFamily>& families,
+                                   const FontChoice& preset, bool trueTypeOnly, bool japaneseOnly,
+                                   QWidget* parent)
+    : QDialog(parent), form_(families, preset, trueTypeOnly, japaneseOnly) {
     setWindowTitle(QStringLiteral("フォント選択"));
     auto* grid = new QGridLayout(this);
     faceList_ = new QListWidget(this);
@@ -152,8 +157,8 @@ std::vector<FontFamily> installedFamilies() {
 }
 
 std::optional<FontChoice> pickFont(QWidget* parent, const QString& caption,
-                                   const FontChoice& preset, bool trueTypeOnly) {
-    FontPickerDialog dialog(installedFamilies(), preset, trueTypeOnly, parent);
+                                   const FontChoice& preset, bool trueTypeOnly, bool japaneseOnly) {
+    FontPickerDialog dialog(installedFamilies(), preset, trueTypeOnly, japaneseOnly, parent);
     if (!caption.isEmpty()) dialog.setWindowTitle(caption);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.form().choice();

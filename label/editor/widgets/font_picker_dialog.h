@@ -24,6 +24,9 @@ class FontPickerDialog : public QDialog {
     // `families` in the platform's order (see installedFamilies); `trueTypeOnly` is "FontType".
     FontPickerDialog(const std::vector<FontFamily>& families, const FontChoice& preset,
                      bool trueTypeOnly, QWidget* parent = nullptr);
+    // The data editor's picker also offers only Japanese faces when `japaneseOnly` is set.
+    FontPickerDialog(const std::vector<FontFamily>& families, const FontChoice& preset,
+                     bool trueTypeOnly, bool japaneseOnly, QWidget* parent = nullptr);
 
     const FontPickerForm& form() const { return form_; }
     // The font the sample is drawn with at `dpi` dots per inch.
@@ -48,7 +51,8 @@ std::vector<FontFamily> installedFamilies();
 
 // Opens the picker titled `caption` ("フォント選択" when empty); nothing when cancelled.
 std::optional<FontChoice> pickFont(QWidget* parent, const QString& caption,
-                                   const FontChoice& preset, bool trueTypeOnly);
+                                   const FontChoice& preset, bool trueTypeOnly,
+                                   bool japaneseOnly = false);
 
 // The title dialog's font picker, titled "タイトルのフォント".
 TitleDialog::FontPicker titleFontPicker(bool trueTypeOnly);
