@@ -67,6 +67,10 @@ void CROWSMITHView::relayout() {
     QStringList names;
     for (const std::string& name : document_.headerNames) names << fromSjis(name);
     nameBar_->setNames(names, geometry_);
+    if (selectedColumn_ > static_cast<int>(document_.headerNames.size())) {
+        selectedColumn_ = -1;
+        nameBar_->setSelected(-1);
+    }
     const bool showBar = !document_.headerNames.empty();
     nameBar_->setVisible(showBar);
     setViewportMargins(0, showBar ? nameBar_->barHeight() : 0, 0, 0);

@@ -1,4 +1,5 @@
 // Drawing the grid: only the rows inside the window, so the document's size costs nothing.
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -42,10 +43,15 @@ void CROWSMITHView::paintNumbers(QPainter& painter, int firstRow, int lastRow) c
     painter.setPen(kNumberColour);
     const int left = -horizontalScrollBar()->value();
     const int scrollY = verticalScrollBar()->value();
+    const QFontMetrics metrics(numberFont_);
     for (int row = firstRow; row <= lastRow; ++row) {
         const QRect cell(left, geometry_.rowTop(row) - scrollY, geometry_.numberWidth(),
                          geometry_.rowHeight());
-        painter.drawText(cell, Qt::AlignCenter, QString::number(row));
+        const QString number = QString::number(row);
+        // A number too long for its cell keeps its last digits, which tell the rows apart.
+        const bool fits = metrics.horizontalAdvance(number) <= cell.width();
+        painter.drawText(cell, Qt::AlignVCenter | (fits ? Qt::AlignHCenter : Qt::AlignRight),
+                         number);
     }
 }
 
