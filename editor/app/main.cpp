@@ -1,21 +1,46 @@
-// rowsmith: the data editor. Its document, grid and dialogs come in their own steps; for now the
-// program opens its multiple-document main window.
+// rowsmith: the data editor of the comma-separated files that quorvi32 prints labels from.
 #include <QApplication>
-#include <QMainWindow>
-#include <QMdiArea>
-#include <QStatusBar>
 #include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
+
+#include "common/profile_file.h"
+#include "editor/app/main_frame.h"
+#include "editor/model/rowsmith_fonts.h"
+#include "editor/model/rowsmith_settings.h"
+#include "platform/gui_message_service.h"
+#include "platform/qt_clipboard.h"
+#include "platform/qt_text.h"
 
 namespace {
 
 const char* const kHelp =
-    "Usage: rowsmith [DATAFILE.csv]\n"
+    "Usage: rowsmith [DATAFILE.csv ...]\n"
     "\n"
-    "Edits the comma-separated data files that quorvi32 prints labels from.\n"
+    "Edits the comma-separated data files (Shift-JIS) that quorvi32 prints labels from.\n"
+    "Files named here are opened; without any, the files open at the end of the last session\n"
+    "are opened again, and a new document when that is switched on.\n"
     "\n"
     "  --help      show this help and exit\n"
-    "  --version   show the version and exit\n";
+    "  --version   show the version and exit\n"
+    "\n"
+    "Settings are kept in ROWSMITH.INI in $QUORVI_CONFIG_DIR, else $XDG_CONFIG_HOME/quorvi,\n"
+    "else ~/.config/quorvi.\n";
+
+// Shows the window as it was left: minimised (restoring maximised when it was), maximised or
+// normal.
+void showAsPlaced(qv::rowsmith::CMainFrame& frame, const qv::RowsmithPlacement& placement) {
+    if (placement.minimised) {
+        frame.setWindowState(placement.maximised ? Qt::WindowMinimized | Qt::WindowMaximized
+                                                 : Qt::WindowMinimized);
+        frame.show();
+    } else if (placement.maximised) {
+        frame.showMaximized();
+    } else {
+        frame.show();
+    }
+}
 
 }  // namespace
 
@@ -29,14 +54,26 @@ int main(int argc, char* argv[]) {
             std::cout << "rowsmith " << QUORVI_VERSION << "\n";
             return 0;
         }
+        if (std::strncmp(argv[i], "--", 2) == 0) {
+            std::cerr << "rowsmith: unknown option: " << argv[i] << " (see --help)\n";
+            return 2;
+        }
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rowsmith"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Rowsmith32"));
-    window.setCentralWidget(new QMdiArea(&window));
-    window.statusBar()->showMessage(QStringLiteral("Ready"));
-    window.resize(900, 600);
-    window.show();
+    std::vector<std::string> files;
+    const QStringList arguments = QApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) files.push_back(qv::toUtf8(arguments[i]));
+
+    qv::GuiMessageService messages(QStringLiteral("Rowsmith32"));
+    qv::ProfileFile settingsFile(qv::settingsPath("ROWSMITH.INI"));
+    qv::RowsmithSettings settings = qv::readRowsmithSettings(settingsFile);
+    qv::RowsmithFonts fonts = qv::readRowsmithFonts(settingsFile);
+    qv::QtClipboardPort clipboard;
+    qv::rowsmith::CMainFrame frame(settings, fonts, settingsFile, clipboard, messages);
+    messages.setParent(&frame);
+    frame.applyPlacement();
+    showAsPlaced(frame, settings.placement);
+    frame.openStartFiles(files);
     return application.exec();
 }

@@ -9,22 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "common/clipboard_port.h"
 #include "common/message_service.h"
 #include "editor/model/rowsmith_doc.h"
 
 namespace qv {
-
-// The clipboard as the commands use it: Shift-JIS text.
-class ClipboardPort {
-  public:
-    enum class Read { Text, NotText, CannotOpen, Empty };
-    virtual ~ClipboardPort() = default;
-    // Whether the clipboard holds text at all (the pop-up menu offers paste then).
-    virtual bool hasText() const = 0;
-    virtual Read read(std::string& text) = 0;
-    // False when the clipboard cannot be opened (`opened` false) or does not take the text.
-    virtual bool write(const std::string& text, bool& opened) = 0;
-};
 
 enum class UndoKind { None = 0, Cut = 1, Paste = 2 };
 

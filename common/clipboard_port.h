@@ -1,0 +1,20 @@
+// The clipboard as both programs' commands use it: Shift-JIS text in and out. The platform layer
+// provides the system clipboard; tests provide their own.
+#pragma once
+
+#include <string>
+
+namespace qv {
+
+class ClipboardPort {
+  public:
+    enum class Read { Text, NotText, CannotOpen, Empty };
+    virtual ~ClipboardPort() = default;
+    // Whether the clipboard holds text at all.
+    virtual bool hasText() const = 0;
+    virtual Read read(std::string& text) = 0;
+    // False when the clipboard cannot be opened (`opened` false) or does not take the text.
+    virtual bool write(const std::string& text, bool& opened) = 0;
+};
+
+}  // namespace qv

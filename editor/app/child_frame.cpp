@@ -1,0 +1,96 @@
+#include "editor/app/child_frame.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "editor/widgets/rowsmith_view.h"
+#include "platform/qt_text.h"
+
+namespace qv::rowsmith {
+
+namespace {
+
+const QString kFilter = QStringLiteral("ROWSMITH Files (*.csv *.CSV);;全て (*)");
+int untitledCount = 0;
+
+}  // namespace
+
+CChildFrame::CChildFrame(ClipboardPort& clipboard, MessageService& messages, QWidget* parent)
+    : QMdiSubWindow(parent),
+      messages_(messages),
+      document_(std::make_unique<CROWSMITHDoc>(messages)),
+      untitledNumber_(++untitledCount) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    view_ = new CROWSMITHView(*document_, clipboard, messages, this);
+    setWidget(view_);
+    document_->status = [this](const std::string& text) { emit statusMessage(fromUtf8(text)); };
+    connect(view_, &CROWSMITHView::documentChanged, this, &CChildFrame::updateTitle);
+    connect(view_, &CROWSMITHView::statusMessage, this, &CChildFrame::statusMessage);
+    connect(view_, &CROWSMITHView::activated, this, &CChildFrame::activated);
+    updateTitle();
+}
+
+CChildFrame::~CChildFrame() = default;
+
+QString CChildFrame::displayName() const {
+    if (document_->pathName().empty()) return QStringLiteral("無題%1").arg(untitledNumber_);
+    return QFileInfo(fromUtf8(document_->pathName())).fileName();
+}
+
+// The title carries the modified mark itself: the main window repeats a maximised child's title
+// in its own, where a "[*]" placeholder would not be replaced.
+void CChildFrame::updateTitle() {
+    setWindowTitle(displayName() + (document_->isModified() ? QStringLiteral(" *") : QString()));
+}
+
+void CChildFrame::refresh() {
+    view_->refreshView();
+    updateTitle();
+}
+
+bool CChildFrame::save() {
+    if (document_->pathName().empty()) return saveAs();
+    const std::string path = document_->pathName();
+    const bool saved = document_->save(path);
+    updateTitle();
+    if (saved) emit this->saved(fromUtf8(path));
+    return saved;
+}
+
+bool CChildFrame::saveAs() {
+    QFileDialog dialog(this, QString(), fromUtf8(document_->pathName()), kFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("CSV"));
+    if (document_->pathName().empty()) dialog.selectFile(displayName() + QStringLiteral(".CSV"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const QString path = dialog.selectedFiles().constFirst();
+    const bool saved = document_->save(toUtf8(path));
+    updateTitle();
+    if (saved) emit this->saved(path);
+    return saved;
+}
+
+// "%1 への変更を保存しますか？" with Yes, No and Cancel; Yes saves and stops the close when the
+// save fails.
+bool CChildFrame::maySave() {
+    if (!document_->isModified()) return true;
+    Message question;
+    question.text = toUtf8(displayName()) + " への変更を保存しますか？";
+    question.icon = MessageIcon::Exclamation;
+    question.buttons = MessageButtons::YesNoCancel;
+    question.defaultAnswer = MessageAnswer::Yes;
+    const MessageAnswer answer = messages_.show(question);
+    if (answer == MessageAnswer::Cancel) return false;
+    return answer == MessageAnswer::No || save();
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (!maySave()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+}  // namespace qv::rowsmith

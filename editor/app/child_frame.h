@@ -1,0 +1,57 @@
+// CChildFrame: one window inside the data editor's main window, holding one document and its
+// grid view. Its title is the file's name ("無題" while it has none) with a mark while modified;
+// closing a modified document asks whether to save it first.
+#pragma once
+
+#include <QMdiSubWindow>
+#include <memory>
+
+#include "common/message_service.h"
+#include "editor/model/rowsmith_doc.h"
+
+namespace qv {
+
+class ClipboardPort;
+class CROWSMITHView;
+
+namespace rowsmith {
+
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+
+  public:
+    CChildFrame(ClipboardPort& clipboard, MessageService& messages, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    CROWSMITHDoc& document() { return *document_; }
+    CROWSMITHView& view() { return *view_; }
+
+    // Saves to the document's path, or asks for one first (also for "名前を付けて保存").
+    bool save();
+    bool saveAs();
+    // After opening, a paste or a change by a dialog: the title and the grid follow.
+    void refresh();
+
+    // The name the title shows: the file's name, or "無題" with a number for new documents.
+    QString displayName() const;
+
+  signals:
+    void statusMessage(const QString& text);
+    void saved(const QString& path);
+    void activated();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    bool maySave();
+    void updateTitle();
+
+    MessageService& messages_;
+    std::unique_ptr<CROWSMITHDoc> document_;
+    CROWSMITHView* view_;
+    int untitledNumber_;
+};
+
+}  // namespace rowsmith
+}  // namespace qv

@@ -1,0 +1,275 @@
+#include "editor/app/main_frame.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "common/recent_files.h"
+#include "editor/app/child_frame.h"
+#include "editor/dialogs/screen_font.h"
+#include "editor/widgets/rowsmith_view.h"
+#include "platform/qt_text.h"
+
+namespace qv::rowsmith {
+
+namespace {
+
+constexpr int kRecentFileCount = 6;
+const QString kOpenFilter = QStringLiteral("ROWSMITH Files (*.csv *.CSV);;全て (*)");
+
+}  // namespace
+
+CMainFrame::CMainFrame(RowsmithSettings& settings, RowsmithFonts& fonts, ProfileFile& settingsFile,
+                       ClipboardPort& clipboard, MessageService& messages)
+    : settings_(settings),
+      fonts_(fonts),
+      settingsFile_(settingsFile),
+      clipboard_(clipboard),
+      messages_(messages),
+      area_(new QMdiArea(this)) {
+    setCentralWidget(area_);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setAcceptDrops(true);
+    buildMenus();
+    buildToolBar();
+    statusBar()->showMessage(QStringLiteral("Ready"));
+    connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::childActivated);
+    updateTitle();
+    updateCommands();
+}
+
+void CMainFrame::openStartFiles(const std::vector<std::string>& commandLineFiles) {
+    if (!commandLineFiles.empty()) {
+        for (const std::string& path : commandLineFiles) openDocument(fromUtf8(path));
+        return;
+    }
+    for (const std::string& path : settings_.reopenList) openDocument(fromUtf8(path));
+    if (settings_.newOnStart) newDocument();
+}
+
+CChildFrame* CMainFrame::adopt(CChildFrame* child) {
+    area_->addSubWindow(child);
+    connect(child, &CChildFrame::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(child, &CChildFrame::saved, this, [this](const QString& path) {
+        lastActive_ = path;
+        remember(path);
+        updateTitle();
+    });
+    connect(child, &CChildFrame::activated, this, &CMainFrame::childActivated);
+    connect(&child->view(), &CROWSMITHView::documentChanged, this, &CMainFrame::updateCommands);
+    connect(&child->view(), &CROWSMITHView::commandRequested, this, &CMainFrame::viewCommand);
+    connect(child, &QObject::destroyed, this, [this] {
+        updateTitle();
+        updateCommands();
+    });
+    child->view().setScreenFont(screenFont(fonts_, logicalDpiY()));
+    child->refresh();
+    child->showMaximized();
+    return child;
+}
+
+CChildFrame* CMainFrame::newDocument() {
+    auto* child = new CChildFrame(clipboard_, messages_);
+    child->document().newDocument();
+    return adopt(child);
+}
+
+CChildFrame* CMainFrame::openDocument(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (CChildFrame* child : children()) {
+        if (fromUtf8(child->document().pathName()) == absolute) {
+            area_->setActiveSubWindow(child);
+            return child;
+        }
+    }
+    auto* child = new CChildFrame(clipboard_, messages_);
+    if (!child->document().open(toUtf8(absolute), settings_.makeBackup)) {
+        delete child;
+        return nullptr;
+    }
+    remember(absolute);
+    return adopt(child);
+}
+
+CChildFrame* CMainFrame::activeChild() const {
+    return qobject_cast<CChildFrame*>(area_->activeSubWindow());
+}
+
+std::vector<CChildFrame*> CMainFrame::children() const {
+    std::vector<CChildFrame*> found;
+    for (QMdiSubWindow* window : area_->subWindowList()) {
+        if (auto* child = qobject_cast<CChildFrame*>(window)) found.push_back(child);
+    }
+    return found;
+}
+
+// Activating a window makes its file the last active data file.
+void CMainFrame::childActivated() {
+    if (CChildFrame* child = activeChild(); child && !child->document().pathName().empty()) {
+        lastActive_ = fromUtf8(child->document().pathName());
+    }
+    updateTitle();
+    updateCommands();
+}
+
+// "Rowsmith32 - name"; with the child maximised the multiple-document area adds " - [name]" to
+// the title itself.
+void CMainFrame::updateTitle() {
+    const CChildFrame* child = activeChild();
+    const bool named = child != nullptr && !child->isMaximized();
+    setWindowTitle(named ? QStringLiteral("Rowsmith32 - ") + child->displayName()
+                         : QStringLiteral("Rowsmith32"));
+}
+
+void CMainFrame::updateCommands() {
+    CChildFrame* child = activeChild();
+    const bool any = child != nullptr;
+    saveAction_->setEnabled(any);
+    undoAction_->setEnabled(any && child->view().canUndo());
+    cutAction_->setEnabled(any && child->view().canCut());
+    copyAction_->setEnabled(any && child->view().canCut());
+    deleteAction_->setEnabled(any && child->view().canCut());
+    pasteAction_->setEnabled(any && child->view().canPaste());
+}
+
+void CMainFrame::openWithDialog() {
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(this, QString(), QString(), kOpenFilter);
+    for (const QString& path : paths) openDocument(path);
+}
+
+void CMainFrame::saveActive() {
+    if (CChildFrame* child = activeChild()) child->save();
+}
+
+void CMainFrame::saveActiveAs() {
+    if (CChildFrame* child = activeChild()) child->saveAs();
+}
+
+void CMainFrame::closeActive() {
+    if (CChildFrame* child = activeChild()) child->close();
+}
+
+void CMainFrame::cut() {
+    if (CChildFrame* child = activeChild()) child->view().cut();
+    updateCommands();
+}
+
+void CMainFrame::copy() {
+    if (CChildFrame* child = activeChild()) child->view().copy();
+    updateCommands();
+}
+
+void CMainFrame::paste() {
+    if (CChildFrame* child = activeChild()) child->view().paste();
+    updateCommands();
+}
+
+void CMainFrame::deleteRecords() {
+    if (CChildFrame* child = activeChild()) child->view().deleteRecords();
+    updateCommands();
+}
+
+void CMainFrame::undo() {
+    if (CChildFrame* child = activeChild()) child->view().undo();
+    updateCommands();
+}
+
+void CMainFrame::remember(const QString& path) {
+    rememberRecentFile(settingsFile_, kRecentFileCount, toUtf8(path));
+    updateRecentFiles();
+}
+
+void CMainFrame::updateRecentFiles() {
+    recentMenu_->clear();
+    int i = 0;
+    for (const std::string& stored : readRecentFiles(settingsFile_, kRecentFileCount)) {
+        const QString path = fromUtf8(stored);
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(++i).arg(path), this,
+                               [this, path] { openDocument(path); });
+    }
+    recentMenu_->setEnabled(!recentMenu_->isEmpty());
+}
+
+void CMainFrame::applyScreenFont() {
+    for (CChildFrame* child : children())
+        child->view().setScreenFont(screenFont(fonts_, logicalDpiY()));
+}
+
+void CMainFrame::exitProgram() {
+    exiting_ = true;
+    close();
+    exiting_ = false;
+}
+
+// Closed with the close box, the window first keeps the open files for the next start, the
+// last active one last so that it ends up in front. Every document may still refuse to close.
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!exiting_) writeReopenList();
+    area_->closeAllSubWindows();
+    for (QMdiSubWindow* window : area_->subWindowList()) {
+        if (window->isVisible()) {  // a document refused to close
+            event->ignore();
+            return;
+        }
+    }
+    savePlacement();
+    writeRowsmithSettings(settingsFile_, settings_);
+    writeRowsmithFonts(settingsFile_, fonts_);
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::writeReopenList() {
+    std::vector<std::string> paths;
+    for (CChildFrame* child : children()) {
+        const QString path = fromUtf8(child->document().pathName());
+        if (!path.isEmpty() && path != lastActive_) paths.push_back(toUtf8(path));
+    }
+    if (!lastActive_.isEmpty() && !children().empty()) paths.push_back(toUtf8(lastActive_));
+    qv::writeReopenList(settingsFile_, paths);
+}
+
+void CMainFrame::applyPlacement() {
+    const RowsmithPlacement& p = settings_.placement;
+    if (p.hasRect && p.rect.right > p.rect.left && p.rect.bottom > p.rect.top) {
+        setGeometry(p.rect.left, p.rect.top, p.rect.right - p.rect.left,
+                    p.rect.bottom - p.rect.top);
+    } else {
+        resize(900, 600);
+    }
+    for (QToolBar* bar : findChildren<QToolBar*>()) bar->setVisible(p.toolbar);
+    statusBar()->setVisible(p.statusBar);
+}
+
+void CMainFrame::savePlacement() {
+    RowsmithPlacement& p = settings_.placement;
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    p.hasRect = true;
+    p.rect = {normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1};
+    p.minimised = isMinimized();
+    p.maximised = isMaximized() || (isMinimized() && windowState().testFlag(Qt::WindowMaximized));
+    const QList<QToolBar*> bars = findChildren<QToolBar*>();
+    p.toolbar = bars.isEmpty() || !bars.constFirst()->isHidden();
+    p.statusBar = !statusBar()->isHidden();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) openDocument(url.toLocalFile());
+    }
+}
+
+}  // namespace qv::rowsmith

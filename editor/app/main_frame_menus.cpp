@@ -1,0 +1,192 @@
+// The menus and the toolbar of the data editor's main window.
+#include <QActionGroup>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QUrl>
+
+#include "editor/app/child_frame.h"
+#include "editor/app/main_frame.h"
+#include "editor/dialogs/about_dialog.h"
+#include "editor/dialogs/font_settings_dialog.h"
+#include "editor/widgets/rowsmith_view.h"
+
+namespace qv::rowsmith {
+
+namespace {
+
+constexpr int kFontCommand = 32782;
+
+}  // namespace
+
+QAction* CMainFrame::addAction(QMenu* menu, const QString& text, void (CMainFrame::*slot)()) {
+    return menu->addAction(text, this, slot);
+}
+
+void CMainFrame::buildMenus() {
+    buildFileMenu();
+    buildEditMenu();
+    buildSettingsMenu();
+    buildViewMenu();
+    buildWindowMenu();
+    buildHelpMenu();
+}
+
+void CMainFrame::buildFileMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    addAction(file, QStringLiteral("新規作成(&N)"), &CMainFrame::newDocumentCommand)
+        ->setShortcut(QKeySequence::New);
+    addAction(file, QStringLiteral("開く(&O)..."), &CMainFrame::openWithDialog)
+        ->setShortcut(QKeySequence::Open);
+    addAction(file, QStringLiteral("閉じる(&C)"), &CMainFrame::closeActive);
+    saveAction_ = addAction(file, QStringLiteral("上書き保存(&S)"), &CMainFrame::saveActive);
+    saveAction_->setShortcut(QKeySequence::Save);
+    addAction(file, QStringLiteral("名前を付けて保存(&A)..."), &CMainFrame::saveActiveAs);
+    file->addSeparator();
+    recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル"));
+    updateRecentFiles();
+    file->addSeparator();
+    addAction(file, QStringLiteral("アプリケーションの終了(&X)"), &CMainFrame::exitProgram)
+        ->setShortcut(QKeySequence::Quit);
+}
+
+void CMainFrame::buildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    undoAction_ = addAction(edit, QStringLiteral("アンドゥ(&U)"), &CMainFrame::undo);
+    undoAction_->setShortcut(QKeySequence::Undo);
+    edit->addSeparator();
+    cutAction_ = addAction(edit, QStringLiteral("切り取り(&T)"), &CMainFrame::cut);
+    cutAction_->setShortcut(QKeySequence::Cut);
+    copyAction_ = addAction(edit, QStringLiteral("コピー(&C)"), &CMainFrame::copy);
+    copyAction_->setShortcut(QKeySequence::Copy);
+    pasteAction_ = addAction(edit, QStringLiteral("貼り付け(&P)"), &CMainFrame::paste);
+    pasteAction_->setShortcut(QKeySequence::Paste);
+    deleteAction_ = addAction(edit, QStringLiteral("削  除(&D)"), &CMainFrame::deleteRecords);
+    deleteAction_->setShortcut(QKeySequence::Delete);
+    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+}
+
+void CMainFrame::buildSettingsMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("設定(&S)"));
+    auto toggle = [this, menu](const QString& text, bool& flag) {
+        QAction* action = menu->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(flag);
+        connect(action, &QAction::toggled, this, [&flag](bool on) { flag = on; });
+    };
+    toggle(QStringLiteral("起動時に新規ﾄﾞｷｭﾒﾝﾄを開く"), settings_.newOnStart);
+    toggle(QStringLiteral("ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙ(.CSB)の作成"), settings_.makeBackup);
+    menu->addSeparator();
+    addAction(menu, QStringLiteral("フォント変更"), &CMainFrame::chooseFonts);
+}
+
+void CMainFrame::buildViewMenu() {
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    QAction* toolbar = view->addAction(QStringLiteral("ツール バー(&T)"));
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    connect(toolbar, &QAction::toggled, this, [this](bool on) {
+        for (QToolBar* bar : findChildren<QToolBar*>()) bar->setVisible(on);
+    });
+    QAction* status = view->addAction(QStringLiteral("ステータス バー(&S)"));
+    status->setCheckable(true);
+    status->setChecked(true);
+    connect(status, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    connect(view, &QMenu::aboutToShow, this, [this, toolbar, status] {
+        const QList<QToolBar*> bars = findChildren<QToolBar*>();
+        toolbar->setChecked(!bars.isEmpty() && !bars.constFirst()->isHidden());
+        status->setChecked(!statusBar()->isHidden());
+    });
+}
+
+void CMainFrame::buildWindowMenu() {
+    QMenu* window = menuBar()->addMenu(QStringLiteral("ウィンドウ(&W)"));
+    window->addAction(QStringLiteral("重ねて表示(&C)"), area_, &QMdiArea::cascadeSubWindows);
+    window->addAction(QStringLiteral("並べて表示(&T)"), area_, &QMdiArea::tileSubWindows);
+    window->addAction(QStringLiteral("次のウィンドウ"), area_, &QMdiArea::activateNextSubWindow);
+    window->addSeparator();
+    QMenu* list = window->addMenu(QStringLiteral("開いているウィンドウ"));
+    connect(list, &QMenu::aboutToShow, this, [this, list] {
+        list->clear();
+        int i = 0;
+        for (CChildFrame* child : children()) {
+            QAction* action =
+                list->addAction(QStringLiteral("&%1 %2").arg(++i).arg(child->displayName()));
+            action->setCheckable(true);
+            action->setChecked(child == activeChild());
+            connect(action, &QAction::triggered, this,
+                    [this, child] { area_->setActiveSubWindow(child); });
+        }
+    });
+}
+
+void CMainFrame::buildHelpMenu() {
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    addAction(help, QStringLiteral("目次(&C)"), &CMainFrame::showHelp);
+    addAction(help, QStringLiteral("バージョン情報(&A)..."), &CMainFrame::about);
+}
+
+// New, Open, Save | Cut, Copy, Paste | help, with the platform's standard icons.
+void CMainFrame::buildToolBar() {
+    QToolBar* tools = addToolBar(QStringLiteral("ツール バー"));
+    tools->setObjectName(QStringLiteral("tools"));
+    QStyle* s = style();
+    tools->addAction(s->standardIcon(QStyle::SP_FileIcon), QStringLiteral("新規作成"), this,
+                     &CMainFrame::newDocumentCommand);
+    tools->addAction(s->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("開く"), this,
+                     &CMainFrame::openWithDialog);
+    tools->addAction(s->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("上書き保存"),
+                     this, &CMainFrame::saveActive);
+    tools->addSeparator();
+    tools->addAction(cutAction_);
+    tools->addAction(copyAction_);
+    tools->addAction(pasteAction_);
+    tools->addSeparator();
+    tools->addAction(s->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("ヘルプ"), this,
+                     &CMainFrame::showHelp);
+}
+
+void CMainFrame::newDocumentCommand() {
+    newDocument();
+}
+
+// The view's pop-up menu asks for the dialogs by their command numbers.
+void CMainFrame::viewCommand(int id) {
+    if (id == kFontCommand) chooseFonts();
+}
+
+// OK takes all four fonts at once and keeps the two filters in the settings file at once; the
+// fonts themselves are written at exit.
+void CMainFrame::chooseFonts() {
+    const std::optional<RowsmithFonts> chosen = askRowsmithFonts(this, fonts_);
+    if (!chosen) return;
+    fonts_ = *chosen;
+    writeFontFilters(settingsFile_, fonts_);
+    applyScreenFont();
+}
+
+// The guide that comes with the programs: the README installed beside them, or the project's.
+void CMainFrame::showHelp() {
+    const QDir here(QApplication::applicationDirPath());
+    for (const QString& candidate : {here.filePath(QStringLiteral("../share/doc/quorvi/README.md")),
+                                     here.filePath(QStringLiteral("../../README.md"))}) {
+        if (QFileInfo::exists(candidate)) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(candidate).absoluteFilePath()));
+            return;
+        }
+    }
+    statusBar()->showMessage(QStringLiteral("ヘルプファイルが見つかりません"));
+}
+
+void CMainFrame::about() {
+    AboutDialog dialog(QStringLiteral(QUORVI_VERSION), this);
+    dialog.exec();
+}
+
+}  // namespace qv::rowsmith

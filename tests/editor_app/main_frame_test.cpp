@@ -1,0 +1,111 @@
+// The data editor's main window as a user meets it: which files open at start, the save question
+// on closing, the reopen list and the settings written when the window goes.
+#include "editor/app/main_frame.h"
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "editor/app/child_frame.h"
+#include "editor/widgets/rowsmith_view.h"
+#include "tests/support/temp_folder.h"
+
+namespace qv::rowsmith {
+namespace {
+
+class NoClipboard : public ClipboardPort {
+  public:
+    bool hasText() const override { return false; }
+    Read read(std::string&) override { return Read::Empty; }
+    bool write(const std::string&, bool& opened) override {
+        opened = true;
+        return true;
+    }
+};
+
+class RowsmithMainFrameTest : public ::testing::Test {
+  protected:
+    RowsmithMainFrameTest() {
+        for (const char* name : {"a.csv", "b.csv", "c.csv"}) {
+            test::writeBytes(folder.file(name), "CODE,NAME\r\n1,x\r\n");
+        }
+    }
+    void start(const std::vector<std::string>& commandLine) {
+        settings = readRowsmithSettings(settingsFile);
+        frame = std::make_unique<CMainFrame>(settings, fonts, settingsFile, clipboard, messages);
+        frame->show();
+        frame->openStartFiles(commandLine);
+    }
+    std::vector<std::string> openPaths() const {
+        std::vector<std::string> paths;
+        for (CChildFrame* child : frame->children()) paths.push_back(child->document().pathName());
+        return paths;
+    }
+
+    test::TempFolder folder;
+    ProfileFile settingsFile{folder.file("ROWSMITH.INI")};
+    RowsmithSettings settings;
+    RowsmithFonts fonts;
+    NoClipboard clipboard;
+    RecordingMessageService messages;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(RowsmithMainFrameTest, ACommandLineFileOpensOnlyThatFile) {
+    writeReopenList(settingsFile, {folder.file("a.csv"), folder.file("b.csv")});
+    start({folder.file("c.csv")});
+    EXPECT_EQ(openPaths(), std::vector<std::string>{folder.file("c.csv")});
+    EXPECT_TRUE(frame->windowTitle().startsWith(QStringLiteral("Rowsmith32 - ")));
+    EXPECT_TRUE(frame->windowTitle().contains(QStringLiteral("c.csv")));
+}
+
+TEST_F(RowsmithMainFrameTest, TheLastSessionsFilesAndANewDocumentOpenOtherwise) {
+    writeReopenList(settingsFile, {folder.file("a.csv"), folder.file("b.csv")});
+    start({});
+    EXPECT_EQ(openPaths(),
+              (std::vector<std::string>{folder.file("a.csv"), folder.file("b.csv"), ""}));
+    EXPECT_TRUE(frame->activeChild()->displayName().startsWith(QStringLiteral("無題")));
+}
+
+TEST_F(RowsmithMainFrameTest, ClosingKeepsTheOpenFilesWithTheLastActiveOneLast) {
+    settingsFile.writeInt("FILES MODE", "NewOpen", 0);
+    start({folder.file("a.csv"), folder.file("b.csv"), folder.file("c.csv")});
+    frame->openDocument(QString::fromStdString(folder.file("a.csv")));  // brought forward
+    EXPECT_EQ(frame->children().size(), 3u);
+    EXPECT_EQ(frame->lastActiveDataFile().toStdString(), folder.file("a.csv"));
+    ASSERT_TRUE(frame->close());
+    EXPECT_EQ(readRowsmithSettings(settingsFile).reopenList,
+              (std::vector<std::string>{folder.file("b.csv"), folder.file("c.csv"),
+                                        folder.file("a.csv")}));
+    EXPECT_EQ(settingsFile.readInt("FILES MODE", "NewOpen", 1), 0);
+    EXPECT_FALSE(settingsFile.readString("Window size", "Rect", "").empty());
+}
+
+TEST_F(RowsmithMainFrameTest, AModifiedDocumentAsksBeforeClosing) {
+    start({folder.file("a.csv")});
+    CChildFrame* child = frame->activeChild();
+    child->document().lines.push_back("2,y");
+    child->document().setModified();
+    messages.scriptAnswer(MessageAnswer::Cancel);
+    EXPECT_FALSE(frame->close());
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_EQ(messages.texts()[0], "a.csv への変更を保存しますか？");
+    EXPECT_EQ(frame->children().size(), 1u);
+    messages.scriptAnswer(MessageAnswer::Yes);
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(test::readBytes(folder.file("a.csv")), "CODE,NAME\r\n1,x\r\n2,y\r\n");
+}
+
+TEST_F(RowsmithMainFrameTest, RefusedFilesOpenNoWindow) {
+    settingsFile.writeInt("FILES MODE", "NewOpen", 0);
+    test::writeBytes(folder.file("empty.csv"), "");
+    start({folder.file("empty.csv"), folder.file("missing.csv"), folder.path()});
+    EXPECT_TRUE(frame->children().empty());
+    EXPECT_EQ(messages.texts().size(), 3u);
+    EXPECT_EQ(messages.texts()[0], "このファイルは空のファイルです");
+}
+
+}  // namespace
+}  // namespace qv::rowsmith
