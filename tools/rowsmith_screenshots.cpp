@@ -2,10 +2,18 @@
 // `rowsmith_screenshots docs/screenshots` (under Xvfb, as dialog_screenshots).
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
 
+#include "common/message_service.h"
 #include "editor/dialogs/about_dialog.h"
+#include "editor/dialogs/barcode_field_dialog.h"
 #include "editor/dialogs/explanation_dialog.h"
+#include "editor/dialogs/field_maintenance_dialog.h"
 #include "editor/dialogs/font_settings_dialog.h"
+#include "editor/dialogs/record_maintenance_dialog.h"
+#include "editor/dialogs/search_replace_dialog.h"
+#include "platform/qt_text.h"
 
 namespace {
 
@@ -14,6 +22,43 @@ void save(QDialog& dialog, const QString& folder, const QString& name) {
     QApplication::processEvents();
     dialog.grab().save(folder + "/" + name + ".png");
     dialog.close();
+}
+
+// A small shop list, as the maintenance dialogs are shown with.
+void fillSample(qv::CROWSMITHDoc& document) {
+    document.lines = {qv::toSjis(QStringLiteral("JANコード,商品名,売価,店舗,入荷日")),
+                      qv::toSjis(QStringLiteral("4901234567894,りんご,120,本店,2024/04/01")),
+                      qv::toSjis(QStringLiteral("4909876543217,みかん,80,駅前店,2024/04/02")),
+                      qv::toSjis(QStringLiteral("490111122223,ぶどう,450,本店,2024/04/03"))};
+    document.splitHeader();
+    document.columnWidths = {13, 20, 6, 10, 10};
+}
+
+// Types `text` into the edit `name`, as the user would (the dialogs follow typed text).
+void setText(QDialog& dialog, const char* name, const QString& text) {
+    if (auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(name))) {
+        edit->clear();
+        edit->insert(text);
+    }
+}
+
+void saveMaintenanceDialogs(const QString& folder) {
+    qv::StderrMessageService messages;
+    qv::CROWSMITHDoc document(messages);
+    fillSample(document);
+    qv::RecordMaintenanceDialog record(document, messages, QStringLiteral("SHOP.CSV"), 2);
+    save(record, folder, "rowsmith-dialog-record");
+    qv::FieldMaintenanceDialog field(document, messages);
+    field.findChild<QListWidget*>(QStringLiteral("fieldList"))->setCurrentRow(1);
+    setText(field, "fieldName", QStringLiteral("商品名カナ"));
+    save(field, folder, "rowsmith-dialog-field");
+    qv::SearchReplaceDialog search(document, messages);
+    setText(search, "fieldName", QStringLiteral("店舗"));
+    setText(search, "searchText", QStringLiteral("本店"));
+    save(search, folder, "rowsmith-dialog-search");
+    qv::BarcodeFieldDialog barcode(document, messages);
+    setText(barcode, "fieldName", QStringLiteral("JAN"));
+    save(barcode, folder, "rowsmith-dialog-barcode");
 }
 
 }  // namespace
@@ -34,5 +79,6 @@ int main(int argc, char* argv[]) {
     save(explanation, folder, "rowsmith-dialog-explanation");
     qv::AboutDialog about(QStringLiteral(QUORVI_VERSION));
     save(about, folder, "rowsmith-dialog-about");
+    saveMaintenanceDialogs(folder);
     return 0;
 }

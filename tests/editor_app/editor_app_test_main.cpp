@@ -1,5 +1,5 @@
-// The data editor widget tests need one QApplication for the whole program, on the offscreen
-// platform.
+// The data editor tests (widgets, dialogs, main window) need one QApplication for the whole
+// program, on the offscreen platform.
 #include <QApplication>
 
 #include <gtest/gtest.h>

@@ -1,0 +1,229 @@
+#include "editor/model/record_maintenance_form.h"
+
+#include <algorithm>
+
+#include "common/message_service.h"
+#include "common/record_line.h"
+
+namespace qv {
+
+namespace {
+
+const std::string kNoText;
+
+}  // namespace
+
+RecordMaintenanceForm::RecordMaintenanceForm(CROWSMITHDoc& document, MessageService& messages)
+    : document_(document), messages_(messages) {}
+
+bool RecordMaintenanceForm::open(int currentRow) {
+    const int names = static_cast<int>(document_.headerNames.size());
+    if (names == 0) {
+        messages_.exclamation("フィールドが定義されていません。");
+        return false;
+    }
+    boxes_.assign(static_cast<size_t>(names > kMaxRecordBoxes ? kMaxRecordBoxes - 1 : names),
+                  std::string());
+    if (count() == 0) {
+        enterAdd();
+    } else {
+        load(currentRow >= 1 && currentRow <= count() ? currentRow : 1);
+    }
+    return true;
+}
+
+const std::string& RecordMaintenanceForm::boxName(int box) const {
+    const auto& names = document_.headerNames;
+    return box >= 0 && box < static_cast<int>(names.size()) ? names[static_cast<size_t>(box)]
+                                                            : kNoText;
+}
+
+const std::string& RecordMaintenanceForm::box(int box) const {
+    return box >= 0 && box < boxCount() ? boxes_[static_cast<size_t>(box)] : kNoText;
+}
+
+void RecordMaintenanceForm::setBox(int box, const std::string& textSjis) {
+    if (box >= 0 && box < boxCount()) boxes_[static_cast<size_t>(box)] = textSjis;
+}
+
+int RecordMaintenanceForm::hiddenFieldCount() const {
+    return static_cast<int>(document_.headerNames.size()) - boxCount();
+}
+
+bool RecordMaintenanceForm::allEmpty() const {
+    return std::all_of(boxes_.begin(), boxes_.end(),
+                       [](const std::string& text) { return text.empty(); });
+}
+
+bool RecordMaintenanceForm::matchesLoaded() const {
+    for (size_t i = 0; i < boxes_.size(); ++i) {
+        if (boxes_[i] != (i < loaded_.size() ? loaded_[i] : kNoText)) return false;
+    }
+    return true;
+}
+
+void RecordMaintenanceForm::clearBoxes() {
+    std::fill(boxes_.begin(), boxes_.end(), std::string());
+    loaded_.clear();
+}
+
+// The boxes, then whatever the record held behind them, each quoted and joined by commas.
+std::string RecordMaintenanceForm::buildLine() const {
+    std::string line;
+    const size_t total = std::max(boxes_.size(), loaded_.size());
+    for (size_t i = 0; i < total; ++i) {
+        if (i > 0) line += kComma;
+        line += QuoteField(i < boxes_.size() ? boxes_[i] : loaded_[i]);
+    }
+    return line;
+}
+
+RecordMaintenanceForm::Commit RecordMaintenanceForm::commit() {
+    if (allEmpty()) {
+        if (addMode_) {
+            addMode_ = false;  // the position stays behind the last record
+            return Commit::LeftAdd;
+        }
+        if (insertMode_) {
+            insertMode_ = false;
+            document_.lines.erase(document_.lines.begin() + position_);
+            notify(extentChanged);
+            return Commit::DroppedInsert;
+        }
+        return Commit::Nothing;
+    }
+    if (addMode_) {
+        document_.lines.push_back(buildLine());
+        document_.setModified();
+        notify(extentChanged);
+        enterAdd();
+        return Commit::Appended;
+    }
+    if (position_ < 1 || position_ > count()) return Commit::Nothing;
+    std::string& stored = document_.lines[static_cast<size_t>(position_)];
+    insertMode_ = false;
+    // An untouched record keeps its own text (and separators): browsing changes nothing.
+    if (matchesLoaded()) return Commit::Nothing;
+    stored = buildLine();
+    loaded_ = SplitRecordLine(stored);
+    document_.setModified();
+    notify(redraw);
+    return Commit::Stored;
+}
+
+void RecordMaintenanceForm::load(int record) {
+    addMode_ = false;
+    insertMode_ = false;
+    captionSuffix_.clear();
+    position_ = record;
+    loaded_ = SplitRecordLine(document_.lines[static_cast<size_t>(record)]);
+    for (size_t i = 0; i < boxes_.size(); ++i) {
+        boxes_[i] = i < loaded_.size() ? loaded_[i] : std::string();
+    }
+    if (loaded_.size() > document_.headerNames.size()) notify(beep);
+    highlight(record);
+}
+
+void RecordMaintenanceForm::enterAdd() {
+    clearBoxes();
+    addMode_ = true;
+    insertMode_ = false;
+    position_ = count() + 1;
+    captionSuffix_ = "－レコードの追加";
+}
+
+// Where a move lands after its commit: a record, or add mode past the last one.
+void RecordMaintenanceForm::moveTo(int record) {
+    if (count() == 0 || record > count()) {
+        if (!addMode_) enterAdd();
+        highlight(position_);
+        return;
+    }
+    load(std::max(record, 1));
+}
+
+void RecordMaintenanceForm::previous() {
+    commit();
+    moveTo(position_ - 1);
+}
+
+void RecordMaintenanceForm::next() {
+    // Dropping an empty inserted record brings the record below it to the current position.
+    moveTo(commit() == Commit::DroppedInsert ? position_ : position_ + 1);
+}
+
+void RecordMaintenanceForm::first() {
+    commit();
+    moveTo(1);
+}
+
+void RecordMaintenanceForm::last() {
+    commit();
+    moveTo(std::max(count(), 1));
+}
+
+void RecordMaintenanceForm::pageUp(int rows) {
+    commit();
+    moveTo(position_ - std::max(rows, 1));
+}
+
+void RecordMaintenanceForm::pageDown(int rows) {
+    const int from = commit() == Commit::DroppedInsert ? position_ - 1 : position_;
+    moveTo(from + std::max(rows, 1));
+}
+
+void RecordMaintenanceForm::goTo(int record) {
+    commit();
+    moveTo(record);
+}
+
+void RecordMaintenanceForm::startAdd() {
+    commit();
+    enterAdd();
+    highlight(position_);
+}
+
+bool RecordMaintenanceForm::removeCurrent() {
+    if (addMode_ || position_ < 1 || position_ > count()) return false;
+    captionSuffix_ = "－選択中のレコードを削除";
+    if (confirmDelete_) {
+        Message question;
+        question.text = "このレコードを削除します\nもとに戻す事は出来ません。";
+        question.caption = "レコード削除";
+        question.buttons = MessageButtons::YesNo;
+        question.defaultAnswer = MessageAnswer::No;
+        if (messages_.show(question) != MessageAnswer::Yes) {
+            captionSuffix_ = insertMode_ ? "－現在行の上に挿入" : "";
+            return false;
+        }
+    }
+    document_.lines.erase(document_.lines.begin() + position_);
+    insertMode_ = false;
+    document_.setModified();
+    notify(extentChanged);
+    moveTo(std::min(position_, count()));
+    return true;
+}
+
+void RecordMaintenanceForm::insertAbove() {
+    if (addMode_) return;
+    // Dropping an empty inserted record puts the record it stood above back at this position.
+    commit();
+    if (position_ < 1 || position_ > count()) return;
+    captionSuffix_ = "－現在行の上に挿入";
+    document_.lines.insert(document_.lines.begin() + position_, std::string());
+    clearBoxes();
+    insertMode_ = true;
+    notify(extentChanged);
+    highlight(position_);
+}
+
+void RecordMaintenanceForm::notify(const std::function<void()>& callback) const {
+    if (callback) callback();
+}
+
+void RecordMaintenanceForm::highlight(int record) const {
+    if (highlightRecord) highlightRecord(record);
+}
+
+}  // namespace qv
