@@ -56,7 +56,11 @@ void ExtractionMethodDialog::accept() {
         SerialExtractionDialog dialog(source_, buffer_, messages_, this);
         result = runner_(dialog);
     }
-    if (result == QDialog::Accepted) QDialog::accept();
+    if (result == QDialog::Accepted) {
+        QDialog::accept();
+    } else {
+        buffer_.clear();  // Escape keeps nothing of that dialog's runs
+    }
 }
 
 std::optional<ExtractedRecords> runExtraction(QWidget* parent, const CROWSMITHDoc& source,
