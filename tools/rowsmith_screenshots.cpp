@@ -7,10 +7,15 @@
 
 #include "common/message_service.h"
 #include "editor/dialogs/about_dialog.h"
+#include "editor/dialogs/association_dialog.h"
 #include "editor/dialogs/barcode_field_dialog.h"
 #include "editor/dialogs/explanation_dialog.h"
+#include "editor/dialogs/extraction_dialogs.h"
+#include "editor/dialogs/extraction_method_dialog.h"
 #include "editor/dialogs/field_maintenance_dialog.h"
 #include "editor/dialogs/font_settings_dialog.h"
+#include "editor/dialogs/label_program_path_dialog.h"
+#include "editor/dialogs/launch_dialog.h"
 #include "editor/dialogs/record_maintenance_dialog.h"
 #include "editor/dialogs/search_replace_dialog.h"
 #include "platform/qt_text.h"
@@ -61,6 +66,36 @@ void saveMaintenanceDialogs(const QString& folder) {
     save(barcode, folder, "rowsmith-dialog-barcode");
 }
 
+// The extraction, association, launch and label program path dialogs over a small shop file.
+void saveLaunchDialogs(const QString& folder) {
+    qv::StderrMessageService messages;
+    qv::CROWSMITHDoc document(messages);
+    document.lines = {"CODE,NAME,PRICE", qv::toSjis(QStringLiteral("4901234567894,りんご,120"))};
+    document.splitHeader();
+    qv::RowsmithSettings settings;
+    settings.labelProgramPath = "/usr/local/bin/quorvi32";
+    settings.associations = {
+        qv::formatAssociation({"棚札", "/home/shop/labels/shelf.qvd", "/home/shop/data/shelf.csv"}),
+        qv::formatAssociation({"値札", "/home/shop/labels/price.qvd", "/home/shop/data/price.csv"}),
+        qv::formatAssociation(
+            {"発送ラベル", "/home/shop/labels/ship.qvd", "/home/shop/data/ship.csv"})};
+    const QString lastData = QStringLiteral("/home/shop/data/price.csv");
+
+    qv::ExtractionMethodDialog method(document, messages);
+    save(method, folder, "rowsmith-dialog-extraction-method");
+    qv::ExtractionBuffer buffer;
+    qv::SerialExtractionDialog serial(document, buffer, messages);
+    save(serial, folder, "rowsmith-dialog-extraction-serial");
+    qv::FieldExtractionDialog field(document, buffer, messages);
+    save(field, folder, "rowsmith-dialog-extraction-field");
+    qv::AssociationDialog association(settings, lastData, QStringLiteral("price.csv"), messages);
+    save(association, folder, "rowsmith-dialog-association");
+    qv::LaunchDialog launch(document, QStringLiteral("price.csv"), settings, lastData, messages);
+    save(launch, folder, "rowsmith-dialog-launch");
+    qv::LabelProgramPathDialog path(settings.labelProgramPath, messages);
+    save(path, folder, "rowsmith-dialog-label-program-path");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -80,5 +115,6 @@ int main(int argc, char* argv[]) {
     qv::AboutDialog about(QStringLiteral(QUORVI_VERSION));
     save(about, folder, "rowsmith-dialog-about");
     saveMaintenanceDialogs(folder);
+    saveLaunchDialogs(folder);
     return 0;
 }
