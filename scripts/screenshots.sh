@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the screenshots of docs/screenshots under a virtual X display (Debian xvfb): the main
-# window with the bundled example, and each dialog of the label program.
+# window with the bundled example, each dialog of the label program, and the data editor with
+# its dialogs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 for tool in xvfb-run import; do
@@ -11,7 +12,7 @@ for tool in xvfb-run import; do
         break
     }
 done
-cmake --build build --target quorvi32 dialog_screenshots
+cmake --build build --target quorvi32 dialog_screenshots rowsmith_screenshots
 out=docs/screenshots
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
@@ -22,6 +23,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
     import -window root $out/quorvi32-main.png
     kill \$pid
     build/tools/dialog_screenshots $out $config/rich.qvd
+    build/tools/rowsmith_screenshots $out
     QUORVI_CONFIG_DIR=$config build/label/app/quorvi32 $config/rich.qvd &
     pid=\$!
     sleep 3

@@ -4,8 +4,13 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include "common/message_service.h"
+#include "editor/app/child_frame.h"
+#include "editor/app/main_frame.h"
 #include "editor/dialogs/about_dialog.h"
 #include "editor/dialogs/association_dialog.h"
 #include "editor/dialogs/barcode_field_dialog.h"
@@ -18,6 +23,8 @@
 #include "editor/dialogs/launch_dialog.h"
 #include "editor/dialogs/record_maintenance_dialog.h"
 #include "editor/dialogs/search_replace_dialog.h"
+#include "editor/widgets/rowsmith_view.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_text.h"
 
 namespace {
@@ -96,6 +103,60 @@ void saveLaunchDialogs(const QString& folder) {
     save(path, folder, "rowsmith-dialog-label-program-path");
 }
 
+// A left click on the grid's cell, as the mouse gives it.
+void clickCell(qv::CROWSMITHView& view, int row, int field) {
+    const QPointF at = view.cellRect(row, field).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, view.viewport()->mapToGlobal(at),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, view.viewport()->mapToGlobal(at),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &release);
+    QApplication::processEvents();
+}
+
+// The main window with the bundled shop list and a second document side by side, then a column
+// chosen in the field-name bar, then a cell edited in place.
+bool saveMainWindow(const QString& folder) {
+    QTemporaryDir config;
+    qv::StderrMessageService messages;
+    qv::ProfileFile settingsFile((config.path() + "/ROWSMITH.INI").toStdString());
+    qv::RowsmithSettings settings;
+    settings.newOnStart = false;
+    settings.makeBackup = false;
+    qv::RowsmithFonts fonts;
+    fonts.screenFace = "IPAゴシック";
+    fonts.screenSize = 11;
+    qv::QtClipboardPort clipboard;
+    qv::rowsmith::CMainFrame frame(settings, fonts, settingsFile, clipboard, messages);
+    frame.resize(1100, 640);
+    frame.show();
+    qv::rowsmith::CChildFrame* shop =
+        frame.openDocument(QStringLiteral(QUORVI_SOURCE_DIR "/examples/shop.csv"));
+    qv::rowsmith::CChildFrame* second = frame.newDocument();
+    if (shop == nullptr || second == nullptr) return false;
+    second->document().lines = {qv::toSjis(QStringLiteral("店舗,担当,電話")),
+                                qv::toSjis(QStringLiteral("本店,山田,03-1234-5678")),
+                                qv::toSjis(QStringLiteral("駅前店,佐藤,03-8765-4321"))};
+    second->document().splitHeader();
+    second->refresh();
+    frame.findChild<QMdiArea*>()->tileSubWindows();
+    frame.findChild<QMdiArea*>()->setActiveSubWindow(shop);
+    QApplication::processEvents();
+    frame.grab().save(folder + "/rowsmith-main.png");
+    shop->showMaximized();
+    qv::CROWSMITHView& view = shop->view();
+    view.selectColumn(2);
+    QApplication::processEvents();
+    frame.grab().save(folder + "/rowsmith-column.png");
+    view.clearColumnSelection();
+    view.selectColumn(3);
+    clickCell(view, 4, 2);
+    frame.grab().save(folder + "/rowsmith-editing.png");
+    for (qv::rowsmith::CChildFrame* child : frame.children()) child->document().setModified(false);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -116,5 +177,6 @@ int main(int argc, char* argv[]) {
     save(about, folder, "rowsmith-dialog-about");
     saveMaintenanceDialogs(folder);
     saveLaunchDialogs(folder);
+    if (!saveMainWindow(folder)) return 1;
     return 0;
 }

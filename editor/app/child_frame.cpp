@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStyle>
 
 #include "editor/widgets/rowsmith_view.h"
 #include "platform/qt_text.h"
@@ -19,9 +20,9 @@ int untitledCount = 0;
 CChildFrame::CChildFrame(ClipboardPort& clipboard, MessageService& messages, QWidget* parent)
     : QMdiSubWindow(parent),
       messages_(messages),
-      document_(std::make_unique<CROWSMITHDoc>(messages)),
-      untitledNumber_(++untitledCount) {
+      document_(std::make_unique<CROWSMITHDoc>(messages)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
     view_ = new CROWSMITHView(*document_, clipboard, messages, this);
     setWidget(view_);
     document_->status = [this](const std::string& text) { emit statusMessage(fromUtf8(text)); };
@@ -33,8 +34,12 @@ CChildFrame::CChildFrame(ClipboardPort& clipboard, MessageService& messages, QWi
 
 CChildFrame::~CChildFrame() = default;
 
+// New documents are numbered in the order they are first named: "無題1", "無題2", ...
 QString CChildFrame::displayName() const {
-    if (document_->pathName().empty()) return QStringLiteral("無題%1").arg(untitledNumber_);
+    if (document_->pathName().empty()) {
+        if (untitledNumber_ == 0) untitledNumber_ = ++untitledCount;
+        return QStringLiteral("無題%1").arg(untitledNumber_);
+    }
     return QFileInfo(fromUtf8(document_->pathName())).fileName();
 }
 

@@ -11,8 +11,11 @@
 
 namespace qv {
 
+class BarcodeFieldDialog;
 class ClipboardPort;
 class CROWSMITHView;
+class RecordMaintenanceDialog;
+class SearchReplaceDialog;
 
 namespace rowsmith {
 
@@ -35,6 +38,13 @@ class CChildFrame : public QMdiSubWindow {
     // The name the title shows: the file's name, or "無題" with a number for new documents.
     QString displayName() const;
 
+    // The dialogs that work on this window's document: one of each per window, modeless.
+    void openRecordDialog();
+    void editFields();
+    void openSearchDialog();
+    void openBarcodeDialog();
+    bool recordDialogOpen() const { return recordDialog_ != nullptr; }
+
   signals:
     void statusMessage(const QString& text);
     void saved(const QString& path);
@@ -46,11 +56,19 @@ class CChildFrame : public QMdiSubWindow {
   private:
     bool maySave();
     void updateTitle();
+    void documentChanged();
+    // Brings an open dialog forward; false when there is none.
+    static bool raise(QDialog* dialog);
+    template <typename Dialog>
+    void follow(Dialog* dialog);
 
     MessageService& messages_;
     std::unique_ptr<CROWSMITHDoc> document_;
     CROWSMITHView* view_;
-    int untitledNumber_;
+    mutable int untitledNumber_ = 0;
+    RecordMaintenanceDialog* recordDialog_ = nullptr;
+    SearchReplaceDialog* searchDialog_ = nullptr;
+    BarcodeFieldDialog* barcodeDialog_ = nullptr;
 };
 
 }  // namespace rowsmith

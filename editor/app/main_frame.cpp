@@ -133,7 +133,17 @@ void CMainFrame::updateTitle() {
 void CMainFrame::updateCommands() {
     CChildFrame* child = activeChild();
     const bool any = child != nullptr;
+    const bool records = any && child->document().recordCount() > 0;
+    const bool names = any && !child->document().headerNames.empty();
     saveAction_->setEnabled(any);
+    printAction_->setEnabled(records);
+    previewAction_->setEnabled(records);
+    recordAction_->setEnabled((records || names) && !child->recordDialogOpen());
+    fieldAction_->setEnabled(any);
+    searchAction_->setEnabled(records);
+    barcodeAction_->setEnabled(records);
+    extractAction_->setEnabled(records);
+    launchAction_->setEnabled(records);
     undoAction_->setEnabled(any && child->view().canUndo());
     cutAction_->setEnabled(any && child->view().canCut());
     copyAction_->setEnabled(any && child->view().canCut());

@@ -78,6 +78,17 @@ class CMainFrame : public QMainWindow {
     void about();
     void viewCommand(int id);
 
+    // The data commands (main_frame_data.cpp).
+    void extract();
+    void editAssociations();
+    void launchLabelProgram();
+    void chooseLabelProgram();
+    void printTable(bool preview);
+    void print();
+    void printPreview();
+    void buildDataMenu();
+    QAction* addCommand(QMenu* menu, const QString& text, int id);
+
     CChildFrame* adopt(CChildFrame* child);
     void childActivated();
     void updateCommands();
@@ -101,6 +112,14 @@ class CMainFrame : public QMainWindow {
     QAction* pasteAction_ = nullptr;
     QAction* deleteAction_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QAction* recordAction_ = nullptr;
+    QAction* fieldAction_ = nullptr;
+    QAction* searchAction_ = nullptr;
+    QAction* barcodeAction_ = nullptr;
+    QAction* extractAction_ = nullptr;
+    QAction* launchAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* previewAction_ = nullptr;
     QString lastActive_;
     bool exiting_ = false;  // the exit command, not the close box: the reopen list stays
 };

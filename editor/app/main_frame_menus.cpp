@@ -15,15 +15,10 @@
 #include "editor/app/main_frame.h"
 #include "editor/dialogs/about_dialog.h"
 #include "editor/dialogs/font_settings_dialog.h"
+#include "editor/widgets/rowsmith_commands.h"
 #include "editor/widgets/rowsmith_view.h"
 
 namespace qv::rowsmith {
-
-namespace {
-
-constexpr int kFontCommand = 32782;
-
-}  // namespace
 
 QAction* CMainFrame::addAction(QMenu* menu, const QString& text, void (CMainFrame::*slot)()) {
     return menu->addAction(text, this, slot);
@@ -32,6 +27,7 @@ QAction* CMainFrame::addAction(QMenu* menu, const QString& text, void (CMainFram
 void CMainFrame::buildMenus() {
     buildFileMenu();
     buildEditMenu();
+    buildDataMenu();
     buildSettingsMenu();
     buildViewMenu();
     buildWindowMenu();
@@ -48,6 +44,11 @@ void CMainFrame::buildFileMenu() {
     saveAction_ = addAction(file, QStringLiteral("上書き保存(&S)"), &CMainFrame::saveActive);
     saveAction_->setShortcut(QKeySequence::Save);
     addAction(file, QStringLiteral("名前を付けて保存(&A)..."), &CMainFrame::saveActiveAs);
+    file->addSeparator();
+    printAction_ = addAction(file, QStringLiteral("印刷(&P)..."), &CMainFrame::print);
+    printAction_->setShortcut(QKeySequence::Print);
+    previewAction_ =
+        addAction(file, QStringLiteral("印刷プレビュー(&V)"), &CMainFrame::printPreview);
     file->addSeparator();
     recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル"));
     updateRecentFiles();
@@ -70,6 +71,26 @@ void CMainFrame::buildEditMenu() {
     deleteAction_ = addAction(edit, QStringLiteral("削  除(&D)"), &CMainFrame::deleteRecords);
     deleteAction_->setShortcut(QKeySequence::Delete);
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+}
+
+QAction* CMainFrame::addCommand(QMenu* menu, const QString& text, int id) {
+    return menu->addAction(text, this, [this, id] { viewCommand(id); });
+}
+
+void CMainFrame::buildDataMenu() {
+    QMenu* data = menuBar()->addMenu(QStringLiteral("データ(&D)"));
+    recordAction_ = addCommand(data, QStringLiteral("ﾚｺｰﾄﾞの追加・修正"), kRecordDialog);
+    fieldAction_ = addCommand(data, QStringLiteral("項目(ﾍｯﾀﾞ)の作成・修正"), kFieldDialog);
+    data->addSeparator();
+    searchAction_ = addCommand(data, QStringLiteral("ﾚｺｰﾄﾞの検索・置換"), kSearch);
+    barcodeAction_ = addCommand(data, QStringLiteral("ﾊﾞｰｺｰﾄﾞﾌｨｰﾙﾄﾞのﾒﾝﾃ"), kBarcodeFields);
+    data->addSeparator();
+    extractAction_ = addCommand(data, QStringLiteral("レーコード抽出"), kExtract);
+    data->addSeparator();
+    addAction(data, QStringLiteral("データ関連付け"), &CMainFrame::editAssociations);
+    launchAction_ = addAction(data, QStringLiteral("Quorvi起動"), &CMainFrame::launchLabelProgram);
+    addAction(data, QStringLiteral("起動ﾌﾟﾛｸﾞﾗﾑのﾊﾟｽ"), &CMainFrame::chooseLabelProgram);
+    connect(data, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
 }
 
 void CMainFrame::buildSettingsMenu() {
@@ -132,7 +153,8 @@ void CMainFrame::buildHelpMenu() {
     addAction(help, QStringLiteral("バージョン情報(&A)..."), &CMainFrame::about);
 }
 
-// New, Open, Save | Cut, Copy, Paste | help, with the platform's standard icons.
+// New, Open, Save | Print | Cut, Copy, Paste | fields, records, extraction, search | barcode
+// fields, launch | help.
 void CMainFrame::buildToolBar() {
     QToolBar* tools = addToolBar(QStringLiteral("ツール バー"));
     tools->setObjectName(QStringLiteral("tools"));
@@ -144,9 +166,18 @@ void CMainFrame::buildToolBar() {
     tools->addAction(s->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("上書き保存"),
                      this, &CMainFrame::saveActive);
     tools->addSeparator();
+    tools->addAction(printAction_);
+    tools->addSeparator();
     tools->addAction(cutAction_);
     tools->addAction(copyAction_);
     tools->addAction(pasteAction_);
+    tools->addSeparator();
+    for (QAction* action : {fieldAction_, recordAction_, extractAction_, searchAction_}) {
+        tools->addAction(action);
+    }
+    tools->addSeparator();
+    tools->addAction(barcodeAction_);
+    tools->addAction(launchAction_);
     tools->addSeparator();
     tools->addAction(s->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("ヘルプ"), this,
                      &CMainFrame::showHelp);
@@ -156,13 +187,6 @@ void CMainFrame::newDocumentCommand() {
     newDocument();
 }
 
-// The view's pop-up menu asks for the dialogs by their command numbers.
-void CMainFrame::viewCommand(int id) {
-    if (id == kFontCommand) chooseFonts();
-}
-
-// OK takes all four fonts at once and keeps the two filters in the settings file at once; the
-// fonts themselves are written at exit.
 void CMainFrame::chooseFonts() {
     const std::optional<RowsmithFonts> chosen = askRowsmithFonts(this, fonts_);
     if (!chosen) return;
