@@ -79,6 +79,7 @@ QAction* CMainFrame::addCommand(QMenu* menu, const QString& text, int id) {
 
 void CMainFrame::buildDataMenu() {
     QMenu* data = menuBar()->addMenu(QStringLiteral("データ(&D)"));
+    data->setObjectName(QStringLiteral("dataMenu"));
     recordAction_ = addCommand(data, QStringLiteral("ﾚｺｰﾄﾞの追加・修正"), kRecordDialog);
     fieldAction_ = addCommand(data, QStringLiteral("項目(ﾍｯﾀﾞ)の作成・修正"), kFieldDialog);
     data->addSeparator();

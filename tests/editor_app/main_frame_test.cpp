@@ -2,13 +2,17 @@
 // on closing, the reopen list and the settings written when the window goes.
 #include "editor/app/main_frame.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <memory>
 
 #include <gtest/gtest.h>
 
 #include "editor/app/child_frame.h"
+#include "editor/dialogs/record_maintenance_dialog.h"
+#include "editor/dialogs/search_replace_dialog.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "tests/support/temp_folder.h"
 
@@ -37,6 +41,12 @@ class RowsmithMainFrameTest : public ::testing::Test {
         frame = std::make_unique<CMainFrame>(settings, fonts, settingsFile, clipboard, messages);
         frame->show();
         frame->openStartFiles(commandLine);
+    }
+    QAction* action(const QString& text) const {
+        for (QAction* found : frame->findChildren<QAction*>()) {
+            if (found->text() == text) return found;
+        }
+        return nullptr;
     }
     std::vector<std::string> openPaths() const {
         std::vector<std::string> paths;
@@ -105,6 +115,29 @@ TEST_F(RowsmithMainFrameTest, RefusedFilesOpenNoWindow) {
     EXPECT_TRUE(frame->children().empty());
     EXPECT_EQ(messages.texts().size(), 3u);
     EXPECT_EQ(messages.texts()[0], "このファイルは空のファイルです");
+}
+
+// The data menu reaches the active window's dialogs: the record dialog opens once and its command
+// waits until it is closed; the search dialog moves the grid to what it finds.
+TEST_F(RowsmithMainFrameTest, DataMenuOpensTheWindowsDialogs) {
+    start({folder.file("a.csv")});
+    QAction* record = action(QStringLiteral("ﾚｺｰﾄﾞの追加・修正"));
+    ASSERT_NE(record, nullptr);
+    record->trigger();
+    const auto dialogs = frame->findChildren<RecordMaintenanceDialog*>();
+    ASSERT_EQ(dialogs.size(), 1);
+    EXPECT_TRUE(dialogs[0]->isVisible());
+    EXPECT_TRUE(frame->activeChild()->recordDialogOpen());
+    frame->findChild<QMenu*>(QStringLiteral("dataMenu"))->aboutToShow();
+    EXPECT_FALSE(record->isEnabled());
+    dialogs[0]->reject();
+    QApplication::processEvents();
+    EXPECT_FALSE(frame->activeChild()->recordDialogOpen());
+
+    action(QStringLiteral("ﾚｺｰﾄﾞの検索・置換"))->trigger();
+    auto* search = frame->findChild<SearchReplaceDialog*>();
+    ASSERT_NE(search, nullptr);
+    EXPECT_TRUE(search->isVisible());
 }
 
 }  // namespace
