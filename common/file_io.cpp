@@ -16,6 +16,8 @@ namespace {
 
 constexpr mode_t kNewFileMode = 0644;
 
+WriteFault injectedFault = WriteFault::None;
+
 void setError(std::string* error, const std::string& what, const std::string& path, int code) {
     if (error) *error = what + " " + path + ": " + std::strerror(code);
 }
@@ -27,6 +29,10 @@ std::string folderOfFile(const std::string& path) {
 }
 
 bool writeAll(int fd, std::string_view bytes) {
+    if (injectedFault == WriteFault::DiskFull) {
+        errno = ENOSPC;
+        return false;
+    }
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -68,9 +74,14 @@ ReadStatus readWholeFile(const std::string& path, std::string& bytes) {
     return ReadStatus::Ok;
 }
 
+void injectWriteFault(WriteFault fault) {
+    injectedFault = fault;
+}
+
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
     std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    if (injectedFault == WriteFault::ReadOnlyFolder) errno = EACCES;
+    const int fd = injectedFault == WriteFault::ReadOnlyFolder ? -1 : ::mkstemp(temp.data());
     if (fd < 0) {
         setError(error, "Cannot create a temporary file for", path, errno);
         return false;
@@ -92,6 +103,10 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
         fail("Cannot flush");
     }
     if (::close(fd) != 0) fail("Cannot close");
+    if (!failedStep && injectedFault == WriteFault::CutBeforeRename) {
+        setError(error, "Interrupted before replacing", path, EINTR);
+        return false;
+    }
     if (!failedStep && ::rename(temp.c_str(), path.c_str()) != 0) fail("Cannot replace");
     if (failedStep) {
         ::unlink(temp.c_str());

@@ -17,6 +17,13 @@ ReadStatus readWholeFile(const std::string& path, std::string& bytes);
 bool writeFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 
+// Faults the tests put into every following writeFileAtomically, until reset with None: a full
+// disk (writing fails with ENOSPC), a folder that refuses new files (EACCES, as a read-only folder
+// does for everyone but root), and a write cut off after its temporary file was written and
+// closed (the rename never happens and the temporary file stays, as a crash would leave it).
+enum class WriteFault { None, DiskFull, ReadOnlyFolder, CutBeforeRename };
+void injectWriteFault(WriteFault fault);
+
 // Creates `folder` and its missing parents. True when it exists afterwards.
 bool makeFolders(const std::string& folder);
 

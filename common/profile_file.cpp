@@ -284,4 +284,8 @@ std::string settingsPath(std::string_view fileName) {
     return path;
 }
 
+std::string settingsNotSavedMessage(const ProfileFile& file) {
+    return "設定ファイル " + file.path() + " に書き込めませんでした。\n" + file.lastError();
+}
+
 }  // namespace qv

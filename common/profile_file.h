@@ -41,6 +41,9 @@ class ProfileFile {
     std::string lastError_;
 };
 
+// What the user is told when a settings file could not be written: its path and the reason.
+std::string settingsNotSavedMessage(const ProfileFile& file);
+
 // The folder of the settings files: $QUORVI_CONFIG_DIR when set, else $XDG_CONFIG_HOME/quorvi,
 // else $HOME/.config/quorvi.
 std::string settingsFolder();

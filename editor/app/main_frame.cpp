@@ -233,8 +233,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         }
     }
     savePlacement();
-    writeRowsmithSettings(settingsFile_, settings_);
-    writeRowsmithFonts(settingsFile_, fonts_);
+    const bool kept = writeRowsmithSettings(settingsFile_, settings_);
+    if (!writeRowsmithFonts(settingsFile_, fonts_) || !kept) {
+        messages_.exclamation(settingsNotSavedMessage(settingsFile_));
+    }
     QMainWindow::closeEvent(event);
 }
 
@@ -245,7 +247,9 @@ void CMainFrame::writeReopenList() {
         if (!path.isEmpty() && path != lastActive_) paths.push_back(toUtf8(path));
     }
     if (!lastActive_.isEmpty() && !children().empty()) paths.push_back(toUtf8(lastActive_));
-    qv::writeReopenList(settingsFile_, paths);
+    if (!qv::writeReopenList(settingsFile_, paths)) {
+        messages_.exclamation(settingsNotSavedMessage(settingsFile_));
+    }
 }
 
 void CMainFrame::applyPlacement() {

@@ -192,7 +192,9 @@ void CMainFrame::chooseFonts() {
     const std::optional<RowsmithFonts> chosen = askRowsmithFonts(this, fonts_);
     if (!chosen) return;
     fonts_ = *chosen;
-    writeFontFilters(settingsFile_, fonts_);
+    if (!writeFontFilters(settingsFile_, fonts_)) {
+        messages_.exclamation(settingsNotSavedMessage(settingsFile_));
+    }
     applyScreenFont();
 }
 

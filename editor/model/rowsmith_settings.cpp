@@ -37,12 +37,12 @@ RowsmithPlacement readPlacement(const ProfileFile& file) {
     return p;
 }
 
-void writePlacement(ProfileFile& file, const RowsmithPlacement& p) {
-    if (p.hasRect) file.writeString(kWindowSize, "Rect", formatWindowRect(p.rect));
-    file.writeInt(kWindowSize, "icon", p.minimised ? 1 : 0);
-    file.writeInt(kWindowSize, "max", p.maximised ? 1 : 0);
-    file.writeInt(kWindowSize, "tool", p.toolbar ? 1 : 0);
-    file.writeInt(kWindowSize, "status", p.statusBar ? 1 : 0);
+bool writePlacement(ProfileFile& file, const RowsmithPlacement& p) {
+    bool written = !p.hasRect || file.writeString(kWindowSize, "Rect", formatWindowRect(p.rect));
+    written = file.writeInt(kWindowSize, "icon", p.minimised ? 1 : 0) && written;
+    written = file.writeInt(kWindowSize, "max", p.maximised ? 1 : 0) && written;
+    written = file.writeInt(kWindowSize, "tool", p.toolbar ? 1 : 0) && written;
+    return file.writeInt(kWindowSize, "status", p.statusBar ? 1 : 0) && written;
 }
 
 }  // namespace
@@ -64,26 +64,28 @@ RowsmithSettings readRowsmithSettings(const ProfileFile& file) {
     return s;
 }
 
-void writeRowsmithSettings(ProfileFile& file, const RowsmithSettings& s) {
-    file.writeInt(kFilesMode, "NewOpen", s.newOnStart ? 1 : 0);
-    file.writeInt(kFilesMode, "MakeBakup", s.makeBackup ? 1 : 0);
-    file.writeString(kProcess, "EXEPATH", sjis::fromUtf8(s.labelProgramPath));
+// Every key is tried even after a failure, so what can be kept is kept.
+bool writeRowsmithSettings(ProfileFile& file, const RowsmithSettings& s) {
+    bool written = file.writeInt(kFilesMode, "NewOpen", s.newOnStart ? 1 : 0);
+    written = file.writeInt(kFilesMode, "MakeBakup", s.makeBackup ? 1 : 0) && written;
+    written = file.writeString(kProcess, "EXEPATH", sjis::fromUtf8(s.labelProgramPath)) && written;
     const int count = std::min(static_cast<int>(s.associations.size()), kMaxAssociations);
     for (int k = 0; k < count; ++k) {
-        file.writeString(kProcess, commandKey(k),
-                         withOuterQuotes(s.associations[static_cast<size_t>(k)]));
+        written = file.writeString(kProcess, commandKey(k),
+                                   withOuterQuotes(s.associations[static_cast<size_t>(k)])) &&
+                  written;
     }
     for (int k = count; k < s.storedAssociations && k < kMaxAssociations; ++k) {
-        file.writeString(kProcess, commandKey(k), "");
+        written = file.writeString(kProcess, commandKey(k), "") && written;
     }
-    writePlacement(file, s.placement);
+    return writePlacement(file, s.placement) && written;
 }
 
-void writeReopenList(ProfileFile& file, const std::vector<std::string>& paths) {
+bool writeReopenList(ProfileFile& file, const std::vector<std::string>& paths) {
     std::vector<std::string> stored;
     for (const std::string& path : paths) stored.push_back(sjis::fromUtf8(path));
     const std::string text = reopenListText(stored);
-    file.writeString(kPreOpen, "PathName", text.empty() ? text : withOuterQuotes(text));
+    return file.writeString(kPreOpen, "PathName", text.empty() ? text : withOuterQuotes(text));
 }
 
 std::string reopenListText(const std::vector<std::string>& storedPaths) {

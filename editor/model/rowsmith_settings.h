@@ -36,8 +36,9 @@ RowsmithSettings readRowsmithSettings(const ProfileFile& file);
 
 // At exit: the flags, the label program, the associations (keys no longer needed written empty)
 // and the placement. The reopen list is written apart, when the window is closed by the user.
-void writeRowsmithSettings(ProfileFile& file, const RowsmithSettings& settings);
-void writeReopenList(ProfileFile& file, const std::vector<std::string>& paths);
+// Both give false when the file could not be written (ProfileFile::lastError says why).
+bool writeRowsmithSettings(ProfileFile& file, const RowsmithSettings& settings);
+bool writeReopenList(ProfileFile& file, const std::vector<std::string>& paths);
 
 // The reopen list's value: each path in double quotes, separated by commas.
 std::string reopenListText(const std::vector<std::string>& storedPaths);

@@ -106,7 +106,9 @@ int runDesktop(QApplication& application, const QuorviCommandLine& commandLine) 
         frame.show();
     }
     const int status = application.exec();
-    qv::writeExitSettings(settingsFile, settings);
+    if (!qv::writeExitSettings(settingsFile, settings)) {
+        messages.exclamation(qv::settingsNotSavedMessage(settingsFile));
+    }
     return status;
 }
 

@@ -333,7 +333,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    writeMainWindowSettings(settingsFile_, settings_);
+    if (!writeMainWindowSettings(settingsFile_, settings_)) {
+        messages_.exclamation(settingsNotSavedMessage(settingsFile_));
+    }
     savePlacement();
     event->accept();
 }

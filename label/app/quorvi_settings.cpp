@@ -41,13 +41,13 @@ void readRemainingSettings(ProfileFile& file, QuorviSettings& s) {
     file.writeInt(kRecentUse, "DirectPrint", s.directPrint ? 1 : 0);
 }
 
-void writeExitSettings(ProfileFile& file, const QuorviSettings& s) {
-    file.writeInt(kRecentUse, "LComp", s.formZoom);
-    file.writeInt(kRecentUse, "Code", s.lastBarcodeKind);
+bool writeExitSettings(ProfileFile& file, const QuorviSettings& s) {
+    const bool zoom = file.writeInt(kRecentUse, "LComp", s.formZoom);
+    return file.writeInt(kRecentUse, "Code", s.lastBarcodeKind) && zoom;
 }
 
-void writeMainWindowSettings(ProfileFile& file, const QuorviSettings& s) {
-    file.writeInt(kRecentUse, "HikiDirect", s.printDialogAtStartup ? 1 : 0);
+bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& s) {
+    return file.writeInt(kRecentUse, "HikiDirect", s.printDialogAtStartup ? 1 : 0);
 }
 
 }  // namespace qv

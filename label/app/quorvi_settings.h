@@ -29,8 +29,9 @@ void readStartSettings(ProfileFile& file, QuorviSettings& settings);
 // all.
 void readRemainingSettings(ProfileFile& file, QuorviSettings& settings);
 
-// At exit: "LComp" and "Code"; when the main window closes: "HikiDirect".
-void writeExitSettings(ProfileFile& file, const QuorviSettings& settings);
-void writeMainWindowSettings(ProfileFile& file, const QuorviSettings& settings);
+// At exit: "LComp" and "Code"; when the main window closes: "HikiDirect". False when the file
+// could not be written (ProfileFile::lastError says why); the old file is then unchanged.
+bool writeExitSettings(ProfileFile& file, const QuorviSettings& settings);
+bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& settings);
 
 }  // namespace qv

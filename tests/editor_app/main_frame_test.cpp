@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/file_io.h"
 #include "editor/app/child_frame.h"
 #include "editor/dialogs/record_maintenance_dialog.h"
 #include "editor/dialogs/search_replace_dialog.h"
@@ -115,6 +116,17 @@ TEST_F(RowsmithMainFrameTest, RefusedFilesOpenNoWindow) {
     EXPECT_TRUE(frame->children().empty());
     EXPECT_EQ(messages.texts().size(), 3u);
     EXPECT_EQ(messages.texts()[0], "このファイルは空のファイルです");
+}
+
+// Settings that cannot be written at exit are reported; the window still closes.
+TEST_F(RowsmithMainFrameTest, UnwritableSettingsAreReportedOnClose) {
+    start({folder.file("a.csv")});
+    injectWriteFault(WriteFault::DiskFull);
+    const bool closed = frame->close();
+    injectWriteFault(WriteFault::None);
+    EXPECT_TRUE(closed);
+    ASSERT_FALSE(messages.texts().empty());
+    EXPECT_EQ(messages.texts().back().rfind("設定ファイル " + folder.file("ROWSMITH.INI"), 0), 0u);
 }
 
 // The data menu reaches the active window's dialogs: the record dialog opens once and its command

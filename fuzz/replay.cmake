@@ -1,0 +1,12 @@
+# Every harness also builds with the normal compiler as a test that replays its corpus
+# (fuzz/corpus/NAME: the seeds and each input a fuzzing run once failed on).
+include(${CMAKE_CURRENT_LIST_DIR}/harnesses.cmake)
+foreach(name IN LISTS QUORVI_FUZZERS)
+    add_executable(replay_${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp
+                                  ${CMAKE_CURRENT_LIST_DIR}/replay_main.cpp)
+    target_link_libraries(replay_${name} PRIVATE rowsmith_core quorvi_core)
+    target_include_directories(replay_${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    quorvi_warnings(replay_${name})
+    add_test(NAME fuzz_replay_${name}
+             COMMAND replay_${name} ${CMAKE_CURRENT_LIST_DIR}/corpus/${name})
+endforeach()
