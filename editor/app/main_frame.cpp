@@ -46,6 +46,17 @@ CMainFrame::CMainFrame(RowsmithSettings& settings, RowsmithFonts& fonts, Profile
     updateCommands();
 }
 
+// The child windows go after this object's own part is gone: their signals must no longer reach
+// it.
+// (Closed windows still waiting for their deletion count too.)
+CMainFrame::~CMainFrame() {
+    area_->disconnect(this);
+    for (CChildFrame* child : findChildren<CChildFrame*>()) {
+        child->disconnect(this);
+        child->view().disconnect(this);
+    }
+}
+
 void CMainFrame::openStartFiles(const std::vector<std::string>& commandLineFiles) {
     if (!commandLineFiles.empty()) {
         for (const std::string& path : commandLineFiles) openDocument(fromUtf8(path));

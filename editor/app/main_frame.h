@@ -31,6 +31,7 @@ class CMainFrame : public QMainWindow {
   public:
     CMainFrame(RowsmithSettings& settings, RowsmithFonts& fonts, ProfileFile& settingsFile,
                ClipboardPort& clipboard, MessageService& messages);
+    ~CMainFrame() override;
 
     // Start-up: the files named on the command line, or else the files of the last session and,
     // with "起動時に新規ﾄﾞｷｭﾒﾝﾄを開く", an empty document.

@@ -118,8 +118,9 @@ class DrawSurface {
 };
 
 // The number of logical units of a point size: p x 35277 / 10000 (1 pt = 0.35277 mm).
+// Worked in 64 bits: a damaged size (up to 65535 points in a file) must not overflow.
 inline int pointsToLogical(int points) {
-    return points * 35277 / 10000;
+    return static_cast<int>(static_cast<int64_t>(points) * 35277 / 10000);
 }
 
 }  // namespace qv
