@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
     zbar-tools poppler-utils
+    desktop-file-utils shared-mime-info libxml2-utils
 )
 
 missing=()

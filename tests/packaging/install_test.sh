@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop gets: both programs
+# answering --version, the desktop entries valid, the MIME type of label definitions known to
+# the MIME database, the icons well-formed SVG, and the installed example exporting a PDF.
+set -euo pipefail
+build=${1:?usage: install_test.sh BUILD_DIR}
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for file in bin/quorvi32 bin/rowsmith \
+    share/applications/quorvi32.desktop share/applications/rowsmith.desktop \
+    share/icons/hicolor/scalable/apps/quorvi32.svg share/icons/hicolor/scalable/apps/rowsmith.svg \
+    share/mime/packages/quorvi32.xml share/quorvi/examples/shop.qvd \
+    share/quorvi/examples/shop.csv share/doc/quorvi/README.md; do
+    [ -e "$prefix/$file" ] || fail "$file was not installed"
+done
+
+"$prefix/bin/quorvi32" --version | grep -q '^quorvi32 [0-9]' || fail "quorvi32 --version"
+"$prefix/bin/rowsmith" --version | grep -q '^rowsmith [0-9]' || fail "rowsmith --version"
+"$prefix/bin/quorvi32" --help | grep -q -- '--export' || fail "quorvi32 --help"
+"$prefix/bin/rowsmith" --help | grep -q -- '--version' || fail "rowsmith --help"
+
+for entry in quorvi32 rowsmith; do
+    desktop-file-validate "$prefix/share/applications/$entry.desktop" || fail "$entry.desktop"
+    grep -q '^Name\[ja\]=' "$prefix/share/applications/$entry.desktop" || fail "$entry: no Japanese name"
+    xmllint --noout "$prefix/share/icons/hicolor/scalable/apps/$entry.svg" || fail "$entry.svg"
+done
+grep -q '^MimeType=text/csv;' "$prefix/share/applications/rowsmith.desktop" || fail "csv association"
+
+xmllint --noout "$prefix/share/mime/packages/quorvi32.xml" || fail "MIME XML"
+update-mime-database "$prefix/share/mime" >/dev/null
+grep -q 'application/x-quorvi-definition:\*\.qvd' "$prefix/share/mime/globs2" ||
+    fail "*.qvd is not known to the MIME database"
+
+QUORVI_CONFIG_DIR="$prefix/config" "$prefix/bin/quorvi32" --export "$prefix/shop.pdf" \
+    "$prefix/share/quorvi/examples/shop.qvd" 2>/dev/null || fail "export of the installed example"
+pdfinfo "$prefix/shop.pdf" | grep -q '^Pages: *2$' || fail "the example's PDF has not 2 pages"
+echo "installed and checked in $prefix"
