@@ -17,6 +17,7 @@
 #include "editor/dialogs/font_settings_dialog.h"
 #include "editor/widgets/rowsmith_commands.h"
 #include "editor/widgets/rowsmith_view.h"
+#include "platform/bar_toggles.h"
 
 namespace qv::rowsmith {
 
@@ -110,21 +111,7 @@ void CMainFrame::buildSettingsMenu() {
 
 void CMainFrame::buildViewMenu() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    QAction* toolbar = view->addAction(QStringLiteral("ツール バー(&T)"));
-    toolbar->setCheckable(true);
-    toolbar->setChecked(true);
-    connect(toolbar, &QAction::toggled, this, [this](bool on) {
-        for (QToolBar* bar : findChildren<QToolBar*>()) bar->setVisible(on);
-    });
-    QAction* status = view->addAction(QStringLiteral("ステータス バー(&S)"));
-    status->setCheckable(true);
-    status->setChecked(true);
-    connect(status, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    connect(view, &QMenu::aboutToShow, this, [this, toolbar, status] {
-        const QList<QToolBar*> bars = findChildren<QToolBar*>();
-        toolbar->setChecked(!bars.isEmpty() && !bars.constFirst()->isHidden());
-        status->setChecked(!statusBar()->isHidden());
-    });
+    addBarToggles(*this, *view);
 }
 
 void CMainFrame::buildWindowMenu() {

@@ -37,14 +37,9 @@ BarcodeFieldDialog::BarcodeFieldDialog(CROWSMITHDoc& document, MessageService& m
     };
 
     auto* layout = new QHBoxLayout(this);
-    fieldEdit_ = new QLineEdit(fromSjis(form_.memory().fieldName), this);
-    fieldEdit_->setObjectName(QStringLiteral("fieldName"));
-    connect(fieldEdit_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { form_.setFieldName(toSjis(text)); });
-    auto* fieldColumn = new QVBoxLayout;
-    fieldColumn->addWidget(makeFieldList(form_.fieldNames(), fieldEdit_, this));
-    fieldColumn->addWidget(fieldEdit_);
-    layout->addLayout(fieldColumn);
+    fieldEdit_ = addFieldChooser(
+        layout, form_.fieldNames(), form_.memory().fieldName,
+        [this](std::string name) { form_.setFieldName(name); }, this);
 
     auto* right = new QVBoxLayout;
     right->addLayout(buildActions());

@@ -1,5 +1,6 @@
 #include "editor/dialogs/dialog_controls.h"
 
+#include <QBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -23,6 +24,20 @@ QListWidget* makeFieldList(const std::vector<std::string>& names, QLineEdit* nam
     QObject::connect(list, &QListWidget::itemClicked, nameEdit,
                      [nameEdit](QListWidgetItem* item) { nameEdit->setText(item->text()); });
     return list;
+}
+
+QLineEdit* addFieldChooser(QBoxLayout* layout, const std::vector<std::string>& names,
+                           const std::string& initial, std::function<void(std::string)> changed,
+                           QWidget* parent) {
+    auto* edit = new QLineEdit(fromSjis(initial), parent);
+    edit->setObjectName(QStringLiteral("fieldName"));
+    QObject::connect(edit, &QLineEdit::textChanged, parent,
+                     [changed](const QString& text) { changed(toSjis(text)); });
+    auto* column = new QVBoxLayout;
+    column->addWidget(makeFieldList(names, edit, parent));
+    column->addWidget(edit);
+    layout->addLayout(column);
+    return edit;
 }
 
 }  // namespace qv

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
+class QBoxLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -18,6 +20,13 @@ QPushButton* makeButton(const QString& text, const char* name, QWidget* parent);
 
 // A list of the field names (Shift-JIS) whose click copies the name into `nameEdit`.
 QListWidget* makeFieldList(const std::vector<std::string>& names, QLineEdit* nameEdit,
+                           QWidget* parent);
+
+// The field chooser of the search and barcode dialogs, added to `layout`: the list of names over
+// the name edit (named "fieldName"), which starts with `initial` (Shift-JIS) and hands every
+// change to `changed` as Shift-JIS.
+QLineEdit* addFieldChooser(QBoxLayout* layout, const std::vector<std::string>& names,
+                           const std::string& initial, std::function<void(std::string)> changed,
                            QWidget* parent);
 
 }  // namespace qv

@@ -31,14 +31,9 @@ SearchReplaceDialog::SearchReplaceDialog(CROWSMITHDoc& document, MessageService&
     };
 
     auto* layout = new QHBoxLayout(this);
-    fieldEdit_ = new QLineEdit(this);
-    fieldEdit_->setObjectName(QStringLiteral("fieldName"));
-    connect(fieldEdit_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { form_.setFieldName(toSjis(text)); });
-    auto* fieldColumn = new QVBoxLayout;
-    fieldColumn->addWidget(makeFieldList(form_.fieldNames(), fieldEdit_, this));
-    fieldColumn->addWidget(fieldEdit_);
-    layout->addLayout(fieldColumn);
+    fieldEdit_ = addFieldChooser(
+        layout, form_.fieldNames(), "", [this](std::string name) { form_.setFieldName(name); },
+        this);
 
     auto* right = new QVBoxLayout;
     right->addLayout(buildTexts());

@@ -6,6 +6,7 @@
 
 #include "label/app/main_frame.h"
 #include "label/app/quorvi_view.h"
+#include "platform/bar_toggles.h"
 
 namespace qv {
 
@@ -91,16 +92,7 @@ void CMainFrame::buildSettingsMenu() {
 
 void CMainFrame::buildViewMenu() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    QAction* toolbar = view->addAction(QStringLiteral("ツール バー(&T)"));
-    toolbar->setCheckable(true);
-    toolbar->setChecked(true);
-    connect(toolbar, &QAction::toggled, this, [this](bool on) {
-        for (QToolBar* bar : findChildren<QToolBar*>()) bar->setVisible(on);
-    });
-    QAction* status = view->addAction(QStringLiteral("ステータス バー(&S)"));
-    status->setCheckable(true);
-    status->setChecked(true);
-    connect(status, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    addBarToggles(*this, *view);
     QMenu* zoom = view->addMenu(QStringLiteral("ﾌｫｰﾑの倍率"));
     auto* group = new QActionGroup(this);
     for (int z = 2; z <= 7; ++z) {
