@@ -204,6 +204,16 @@ class ScopedEnvironment {
     std::optional<std::string> old_;
 };
 
+// Found by fuzzing: a file whose last line ends in a lone CR gave the value with the CR, and a
+// write of another key (which ends that line properly) changed the value.
+TEST_F(ProfileFileTest, ALoneCarriageReturnAtTheEndIsALineEnd) {
+    ProfileFile file(put("[Recent Use]\nLComp=\xD0\r"));
+    EXPECT_EQ(file.readString("Recent Use", "LComp", "none"), "\xD0");
+    ASSERT_TRUE(file.writeString("FUZZ", "Key", "value 1"));
+    EXPECT_EQ(file.readString("Recent Use", "LComp", "none"), "\xD0");
+    EXPECT_EQ(file.readString("FUZZ", "Key", ""), "value 1");
+}
+
 TEST(SettingsFolder, EnvironmentChoosesTheFolder) {
     const struct {
         const char *own, *xdg, *home, *expected, *note;
