@@ -152,13 +152,19 @@ const char* invalidEntry(std::string_view section, std::string_view key, std::st
     return nullptr;
 }
 
+// Ends the file's last line (one without LF) with `lineEnd`, in place of a lone CR it may have.
+void endLastLine(std::string& bytes, const TextLine& last, const std::string& lineEnd) {
+    bytes.replace(last.end, bytes.size() - last.end, lineEnd);
+}
+
 // Inserts `text` as a new line after `line`.
 void insertLineAfter(std::string& bytes, const TextLine& line, const std::string& text,
                      const std::string& lineEnd) {
     if (line.hasLineEnd) {
         bytes.insert(line.next, text + lineEnd);
     } else {
-        bytes.insert(line.next, lineEnd + text);
+        endLastLine(bytes, line, lineEnd);
+        bytes += text;
     }
 }
 
@@ -166,7 +172,7 @@ void appendSection(std::string& bytes, const std::vector<TextLine>& lines, std::
                    const std::string& keyLine, const std::string& lineEnd) {
     if (!lines.empty()) {
         const TextLine& last = lines.back();
-        if (!last.hasLineEnd) bytes += lineEnd;
+        if (!last.hasLineEnd) endLastLine(bytes, last, lineEnd);
         const std::string_view lastText(bytes.data() + last.begin, last.end - last.begin);
         if (!trimBlanks(lastText).empty()) bytes += lineEnd;
     }

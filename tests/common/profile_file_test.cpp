@@ -212,6 +212,12 @@ TEST_F(ProfileFileTest, ALoneCarriageReturnAtTheEndIsALineEnd) {
     ASSERT_TRUE(file.writeString("FUZZ", "Key", "value 1"));
     EXPECT_EQ(file.readString("Recent Use", "LComp", "none"), "\xD0");
     EXPECT_EQ(file.readString("FUZZ", "Key", ""), "value 1");
+    EXPECT_EQ(contents(), "[Recent Use]\nLComp=\xD0\n\n[FUZZ]\nKey=value 1\n");
+    // The same when the key goes into the last line's own section.
+    ProfileFile same(put("[Recent Use]\nLComp=\xD0\r"));
+    ASSERT_TRUE(same.writeString("Recent Use", "Code", "8"));
+    EXPECT_EQ(same.readString("Recent Use", "LComp", "none"), "\xD0");
+    EXPECT_EQ(same.readString("Recent Use", "Code", ""), "8");
 }
 
 TEST(SettingsFolder, EnvironmentChoosesTheFolder) {
