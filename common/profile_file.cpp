@@ -60,8 +60,9 @@ std::vector<TextLine> splitLines(std::string_view bytes) {
         const size_t newline = bytes.find('\n', begin);
         const bool hasLineEnd = newline != kNone;
         size_t end = hasLineEnd ? newline : bytes.size();
-        // A CR before the LF, or ending the file, belongs to the line end.
-        if (end > begin && bytes[end - 1] == '\r') --end;
+        // CRs before the LF, or ending the file, belong to the line end: a value never ends in a
+        // CR (values with line breaks are refused on writing).
+        while (end > begin && bytes[end - 1] == '\r') --end;
         const size_t next = hasLineEnd ? newline + 1 : bytes.size();
         lines.push_back({begin, end, next, hasLineEnd});
         begin = next;

@@ -218,6 +218,11 @@ TEST_F(ProfileFileTest, ALoneCarriageReturnAtTheEndIsALineEnd) {
     ASSERT_TRUE(same.writeString("Recent Use", "Code", "8"));
     EXPECT_EQ(same.readString("Recent Use", "LComp", "none"), "\xD0");
     EXPECT_EQ(same.readString("Recent Use", "Code", ""), "8");
+    // And with more than one CR, whatever follows.
+    ProfileFile doubled(put(std::string("[Recent Use]\nLComp=\xD0\0\0E\r\r", 25)));
+    EXPECT_EQ(doubled.readString("Recent Use", "LComp", "none"), std::string("\xD0\0\0E", 4));
+    ASSERT_TRUE(doubled.writeString("FUZZ", "Key", "value 1"));
+    EXPECT_EQ(doubled.readString("Recent Use", "LComp", "none"), std::string("\xD0\0\0E", 4));
 }
 
 TEST(SettingsFolder, EnvironmentChoosesTheFolder) {
