@@ -1,13 +1,12 @@
 // Reading a whole data file for printing: 54,054 records (1,001 pages of 54 labels), indexed
 // and then loaded page by page with every record split, as a print run does.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "common/file_io.h"
+#include "bench/bench_data_file.h"
 #include "common/message_service.h"
 #include "label/data/data_file_reader.h"
 
@@ -28,28 +27,8 @@ std::string makeDataFile() {
     return bytes;
 }
 
-// The data file in a temporary folder that is removed when the program ends.
-class DataFile {
-  public:
-    DataFile() {
-        char pattern[] = "/tmp/quorvi-bench-XXXXXX";
-        if (::mkdtemp(pattern) != nullptr) folder_ = pattern;
-        path_ = folder_ + "/records.csv";
-        qv::writeFileAtomically(path_, makeDataFile());
-    }
-    ~DataFile() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string folder_;
-    std::string path_;
-};
-
 const std::string& dataFilePath() {
-    static const DataFile file;
+    static const bench::TemporaryDataFile file("records.csv", makeDataFile());
     return file.path();
 }
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/file_io.h"
+#include "bench/bench_data_file.h"
 #include "common/message_service.h"
 #include "editor/model/rowsmith_doc.h"
 
@@ -23,35 +23,15 @@ std::string makeDataFile() {
     char line[96];
     for (int i = 0; i < kRecords; ++i) {
         std::snprintf(line, sizeof line,
-                      "491234%07d,\x8f\xa4\x95\x69\x96\xbc %07d,%05d,ITEM-%07d,TOKYO-SHOP\r\n", i, i,
-                      100 + i % 900, i);
+                      "491234%07d,\x8f\xa4\x95\x69\x96\xbc %07d,%05d,ITEM-%07d,TOKYO-SHOP\r\n", i,
+                      i, 100 + i % 900, i);
         bytes += line;
     }
     return bytes;
 }
 
-class DataFile {
-  public:
-    DataFile() {
-        char pattern[] = "/tmp/rowsmith-bench-XXXXXX";
-        if (::mkdtemp(pattern) != nullptr) folder_ = pattern;
-        path_ = folder_ + "/million.csv";
-        qv::writeFileAtomically(path_, makeDataFile());
-    }
-    ~DataFile() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return folder_ + "/" + name; }
-
-  private:
-    std::string folder_;
-    std::string path_;
-};
-
-const DataFile& dataFile() {
-    static const DataFile file;
+const bench::TemporaryDataFile& dataFile() {
+    static const bench::TemporaryDataFile file("million.csv", makeDataFile());
     return file;
 }
 
