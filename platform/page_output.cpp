@@ -1,12 +1,13 @@
 #include "platform/page_output.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <cmath>
 
 #include "platform/qpainter_surface.h"
 #include "platform/qt_text.h"
@@ -15,8 +16,9 @@ namespace qv {
 
 namespace {
 
-constexpr int kPdfResolution = 1200;  // dpi of the PDF's coordinates; text and bars stay vectors
 constexpr double kMetresPerInch = 0.0254;
+constexpr double kMmPerInch = 25.4;
+constexpr int kNominalPrinterDpi = 1200;  // for a printer that does not tell its resolution
 
 QPageSize pageSizeOf(const PageFormat& format) {
     return QPageSize(QSizeF(format.widthMm, format.heightMm), QPageSize::Millimeter, QString(),
@@ -24,33 +26,17 @@ QPageSize pageSizeOf(const PageFormat& format) {
 }
 
 // Each page on its own surface, so nothing carries over from one page to the next.
-void paintPage(QPainter& painter, const PagePainter& paint, int page) {
-    QPainterSurface surface(painter);
+void paintPage(QPainter& painter, const PagePainter& paint, int page, const SurfaceDevice& device) {
+    QPainterSurface surface(painter, device);
     paint(surface, page);
-}
-
-QPageSize printerPageSize(const PrinterRequest& request) {
-    switch (request.paperCode) {
-        case 8:
-            return QPageSize(QPageSize::A3);
-        case 9:
-            return QPageSize(QPageSize::A4);
-        case 12:
-            return QPageSize(QPageSize::B4);  // JIS B4
-        case 13:
-            return QPageSize(QPageSize::B5);  // JIS B5
-        default:
-            break;
-    }
-    return pageSizeOf({request.customWidthMm, request.customHeightMm});
 }
 
 }  // namespace
 
 bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
-              const PagePainter& paint, std::string& error) {
+              const PagePainter& paint, std::string& error, const PdfDevice& device) {
     QPdfWriter writer(fromUtf8(path));
-    writer.setResolution(kPdfResolution);
+    writer.setResolution(device.dpi);
     writer.setPageLayout(QPageLayout(pageSizeOf(format), QPageLayout::Portrait, QMarginsF()));
     writer.setCreator(QStringLiteral("quorvi32"));
     QPainter painter;
@@ -58,9 +44,23 @@ bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
         error = "cannot write " + path;
         return false;
     }
+    // Bitmaps go into the PDF as their pixels are, never as lossy JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    SurfaceDevice surface;
+    surface.dpi = device.dpi;
+    surface.colourCount = device.colourCount;
+    surface.wholeDots = device.wholeDots;
+    surface.verticalSizeMm =
+        static_cast<int>(device.printableHeightMm > 0 ? device.printableHeightMm : format.heightMm);
+    // Whole dots, so the dot grid of the surface is the printer's.
+    const QPointF origin(std::round(device.originXMm / kMmPerInch * device.dpi),
+                         std::round(device.originYMm / kMmPerInch * device.dpi));
     for (int page = 1; page <= pageCount; ++page) {
         if (page > 1) writer.newPage();
-        paintPage(painter, paint, page);
+        painter.save();
+        painter.translate(origin);
+        paintPage(painter, paint, page, surface);
+        painter.restore();
     }
     if (!painter.end()) {
         error = "cannot finish " + path;
@@ -76,7 +76,8 @@ std::string pngPagePath(const std::string& path, int page) {
 
 bool writePngs(const std::string& path, const PageFormat& format, int dpi, int pageCount,
                const PagePainter& paint, std::string& error) {
-    const QSize pixels(qRound(format.widthMm / 25.4 * dpi), qRound(format.heightMm / 25.4 * dpi));
+    const QSize pixels(qRound(format.widthMm / kMmPerInch * dpi),
+                       qRound(format.heightMm / kMmPerInch * dpi));
     QImage image(pixels, QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dpi / kMetresPerInch));
     image.setDotsPerMeterY(qRound(dpi / kMetresPerInch));
@@ -87,7 +88,7 @@ bool writePngs(const std::string& path, const PageFormat& format, int dpi, int p
     for (int page = 1; page <= pageCount; ++page) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        paintPage(painter, paint, page);
+        paintPage(painter, paint, page, describeDevice(image));
         painter.end();
         const std::string pagePath = pngPagePath(path, page);
         if (!image.save(fromUtf8(pagePath), "PNG")) {
@@ -98,29 +99,72 @@ bool writePngs(const std::string& path, const PageFormat& format, int dpi, int p
     return true;
 }
 
-bool printPages(const PrinterRequest& request, int pageCount, const PagePainter& paint,
-                std::string& error) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!request.printerName.empty()) printer.setPrinterName(fromUtf8(request.printerName));
-    if (!printer.isValid()) {
-        error = request.printerName.empty() ? "no printer is set up"
-                                            : "no printer named " + request.printerName;
-        return false;
+PageOrigin printableOrigin(const PrinterFacts& facts, bool landscape) {
+    if (landscape) return {facts.bottomMarginMm, facts.leftMarginMm};
+    return {facts.leftMarginMm, facts.topMarginMm};
+}
+
+namespace {
+
+// The PDF page sent to the printer: the sheet, or for a free size of 0 x 0 the printer's own
+// paper in the sheet's orientation.
+PageFormat printedPage(const PrintRequest& request, const PrinterFacts& facts) {
+    if (!request.media.keyword.empty()) return request.sheet;
+    const double shortSide = std::min(facts.mediaWidthMm, facts.mediaHeightMm);
+    const double longSide = std::max(facts.mediaWidthMm, facts.mediaHeightMm);
+    if (shortSide <= 0) return request.sheet;
+    return request.media.landscape ? PageFormat{longSide, shortSide}
+                                   : PageFormat{shortSide, longSide};
+}
+
+PdfDevice printerDevice(const PrintRequest& request, const PrinterFacts& facts,
+                        const PageFormat& page) {
+    PdfDevice device;
+    device.dpi = facts.dpi > 0 ? facts.dpi : kNominalPrinterDpi;
+    device.wholeDots = facts.dpi > 0;
+    device.colourCount = facts.colour && !request.monochrome ? 1 << 24 : 2;
+    const PageOrigin origin = printableOrigin(facts, request.media.landscape);
+    device.originXMm = origin.xMm;
+    device.originYMm = origin.yMm;
+    const double margins = request.media.landscape ? facts.leftMarginMm + facts.rightMarginMm
+                                                   : facts.topMarginMm + facts.bottomMarginMm;
+    device.printableHeightMm = page.heightMm - margins;
+    return device;
+}
+
+}  // namespace
+
+PrintOutcome printPages(const PrintRequest& request, const PagePainter& paint) {
+    CupsPrinting cups;
+    PrinterFacts facts;
+    PrintOutcome outcome;
+    if (!cups.choose(request.printerName, request.media, facts, outcome)) return outcome;
+
+    QTemporaryFile file(QDir::temp().filePath(QStringLiteral("quorvi32-XXXXXX.pdf")));
+    if (!file.open()) {
+        outcome.failure = PrintFailure::OutputFailed;
+        outcome.reason = toUtf8(file.errorString());
+        return outcome;
     }
-    printer.setPageSize(printerPageSize(request));
-    printer.setPageOrientation(request.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setDocName(QStringLiteral("quorvi32"));
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        error = "cannot start printing on " + toUtf8(printer.printerName());
-        return false;
+    file.close();
+    const PageFormat page = printedPage(request, facts);
+    const int first = request.firstPage;
+    const PagePainter range = [&paint, first](DrawSurface& surface, int k) {
+        paint(surface, first + k - 1);
+    };
+    std::string error;
+    if (!writePdf(toUtf8(file.fileName()), page, request.lastPage - first + 1, range, error,
+                  printerDevice(request, facts, page))) {
+        outcome.failure = PrintFailure::OutputFailed;
+        outcome.reason = error;
+        return outcome;
     }
-    for (int page = 1; page <= pageCount; ++page) {
-        if (page > 1) printer.newPage();
-        paintPage(painter, paint, page);
-    }
-    painter.end();
-    return true;
+    CupsJobOptions options;
+    options.media = request.media.keyword;
+    options.landscape = request.media.landscape;
+    options.copies = request.copies;
+    options.monochrome = request.monochrome;
+    return cups.submitPdf(toUtf8(file.fileName()), options, request.waitSeconds, request.waiting);
 }
 
 }  // namespace qv

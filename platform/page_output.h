@@ -5,7 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "label/print/printer_media.h"
 #include "label/surface/draw_surface.h"
+#include "platform/cups_printing.h"
 
 namespace qv {
 
@@ -17,9 +19,22 @@ struct PageFormat {
     double heightMm = 0;
 };
 
-// One PDF, one page per sheet, the page as large as the paper. False with `error` on failure.
+// The device that PDF pages are drawn for. The export draws at a nominal 1200 dpi with exact
+// vector bars; a print job draws at the printer's own resolution with every bar and space edge
+// on a whole dot of it, and with (0, 0) at the printer's printable-area corner.
+struct PdfDevice {
+    int dpi = 1200;
+    bool wholeDots = false;
+    int colourCount = 1 << 24;  // 2: everything coloured prints black
+    double originXMm = 0;       // where (0, 0) lies on the PDF page
+    double originYMm = 0;
+    double printableHeightMm = 0;  // 0: the page's height
+};
+
+// One PDF, one page per sheet, the page as large as the paper; images are stored lossless.
+// False with `error` on failure.
 bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
-              const PagePainter& paint, std::string& error);
+              const PagePainter& paint, std::string& error, const PdfDevice& device = PdfDevice());
 
 // One PNG per page at `dpi`, named after `path`'s stem + "-" + page number + ".png".
 bool writePngs(const std::string& path, const PageFormat& format, int dpi, int pageCount,
@@ -28,16 +43,32 @@ bool writePngs(const std::string& path, const PageFormat& format, int dpi, int p
 // The name of page `page`'s PNG for the output path `path`.
 std::string pngPagePath(const std::string& path, int page);
 
-struct PrinterRequest {
-    std::string printerName;  // empty: the default printer
-    bool landscape = false;
-    int paperCode = 9;  // Windows paper number: 8 A3, 9 A4, 12 B4, 13 B5; 0 custom
-    double customWidthMm = 0;
-    double customHeightMm = 0;
+// How long a print follows its job before it takes the job as sent.
+constexpr int kPrintWaitSeconds = 60;
+
+struct PrintRequest {
+    std::string printerName;  // empty: the service's default printer
+    PrinterMedia media;       // of the definition's paper set-up
+    PageFormat sheet;         // the page as the export composes it
+    int firstPage = 1;
+    int lastPage = 1;
+    int copies = 1;
+    bool monochrome = false;
+    int waitSeconds = kPrintWaitSeconds;
+    std::function<void()> waiting;  // called while the job is followed
 };
 
-// Prints the pages on a CUPS printer without a dialog. False with `error` on failure.
-bool printPages(const PrinterRequest& request, int pageCount, const PagePainter& paint,
-                std::string& error);
+// Where (0, 0) of the drawing lies on the page sent to the printer: the printable area's corner
+// in the sheet's orientation. A landscape sheet lies turned counter-clockwise on the portrait
+// medium, so its left margin is the medium's bottom margin and its top margin the left one.
+struct PageOrigin {
+    double xMm = 0;
+    double yMm = 0;
+};
+PageOrigin printableOrigin(const PrinterFacts& facts, bool landscape);
+
+// Composes pages firstPage..lastPage for the printer as the export does (at its resolution and
+// origin) and sends them through the print service; every failure comes back in the outcome.
+PrintOutcome printPages(const PrintRequest& request, const PagePainter& paint);
 
 }  // namespace qv

@@ -114,7 +114,15 @@ void QPainterSurface::lineTo(int x, int y) {
 }
 
 void QPainterSurface::fillRect(const LogicalRect& rect, Rgb colour) {
-    painter_.fillRect(toDevice(rect), colourOf(colour));
+    const QRectF area = onDots(toDevice(rect));
+    if (!area.isEmpty()) painter_.fillRect(area, colourOf(colour));
+}
+
+QRectF QPainterSurface::onDots(const QRectF& rect) const {
+    if (!device_.wholeDots) return rect;
+    const QPointF topLeft(std::round(rect.left()), std::round(rect.top()));
+    const QPointF bottomRight(std::round(rect.right()), std::round(rect.bottom()));
+    return QRectF(topLeft, bottomRight);
 }
 
 // ---- Text
@@ -227,15 +235,30 @@ void QPainterSurface::drawCanvas(const BarCanvas& canvas, const CanvasRect& sour
     const double sy = (to.y() - from.y()) / source.height;
     const QTransform canvasToDevice(sx, 0, 0, sy, from.x() - source.left * sx,
                                     from.y() - source.top * sy);
-    const QRectF area = QRectF(from, to).normalized();
+    const QRectF area = onDots(QRectF(from, to).normalized());
 
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setClipRect(area, Qt::IntersectClip);
     painter_.fillRect(area, Qt::white);  // the canvas is white under its shapes
+    paintFills(canvas, canvasToDevice);
+    for (const CanvasText& text : canvas.texts) paintCanvasText(text, canvasToDevice);
+    painter_.restore();
+}
+
+void QPainterSurface::paintFills(const BarCanvas& canvas, const QTransform& canvasToDevice) {
+    painter_.setPen(Qt::NoPen);
+    if (device_.wholeDots) {
+        // One fill per bar: a rasteriser fills a path of many rectangles by other rules than
+        // a single one, and would widen the bars.
+        for (const CanvasFill& fill : canvas.fills) {
+            const QRectF bar = onDots(canvasToDevice.mapRect(rectOf(fill.rect)));
+            if (!bar.isEmpty()) painter_.fillRect(bar, colourOf(fill.colour));
+        }
+        return;
+    }
     // Runs of fills in one colour go out in one drawRects call: on a PDF a symbol's bars become
     // one fill operation instead of one each, which keeps pages small and quick to write.
-    painter_.setPen(Qt::NoPen);
     std::vector<QRectF> run;
     for (size_t first = 0; first < canvas.fills.size();) {
         const uint32_t colour = canvas.fills[first].colour;
@@ -248,8 +271,6 @@ void QPainterSurface::drawCanvas(const BarCanvas& canvas, const CanvasRect& sour
         painter_.drawRects(run.data(), static_cast<int>(run.size()));
         first = next;
     }
-    for (const CanvasText& text : canvas.texts) paintCanvasText(text, canvasToDevice);
-    painter_.restore();
 }
 
 void QPainterSurface::paintCanvasText(const CanvasText& text, const QTransform& canvasToDevice) {

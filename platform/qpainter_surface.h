@@ -37,6 +37,10 @@ struct SurfaceDevice {
     double dpi = 300;        // logical dots per inch (the same across and down)
     int colourCount = 256;   // 2 for a monochrome device
     int verticalSizeMm = 0;  // height of the printable area
+    // A raster printer's page: filled rectangles (bars, spaces, bands) get their edges on whole
+    // device dots and each bar is its own fill, as a stretched canvas gives on the printer, so a
+    // rasteriser neither widens nor narrows them.
+    bool wholeDots = false;
 };
 
 // The description of a device as Qt reports it: logical dpi across, height in mm, and 2 colours
@@ -86,6 +90,9 @@ class QPainterSurface : public DrawSurface {
     QRectF toDevice(const LogicalRect& rect) const;  // normalised
 
   private:
+    // A device rectangle, on whole dots when the device asks for it.
+    QRectF onDots(const QRectF& rect) const;
+    void paintFills(const BarCanvas& canvas, const QTransform& canvasToDevice);
     // True when the current font writes top to bottom (an "@" face turned by 900).
     bool vertical() const;
     // Clockwise turn on the device of the current font's line about its anchor, in degrees.

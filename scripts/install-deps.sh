@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
-    zbar-tools poppler-utils
+    zbar-tools zxing-cpp-tools poppler-utils
+    cups cups-client cups-filters ghostscript
     desktop-file-utils shared-mime-info libxml2-utils
 )
 

@@ -109,7 +109,7 @@ int runDesktop(QApplication& application, const QuorviCommandLine& commandLine) 
     if (!qv::writeExitSettings(settingsFile, settings)) {
         messages.exclamation(qv::settingsNotSavedMessage(settingsFile));
     }
-    return status;
+    return status != 0 ? status : frame.exitStatus();
 }
 
 std::vector<std::string> argumentsOf(const QStringList& list) {

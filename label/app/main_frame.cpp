@@ -189,10 +189,15 @@ bool CMainFrame::saveAs() {
 void CMainFrame::print(bool withDialog) {
     PrintRunner runner(document_, settings_, clock_, messages_, this);
     if (monoPrint_) runner.useMonoPattern(monoPrint_->lines, monoPrint_->copies);
-    const PrintRunner::Outcome outcome = runner.print(withDialog);
+    // The start-up print mode has nobody to collect a PDF: without a printer it fails aloud.
+    const PrintRunner::Outcome outcome = runner.print(withDialog, !exitAfterPrint_);
     statusBar()->showMessage(runner.status());
     if (exitAfterPrint_ && outcome != PrintRunner::Outcome::Cancelled) {
         closingAfterPrint_ = true;
+        if (outcome == PrintRunner::Outcome::NothingToPrint) {
+            messages_.exclamation(toUtf8(runner.status()));
+        }
+        if (outcome != PrintRunner::Outcome::Printed) exitStatus_ = 1;
         QTimer::singleShot(1000, this, &QWidget::close);  // the start-up print mode ends
     }
     exitAfterPrint_ = false;

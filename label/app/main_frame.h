@@ -42,6 +42,8 @@ class CMainFrame : public QMainWindow {
     // Prints as the start-up print mode does: without the dialog unless "HikiDirect" is on, then
     // closes the window about a second after the job. A cancelled dialog keeps the program open.
     void printAtStartup();
+    // 1 when the start-up print mode ended without printing, else 0.
+    int exitStatus() const { return exitStatus_; }
 
     CQuorviView* sheetView() const { return view_; }
 
@@ -121,6 +123,7 @@ class CMainFrame : public QMainWindow {
     QAction* printOnStartAction_ = nullptr;
     bool exitAfterPrint_ = false;     // the print running is the start-up print mode's
     bool closingAfterPrint_ = false;  // that print is done: close without questions
+    int exitStatus_ = 0;
 };
 
 }  // namespace qv

@@ -8,6 +8,7 @@
 #include "label/definition/quorvi_doc.h"
 #include "label/editor/forms/mono_pattern_form.h"
 #include "label/print/print_job.h"
+#include "label/print/printer_media.h"
 #include "platform/page_output.h"
 
 namespace qv {
@@ -25,26 +26,35 @@ bool openDefinition(CQuorviDoc& document, const std::string& path, MessageServic
     return document.openDocument(path);
 }
 
-bool sendPages(const QuorviCommandLine& c, LabelPrintJob& job, int pages, std::string& error) {
+PageFormat pageFormatOf(const LabelPrintJob& job) {
+    const PaperSize size = job.paperSize();
+    return {static_cast<double>(size.widthMm), static_cast<double>(size.heightMm)};
+}
+
+// The exit status of a print: 2 for a printer that does not exist (a wrong argument), 1 for
+// every other failure, each told with its reason.
+int printOnPrinter(const QuorviCommandLine& c, LabelPrintJob& job, int pages,
+                   MessageService& messages) {
+    PrintRequest request;
+    request.printerName = c.printerName;
+    request.media = printerMedia(job.printerPaper());
+    request.sheet = pageFormatOf(job);
+    request.lastPage = pages;
+    const PrintOutcome outcome = printPages(
+        request, [&job](DrawSurface& surface, int page) { job.printPage(surface, page); });
+    if (outcome.ok()) return kExitSuccess;
+    messages.stop("quorvi32: " + printFailureMessage(outcome));
+    return outcome.failure == PrintFailure::UnknownPrinter ? kExitRefused : kExitFailure;
+}
+
+bool exportPages(const QuorviCommandLine& c, LabelPrintJob& job, int pages, std::string& error) {
     const PagePainter paint = [&job](DrawSurface& surface, int page) {
         job.printPage(surface, page);
     };
-    if (c.mode == QuorviCommandLine::Mode::Print) {
-        const PrinterPaper paper = job.printerPaper();
-        PrinterRequest request;
-        request.printerName = c.printerName;
-        request.landscape = paper.orientation == Orientation::Landscape;
-        request.paperCode = paper.paperCode;
-        request.customWidthMm = paper.customWidth / 10.0;
-        request.customHeightMm = paper.customLength / 10.0;
-        return printPages(request, pages, paint, error);
-    }
-    const PaperSize size = job.paperSize();
-    const PageFormat format{static_cast<double>(size.widthMm), static_cast<double>(size.heightMm)};
     if (sjis::upperLastThree(c.outputPath) == "PNG") {
-        return writePngs(c.outputPath, format, c.dpi, pages, paint, error);
+        return writePngs(c.outputPath, pageFormatOf(job), c.dpi, pages, paint, error);
     }
-    return writePdf(c.outputPath, format, pages, paint, error);
+    return writePdf(c.outputPath, pageFormatOf(job), pages, paint, error);
 }
 
 // The mono-pattern choice of a CSZ run from the options, through the dialog's own rules: the
@@ -110,8 +120,13 @@ int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
         messages.exclamation("quorvi32: there is no page to print");
         return kExitFailure;
     }
+    if (c.mode == QuorviCommandLine::Mode::Print) {
+        const int status = printOnPrinter(c, job, pages, messages);
+        job.end();
+        return status;
+    }
     std::string error;
-    const bool sent = sendPages(c, job, pages, error);
+    const bool sent = exportPages(c, job, pages, error);
     job.end();
     if (!sent) {
         messages.stop("quorvi32: " + error);

@@ -1,14 +1,16 @@
 #include "label/app/print_runner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "label/print/print_job.h"
+#include "label/print/printer_media.h"
+#include "platform/cups_printing.h"
 #include "platform/page_output.h"
 #include "platform/qpainter_surface.h"
 #include "platform/qt_text.h"
@@ -17,31 +19,28 @@ namespace qv {
 
 namespace {
 
-QPageSize pageSizeOf(const PrinterPaper& paper) {
-    switch (paper.paperCode) {
-        case kPaperCodeA3:
-            return QPageSize(QPageSize::A3);
-        case kPaperCodeA4:
-            return QPageSize(QPageSize::A4);
-        case kPaperCodeB4:
-            return QPageSize(QPageSize::B4);
-        case kPaperCodeB5:
-            return QPageSize(QPageSize::B5);
-        default:
-            break;
-    }
-    if (paper.customWidth <= 0 || paper.customLength <= 0) return QPageSize(QPageSize::A4);
-    return QPageSize(QSizeF(paper.customWidth / 10.0, paper.customLength / 10.0),
-                     QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+// The paper of a set-up as Qt names it (JIS B for B4 and B5, as the print service gets it).
+QPageSize pageSizeOf(const PrinterMedia& media) {
+    if (media.widthMm <= 0 || media.heightMm <= 0) return QPageSize(QPageSize::A4);
+    return QPageSize(QSizeF(media.widthMm, media.heightMm), QPageSize::Millimeter, QString(),
+                     QPageSize::FuzzyMatch);
+}
+
+PageFormat pageFormatOf(const LabelPrintJob& job) {
+    const PaperSize size = job.paperSize();
+    return {static_cast<double>(size.widthMm), static_cast<double>(size.heightMm)};
 }
 
 }  // namespace
 
-// The printer paper set from the definition before every print or preview.
+// The printer paper set from the definition before every print or preview; the whole paper is
+// the page, as on the printer, so the preview shows what is printed.
 void setUpPrinter(QPrinter& printer, const PrinterPaper& paper) {
-    printer.setPageSize(pageSizeOf(paper));
-    printer.setPageOrientation(paper.orientation == Orientation::Landscape ? QPageLayout::Landscape
-                                                                           : QPageLayout::Portrait);
+    const PrinterMedia media = printerMedia(paper);
+    printer.setFullPage(true);
+    printer.setPageSize(pageSizeOf(media));
+    printer.setPageOrientation(media.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
     printer.setDocName(QStringLiteral("quorvi32"));
 }
 
@@ -83,44 +82,97 @@ QString PrintRunner::fallbackPdfPath(const CQuorviDoc& document) {
     return definition.dir().filePath(definition.completeBaseName() + QStringLiteral(".pdf"));
 }
 
-PrintRunner::Outcome PrintRunner::print(bool withDialog) {
+PrintRunner::Outcome PrintRunner::writeFile(LabelPrintJob& job, const QString& path, int first,
+                                            int last) {
+    std::string error;
+    const bool written = writePdf(
+        toUtf8(path), pageFormatOf(job), last - first + 1,
+        [&job, first](DrawSurface& s, int p) { job.printPage(s, first + p - 1); }, error);
+    if (!written) {
+        status_ = QStringLiteral("%1 に出力できませんでした").arg(path);
+        messages_.stop(error);
+        return Outcome::Failed;
+    }
+    status_ = QStringLiteral("%1 に出力しました").arg(path);
+    return Outcome::WrotePdf;
+}
+
+// Without a printer an interactive print goes to a PDF beside the definition, and says so; the
+// start-up print mode has nobody to pick that file up, so it fails with the reason.
+PrintRunner::Outcome PrintRunner::noPrinter(LabelPrintJob& job, const PrintOutcome& why, int pages,
+                                            bool pdfWithoutPrinter) {
+    if (!pdfWithoutPrinter) return failed(why);
+    const QString path = fallbackPdfPath(document_);
+    const Outcome outcome = writeFile(job, path, 1, pages);
+    if (outcome != Outcome::WrotePdf) return outcome;
+    status_ = QStringLiteral("プリンタがないため %1 に出力しました").arg(path);
+    messages_.information(toUtf8(status_) + "\n\n" + printFailureMessage(why));
+    return outcome;
+}
+
+PrintRunner::Outcome PrintRunner::failed(const PrintOutcome& why) {
+    const std::string message = printFailureMessage(why);
+    status_ = fromUtf8(message.substr(0, message.find('\n')));
+    messages_.stop(message);
+    return Outcome::Failed;
+}
+
+PrintRunner::Outcome PrintRunner::print(bool withDialog, bool pdfWithoutPrinter) {
     LabelPrintJob job(document_, settings_.print, clock_, messages_);
+    const Outcome outcome = print(job, withDialog, pdfWithoutPrinter);
+    job.end();
+    return outcome;
+}
+
+PrintRunner::Outcome PrintRunner::print(LabelPrintJob& job, bool withDialog,
+                                        bool pdfWithoutPrinter) {
     const int pages = prepare(job);
     if (pages < 1) {
-        job.end();
         status_ = QStringLiteral("印刷するページがありません");
         return Outcome::NothingToPrint;
     }
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        const QString path = fallbackPdfPath(document_);
-        std::string error;
-        const PaperSize size = job.paperSize();
-        const bool written = writePdf(
-            toUtf8(path), {double(size.widthMm), double(size.heightMm)}, pages,
-            [&job](DrawSurface& s, int p) { job.printPage(s, p); }, error);
-        job.end();
-        if (!written) {
-            messages_.stop(error);
-            return Outcome::Failed;
-        }
-        status_ = QStringLiteral("プリンタがないため %1 に出力しました").arg(path);
-        return Outcome::WrotePdf;
+    PrintOutcome why;
+    std::vector<std::string> printers;
+    if (!CupsPrinting().printerNames(printers, why.reason)) {
+        why.failure = PrintFailure::ServiceUnreachable;
+        why.printer = kDefaultPrinterName;
+        return noPrinter(job, why, pages, pdfWithoutPrinter);
     }
-    QPrinter printer(QPrinter::HighResolution);
-    setUpPrinter(printer, job.printerPaper());
-    printer.setFromTo(1, pages);
+    if (printers.empty()) {
+        why.failure = PrintFailure::NoPrinter;
+        return noPrinter(job, why, pages, pdfWithoutPrinter);
+    }
+    PrintRequest request;
+    request.media = printerMedia(job.printerPaper());
+    request.sheet = pageFormatOf(job);
+    request.lastPage = pages;
     if (withDialog) {
+        QPrinter printer(QPrinter::HighResolution);
+        setUpPrinter(printer, job.printerPaper());
+        printer.setFromTo(1, pages);
         QPrintDialog dialog(&printer, parent_);
         dialog.setMinMax(1, pages);
-        if (dialog.exec() != QDialog::Accepted) {
-            job.end();
-            return Outcome::Cancelled;
+        if (dialog.exec() != QDialog::Accepted) return Outcome::Cancelled;
+        if (printer.printRange() == QPrinter::PageRange) {
+            request.firstPage = std::max(1, printer.fromPage());
+            request.lastPage = std::min(pages, std::max(request.firstPage, printer.toPage()));
         }
+        if (!printer.outputFileName().isEmpty()) {
+            return writeFile(job, printer.outputFileName(), request.firstPage, request.lastPage);
+        }
+        request.printerName = toUtf8(printer.printerName());
+        request.copies = std::max(1, printer.copyCount());
+        request.monochrome = printer.colorMode() == QPrinter::GrayScale;
     }
-    const bool range = printer.printRange() == QPrinter::PageRange;
-    paintRange(printer, job, range ? printer.fromPage() : 1, range ? printer.toPage() : pages);
-    job.end();
-    status_ = QStringLiteral("Ready");
+    request.waiting = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    const PrintOutcome printed = printPages(
+        request, [&job](DrawSurface& surface, int page) { job.printPage(surface, page); });
+    if (!printed.ok()) return failed(printed);
+    status_ = printed.stillWaiting
+                  ? QStringLiteral("プリンタ「%1」に送りました（ジョブ %2）")
+                        .arg(fromUtf8(printed.printer))
+                        .arg(printed.jobId)
+                  : QStringLiteral("プリンタ「%1」で印刷しました").arg(fromUtf8(printed.printer));
     return Outcome::Printed;
 }
 

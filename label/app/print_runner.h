@@ -17,6 +17,7 @@ class QWidget;
 namespace qv {
 
 struct PrinterPaper;
+struct PrintOutcome;
 
 // Sets the printer's paper size and orientation from a paper set-up.
 void setUpPrinter(QPrinter& printer, const PrinterPaper& paper);
@@ -30,9 +31,11 @@ class PrintRunner {
 
     enum class Outcome { Printed, WrotePdf, Cancelled, NothingToPrint, Failed };
 
-    // Prints every page (the dialog may choose a range). Without any printer the pages go to a
-    // PDF beside the definition; `status` then names it.
-    Outcome print(bool withDialog);
+    // Prints every page through the print service (the dialog may choose the printer, a range
+    // and copies). Without any printer the pages go to a PDF beside the definition when
+    // `pdfWithoutPrinter`, and a message and `status` say where; otherwise, as every failure,
+    // it is told in a message and gives Failed.
+    Outcome print(bool withDialog, bool pdfWithoutPrinter = true);
     void preview();
 
     // With a CSZ data file: the records of every label and the number of copies (pages) chosen
@@ -46,6 +49,11 @@ class PrintRunner {
 
   private:
     int prepare(LabelPrintJob& job);
+    Outcome print(LabelPrintJob& job, bool withDialog, bool pdfWithoutPrinter);
+    Outcome writeFile(LabelPrintJob& job, const QString& path, int first, int last);
+    Outcome noPrinter(LabelPrintJob& job, const PrintOutcome& why, int pages,
+                      bool pdfWithoutPrinter);
+    Outcome failed(const PrintOutcome& why);
 
     CQuorviDoc& document_;
     const QuorviSettings& settings_;

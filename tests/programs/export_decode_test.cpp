@@ -218,23 +218,6 @@ TEST_F(ExportDecodeTest, BundledExampleSheet) {
               std::string::npos);
 }
 
-TEST_F(ExportDecodeTest, StartupPrintModePrintsOnceAndEnds) {
-    // No printer is installed where the tests run, so the pages go to a PDF beside the
-    // definition; the program shows its window minimised, prints a second later and ends.
-    LabelDefinition d = definition(kSymbologies[0], 70, 30);
-    d.printOnStart = 1;
-    write(d, kSymbologies[0]);
-    const std::string command = "QT_QPA_PLATFORM=offscreen QUORVI_CONFIG_DIR=" + folder.path() +
-                                " timeout 30 " + QUORVI32_PATH + " " + folder.file("sheet.qvd") +
-                                " 2>/dev/null";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_NE(run("pdfinfo " + folder.file("sheet.pdf")).find("Pages:           1"),
-              std::string::npos);
-    EXPECT_NE(run("pdftotext " + folder.file("sheet.pdf") + " -").find("NAME2"), std::string::npos);
-    // The settings file was written back by the run.
-    EXPECT_NE(test::readBytes(folder.file("QUORVI32.INI")).find("LComp=5"), std::string::npos);
-}
-
 TEST_F(ExportDecodeTest, RefusedArguments) {
     write(definition(kSymbologies[0], 70, 30), "4901234567894");
     EXPECT_EQ(exportTo(folder.file("out.jpg")) >> 8, 2);

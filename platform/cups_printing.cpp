@@ -1,0 +1,316 @@
+#include "platform/cups_printing.h"
+
+#include <cups/cups.h>
+#include <cups/ipp.h>
+
+#include <chrono>
+#include <thread>
+
+#include "common/text_format.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int kConnectTimeoutMs = 10000;
+constexpr auto kPollInterval = std::chrono::milliseconds(200);
+constexpr double kHundredthsPerMm = 100.0;
+
+std::string lastError() {
+    const char* text = cupsLastErrorString();
+    return text != nullptr && *text != '\0' ? text : ippErrorString(cupsLastError());
+}
+
+bool serviceGone(ipp_status_t status) {
+    return status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || status == IPP_STATUS_ERROR_INTERNAL;
+}
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
+    return text.empty() ? "なし" : text;
+}
+
+// The keywords of a multi-valued attribute, joined with commas.
+std::string keywordsOf(ipp_t* response, const char* name) {
+    std::string text;
+    ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    for (int i = 0; attribute != nullptr && i < ippGetCount(attribute); ++i) {
+        const char* value = ippGetString(attribute, i, nullptr);
+        if (value != nullptr && std::string(value) != "none") {
+            text += (text.empty() ? "" : ", ") + std::string(value);
+        }
+    }
+    return text;
+}
+
+std::string textOf(ipp_t* response, const char* name) {
+    ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    const char* value = attribute != nullptr ? ippGetString(attribute, 0, nullptr) : nullptr;
+    return value != nullptr ? value : "";
+}
+
+int enumOf(ipp_t* response, const char* name) {
+    ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ENUM);
+    return attribute != nullptr ? ippGetInteger(attribute, 0) : 0;
+}
+
+}  // namespace
+
+std::string printFailureMessage(const PrintOutcome& outcome) {
+    const char* printer = outcome.printer.c_str();
+    const char* reason = outcome.reason.c_str();
+    switch (outcome.failure) {
+        case PrintFailure::None:
+            break;
+        case PrintFailure::ServiceUnreachable:
+            return formatText(
+                "印刷サービス（CUPS）に接続できないため、プリンタ「%s」に印刷できませんでした。\n%"
+                "s",
+                printer, reason);
+        case PrintFailure::NoPrinter:
+            return formatText("プリンタが設定されていません。\n%s", reason);
+        case PrintFailure::UnknownPrinter:
+            return formatText("プリンタ「%s」はありません。\n使えるプリンタ: %s", printer, reason);
+        case PrintFailure::Refused:
+            return formatText("プリンタ「%s」が印刷を受け付けませんでした。\n%s", printer, reason);
+        case PrintFailure::JobFailed:
+            return formatText("プリンタ「%s」での印刷に失敗しました（ジョブ %d）。\n%s", printer,
+                              outcome.jobId, reason);
+        case PrintFailure::OutputFailed:
+            return formatText("印刷するページを作れませんでした。\n%s", reason);
+    }
+    return std::string();
+}
+
+struct CupsPrinting::State {
+    http_t* http = nullptr;
+    cups_dest_t* dests = nullptr;
+    int destCount = 0;
+    bool listed = false;
+    cups_dest_t* dest = nullptr;
+    cups_dinfo_t* info = nullptr;
+
+    ~State() {
+        if (info != nullptr) cupsFreeDestInfo(info);
+        if (dests != nullptr) cupsFreeDests(destCount, dests);
+        if (http != nullptr) httpClose(http);
+    }
+
+    // Connects and reads the list of printers once; false with the reason when the service
+    // cannot be reached.
+    bool list(std::string& reason) {
+        if (listed) return true;
+        if (http == nullptr) {
+            http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                kConnectTimeoutMs, nullptr);
+        }
+        if (http == nullptr) {
+            reason = std::string(cupsServer()) + ": " + lastError();
+            return false;
+        }
+        destCount = cupsGetDests2(http, &dests);
+        if (destCount == 0 && cupsLastError() > IPP_STATUS_OK_CONFLICTING &&
+            cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
+            reason = std::string(cupsServer()) + ": " + lastError();
+            return false;
+        }
+        listed = true;
+        return true;
+    }
+
+    std::vector<std::string> names() const {
+        std::vector<std::string> found;
+        for (int i = 0; i < destCount; ++i) {
+            if (dests[i].instance == nullptr) found.emplace_back(dests[i].name);
+        }
+        return found;
+    }
+
+    std::string destOption(const char* name) const {
+        const char* value = cupsGetOption(name, dest->num_options, dest->options);
+        return value != nullptr ? value : "";
+    }
+
+    int resolution() {
+        ipp_attribute_t* attribute = cupsFindDestDefault(http, dest, info, "printer-resolution");
+        if (attribute == nullptr) {
+            attribute = cupsFindDestSupported(http, dest, info, "printer-resolution");
+        }
+        if (attribute == nullptr || ippGetValueTag(attribute) != IPP_TAG_RESOLUTION) return 0;
+        int down = 0;
+        ipp_res_t units = IPP_RES_PER_INCH;
+        const int across = ippGetResolution(attribute, 0, &down, &units);
+        return units == IPP_RES_PER_CM ? static_cast<int>(across * 2.54 + 0.5) : across;
+    }
+
+    // The size and margins of the medium; the printer's default medium for an empty keyword.
+    bool medium(const std::string& keyword, double widthMm, double heightMm, cups_size_t& size) {
+        if (info == nullptr) return false;
+        if (keyword.empty()) {
+            return cupsGetDestMediaDefault(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) != 0;
+        }
+        if (cupsGetDestMediaByName(http, dest, info, keyword.c_str(), CUPS_MEDIA_FLAGS_DEFAULT,
+                                   &size) != 0) {
+            return true;
+        }
+        return cupsGetDestMediaBySize(http, dest, info, static_cast<int>(widthMm * 100 + 0.5),
+                                      static_cast<int>(heightMm * 100 + 0.5),
+                                      CUPS_MEDIA_FLAGS_DEFAULT, &size) != 0;
+    }
+
+    // One Get-Job-Attributes or Get-Printer-Attributes request; null when the service is gone.
+    ipp_t* ask(ipp_op_t operation, int jobId, const std::vector<const char*>& attributes) {
+        ipp_t* request = ippNewRequest(operation);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                     destOption("printer-uri-supported").c_str());
+        if (jobId > 0) ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                     cupsUser());
+        ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                      static_cast<int>(attributes.size()), nullptr, attributes.data());
+        return cupsDoRequest(http, request, "/");
+    }
+
+    // Follows the job until it has printed, failed, or `waitSeconds` have passed (then it is
+    // taken as sent: the service has it and nothing went wrong so far).
+    void follow(PrintOutcome& outcome, int waitSeconds, const std::function<void()>& waiting) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(waitSeconds);
+        for (;;) {
+            ipp_t* job = ask(IPP_OP_GET_JOB_ATTRIBUTES, outcome.jobId,
+                             {"job-state", "job-state-reasons", "job-printer-state-message"});
+            if (job == nullptr) {
+                outcome.failure = PrintFailure::ServiceUnreachable;
+                outcome.reason = lastError();
+                return;
+            }
+            const int state = enumOf(job, "job-state");
+            std::string reason = textOf(job, "job-printer-state-message");
+            if (reason.empty()) reason = keywordsOf(job, "job-state-reasons");
+            ippDelete(job);
+            if (state == IPP_JSTATE_COMPLETED) return;
+            if (state >= IPP_JSTATE_STOPPED) {
+                outcome.failure = PrintFailure::JobFailed;
+                outcome.reason = reason;
+                return;
+            }
+            if (printerStopped(outcome)) return;
+            if (std::chrono::steady_clock::now() >= deadline) {
+                outcome.stillWaiting = true;
+                return;
+            }
+            if (waiting) waiting();
+            std::this_thread::sleep_for(kPollInterval);
+        }
+    }
+
+    // A stopped printer keeps the job waiting: that is a failure the user must hear of.
+    bool printerStopped(PrintOutcome& outcome) {
+        ipp_t* printer = ask(IPP_OP_GET_PRINTER_ATTRIBUTES, 0,
+                             {"printer-state", "printer-state-message", "printer-state-reasons"});
+        if (printer == nullptr) return false;
+        const bool stopped = enumOf(printer, "printer-state") == IPP_PSTATE_STOPPED;
+        if (stopped) {
+            std::string reason = textOf(printer, "printer-state-message");
+            if (reason.empty()) reason = keywordsOf(printer, "printer-state-reasons");
+            outcome.failure = PrintFailure::JobFailed;
+            outcome.stillWaiting = true;
+            outcome.reason =
+                "プリンタが停止しています（ジョブは待ち行列に残っています）: " + reason;
+        }
+        ippDelete(printer);
+        return stopped;
+    }
+};
+
+CupsPrinting::CupsPrinting() : state_(std::make_unique<State>()) {}
+
+CupsPrinting::~CupsPrinting() = default;
+
+bool CupsPrinting::printerNames(std::vector<std::string>& names, std::string& reason) {
+    if (!state_->list(reason)) return false;
+    names = state_->names();
+    return true;
+}
+
+bool CupsPrinting::choose(const std::string& printerName, const PrinterMedia& media,
+                          PrinterFacts& facts, PrintOutcome& failure) {
+    State& s = *state_;
+    failure.printer = printerName.empty() ? kDefaultPrinterName : printerName;
+    if (!s.list(failure.reason)) {
+        failure.failure = PrintFailure::ServiceUnreachable;
+        return false;
+    }
+    s.dest = cupsGetDest(printerName.empty() ? nullptr : printerName.c_str(), nullptr, s.destCount,
+                         s.dests);
+    if (s.dest == nullptr) {
+        const std::vector<std::string> installed = s.names();
+        if (!printerName.empty()) {
+            failure.failure = PrintFailure::UnknownPrinter;
+            failure.reason = joined(installed);
+        } else {
+            failure.failure = PrintFailure::NoPrinter;
+            if (!installed.empty()) {
+                failure.reason = "既定のプリンタがありません。使えるプリンタ: " + joined(installed);
+            }
+        }
+        return false;
+    }
+    facts.name = s.dest->name;
+    failure.printer = facts.name;
+    s.info = cupsCopyDestInfo(s.http, s.dest);
+    facts.dpi = s.info != nullptr ? s.resolution() : 0;
+    const std::string type = s.destOption("printer-type");
+    facts.colour = type.empty() || (std::stoul(type) & CUPS_PRINTER_COLOR) != 0;
+    facts.mediaWidthMm = media.widthMm;
+    facts.mediaHeightMm = media.heightMm;
+    cups_size_t size{};
+    if (s.medium(media.keyword, media.widthMm, media.heightMm, size)) {
+        facts.leftMarginMm = size.left / kHundredthsPerMm;
+        facts.topMarginMm = size.top / kHundredthsPerMm;
+        facts.rightMarginMm = size.right / kHundredthsPerMm;
+        facts.bottomMarginMm = size.bottom / kHundredthsPerMm;
+        if (media.keyword.empty()) {
+            facts.mediaWidthMm = size.width / kHundredthsPerMm;
+            facts.mediaHeightMm = size.length / kHundredthsPerMm;
+        }
+    }
+    return true;
+}
+
+PrintOutcome CupsPrinting::submitPdf(const std::string& pdfPath, const CupsJobOptions& options,
+                                     int waitSeconds, const std::function<void()>& waiting) {
+    State& s = *state_;
+    PrintOutcome outcome;
+    outcome.printer = s.dest != nullptr ? s.dest->name : kDefaultPrinterName;
+    if (s.dest == nullptr) {
+        outcome.failure = PrintFailure::NoPrinter;
+        return outcome;
+    }
+    cups_option_t* jobOptions = nullptr;
+    int count = 0;
+    if (!options.media.empty())
+        count = cupsAddOption("media", options.media.c_str(), count, &jobOptions);
+    // The page is composed as large as the paper and in its orientation: printed as it is.
+    count = cupsAddOption("print-scaling", "none", count, &jobOptions);
+    count = cupsAddOption("fit-to-page", "false", count, &jobOptions);
+    if (options.copies > 1) {
+        count = cupsAddIntegerOption("copies", options.copies, count, &jobOptions);
+    }
+    if (options.monochrome) {
+        count = cupsAddOption("print-color-mode", "monochrome", count, &jobOptions);
+    }
+    outcome.jobId = cupsPrintFile2(s.http, s.dest->name, pdfPath.c_str(), options.title.c_str(),
+                                   count, jobOptions);
+    cupsFreeOptions(count, jobOptions);
+    if (outcome.jobId == 0) {
+        outcome.failure =
+            serviceGone(cupsLastError()) ? PrintFailure::ServiceUnreachable : PrintFailure::Refused;
+        outcome.reason = lastError();
+        return outcome;
+    }
+    s.follow(outcome, waitSeconds, waiting);
+    return outcome;
+}
+
+}  // namespace qv

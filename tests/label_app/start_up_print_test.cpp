@@ -1,0 +1,53 @@
+// The start-up print mode when the print service cannot be reached: nobody would find a PDF, so
+// the failure is told in a message and the program ends with status 1, without writing one.
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "label/app/main_frame.h"
+#include "label/definition/definition_file.h"
+#include "tests/label_app/widget_test_support.h"
+#include "tests/support/temp_folder.h"
+
+namespace qv {
+namespace {
+
+TEST(StartUpPrintTest, WithoutPrintServiceTheFailureIsToldAndNoPdfWritten) {
+    test::TempFolder folder;
+    setenv("CUPS_SERVER", folder.file("no-service.sock").c_str(), 1);
+    LabelDefinition d = newLabelDefinition();
+    d.printOnStart = 1;
+    d.dataFile.dataFilePath = "data.csv";
+    d.dataFile.fieldNames = {"NAME"};
+    d.dataFile.fieldLengths = {10};
+    d.fields[0] = {5, 5, kDefaultFaceName, 10, 0, 0, 0, 0, 0};
+    ASSERT_EQ(saveDefinitionFile(folder.file("sheet.qvd"), d, nullptr), DefinitionFileStatus::Ok);
+    test::writeBytes(folder.file("data.csv"), "APPLE\r\n");
+
+    RecordingMessageService messages;
+    ProfileFile settingsFile{folder.file("QUORVI32.INI")};
+    QuorviSettings settings;
+    MacroClock clock;
+    CQuorviDoc document{messages};
+    ASSERT_TRUE(document.openDocument(folder.file("sheet.qvd")));
+    CMainFrame frame(document, settings, settingsFile, clock, messages);
+    frame.show();
+    frame.printAtStartup();
+
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_EQ(messages.texts()[0].rfind(
+                  "印刷サービス（CUPS）に接続できないため、プリンタ「既定のプリンタ」"
+                  "に印刷できませんでした。",
+                  0),
+              0u)
+        << messages.texts()[0];
+    EXPECT_FALSE(std::filesystem::exists(folder.file("sheet.pdf")));
+    EXPECT_EQ(frame.exitStatus(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&frame] { return !frame.isVisible(); }, 3000));  // it ends
+}
+
+}  // namespace
+}  // namespace qv
