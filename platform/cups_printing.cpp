@@ -4,6 +4,7 @@
 #include <cups/ipp.h>
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 #include "common/text_format.h"
@@ -270,9 +271,14 @@ bool CupsPrinting::choose(const std::string& printerName, const PrinterMedia& me
         facts.topMarginMm = size.top / kHundredthsPerMm;
         facts.rightMarginMm = size.right / kHundredthsPerMm;
         facts.bottomMarginMm = size.bottom / kHundredthsPerMm;
-        if (media.keyword.empty()) {
-            facts.mediaWidthMm = size.width / kHundredthsPerMm;
-            facts.mediaHeightMm = size.length / kHundredthsPerMm;
+        // The printer's own idea of the medium (its sizes are whole points); a lookup that
+        // found another size altogether keeps the requested one.
+        const double width = size.width / kHundredthsPerMm;
+        const double height = size.length / kHundredthsPerMm;
+        if (media.keyword.empty() ||
+            (std::abs(width - media.widthMm) < 1 && std::abs(height - media.heightMm) < 1)) {
+            facts.mediaWidthMm = width;
+            facts.mediaHeightMm = height;
         }
     }
     return true;
@@ -289,8 +295,13 @@ PrintOutcome CupsPrinting::submitPdf(const std::string& pdfPath, const CupsJobOp
     }
     cups_option_t* jobOptions = nullptr;
     int count = 0;
-    if (!options.media.empty())
+    if (options.media.rfind("Custom.", 0) == 0) {
+        // A driver's queue matches a custom "media" to the nearest label it lists and centres
+        // the page on that; its own page size option takes the size as it is.
+        count = cupsAddOption("PageSize", options.media.c_str(), count, &jobOptions);
+    } else if (!options.media.empty()) {
         count = cupsAddOption("media", options.media.c_str(), count, &jobOptions);
+    }
     // The page is composed as large as the paper and in its orientation: printed as it is.
     count = cupsAddOption("print-scaling", "none", count, &jobOptions);
     count = cupsAddOption("fit-to-page", "false", count, &jobOptions);

@@ -52,9 +52,8 @@ bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
     surface.wholeDots = device.wholeDots;
     surface.verticalSizeMm =
         static_cast<int>(device.printableHeightMm > 0 ? device.printableHeightMm : format.heightMm);
-    // Whole dots, so the dot grid of the surface is the printer's.
-    const QPointF origin(std::round(device.originXMm / kMmPerInch * device.dpi),
-                         std::round(device.originYMm / kMmPerInch * device.dpi));
+    const QPointF origin(device.originXMm / kMmPerInch * device.dpi,
+                         device.originYMm / kMmPerInch * device.dpi);
     for (int page = 1; page <= pageCount; ++page) {
         if (page > 1) writer.newPage();
         painter.save();
@@ -117,17 +116,38 @@ PageFormat printedPage(const PrintRequest& request, const PrinterFacts& facts) {
                                    : PageFormat{shortSide, longSide};
 }
 
+// Millimetres as whole dots at `dpi`, back in millimetres.
+double onWholeDots(double mm, int dpi) {
+    return std::round(mm / kMmPerInch * dpi) * kMmPerInch / dpi;
+}
+
+// A PDF page is a whole number of points; the print service centres it on the exact medium.
+// How far the drawing must move against that so that it starts at the medium's corner.
+PageOrigin centringOf(const PageFormat& page, const PrinterFacts& facts, bool landscape) {
+    const QSize points = pageSizeOf(page).sizePoints();
+    double mediumWidth = facts.mediaWidthMm;
+    double mediumHeight = facts.mediaHeightMm;
+    if (landscape) std::swap(mediumWidth, mediumHeight);
+    if (mediumWidth <= 0 || mediumHeight <= 0) return {};
+    const double mmPerPoint = kMmPerInch / 72;
+    return {(mediumWidth - points.width() * mmPerPoint) / 2,
+            (mediumHeight - points.height() * mmPerPoint) / 2};
+}
+
 PdfDevice printerDevice(const PrintRequest& request, const PrinterFacts& facts,
                         const PageFormat& page) {
     PdfDevice device;
     device.dpi = facts.dpi > 0 ? facts.dpi : kNominalPrinterDpi;
     device.wholeDots = facts.dpi > 0;
     device.colourCount = facts.colour && !request.monochrome ? 1 << 24 : 2;
-    const PageOrigin origin = printableOrigin(facts, request.media.landscape);
-    device.originXMm = origin.xMm;
-    device.originYMm = origin.yMm;
-    const double margins = request.media.landscape ? facts.leftMarginMm + facts.rightMarginMm
-                                                   : facts.topMarginMm + facts.bottomMarginMm;
+    // The printable corner on whole dots, so the surface's dot grid is the printer's.
+    const bool landscape = request.media.landscape;
+    const PageOrigin corner = printableOrigin(facts, landscape);
+    const PageOrigin centring = centringOf(page, facts, landscape);
+    device.originXMm = onWholeDots(corner.xMm, device.dpi) - centring.xMm;
+    device.originYMm = onWholeDots(corner.yMm, device.dpi) - centring.yMm;
+    const double margins = landscape ? facts.leftMarginMm + facts.rightMarginMm
+                                     : facts.topMarginMm + facts.bottomMarginMm;
     device.printableHeightMm = page.heightMm - margins;
     return device;
 }

@@ -120,9 +120,16 @@ void QPainterSurface::fillRect(const LogicalRect& rect, Rgb colour) {
 
 QRectF QPainterSurface::onDots(const QRectF& rect) const {
     if (!device_.wholeDots) return rect;
-    const QPointF topLeft(std::round(rect.left()), std::round(rect.top()));
-    const QPointF bottomRight(std::round(rect.right()), std::round(rect.bottom()));
-    return QRectF(topLeft, bottomRight);
+    // Edges on whole dots, then a quarter dot inside them: a rasteriser that fills every dot a
+    // shape touches (Ghostscript) and one that fills the dots whose centre it covers (poppler)
+    // then both fill exactly the dots between the edges, whatever rounding the PDF numbers got.
+    constexpr double kInset = 0.25;
+    const double left = std::round(rect.left());
+    const double top = std::round(rect.top());
+    const double right = std::round(rect.right());
+    const double bottom = std::round(rect.bottom());
+    if (right <= left || bottom <= top) return QRectF();
+    return QRectF(QPointF(left + kInset, top + kInset), QPointF(right - kInset, bottom - kInset));
 }
 
 // ---- Text

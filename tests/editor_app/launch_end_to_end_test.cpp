@@ -1,8 +1,10 @@
 // From the data editor to printed labels: Launch writes the document into the association's
-// data file and starts the built quorvi32 on the definition, which prints at once (into a PDF
-// beside the definition, as no printer is installed) and ends by itself.
+// data file and starts the built quorvi32 on the definition, which prints at once on the default
+// printer (a PDF printer of the test's own CUPS) and ends by itself.
+#include <signal.h>
 #include <QCheckBox>
 #include <QThread>
+
 #include <chrono>
 #include <filesystem>
 
@@ -13,6 +15,7 @@
 #include "platform/qt_text.h"
 #include "tests/label_app/widget_test_support.h"
 #include "tests/programs/program_test_support.h"
+#include "tests/support/private_cups.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv {
@@ -55,25 +58,37 @@ bool waitForFile(const std::string& path, int seconds) {
     return false;
 }
 
-// True while some process has `folder` in its command line.
-bool runningIn(const std::string& folder) {
+// The processes that have `folder` in their command line.
+std::vector<pid_t> runningIn(const std::string& folder) {
+    std::vector<pid_t> found;
     for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
         const std::string cmdline = test::readBytes(entry.path().string() + "/cmdline");
-        if (cmdline.find(folder) != std::string::npos) return true;
+        if (cmdline.find(folder) != std::string::npos) {
+            found.push_back(static_cast<pid_t>(std::atoi(entry.path().filename().c_str())));
+        }
     }
-    return false;
+    return found;
 }
 
+// Waits for the started program to end; one that does not is killed, so no test leaves it.
 bool waitForExit(const std::string& folder, int seconds) {
     for (int k = 0; k < seconds * 5; ++k) {
-        if (!runningIn(folder)) return true;
+        if (runningIn(folder).empty()) return true;
         QThread::msleep(200);
     }
+    for (pid_t pid : runningIn(folder)) kill(pid, SIGKILL);
     return false;
 }
 
 TEST(LaunchEndToEndTest, LaunchPrintsTheDocumentsRecordsThroughTheLabelProgram) {
     test::TempFolder folder;
+    test::PrivateCups cups;
+    std::string error;
+    ASSERT_TRUE(cups.Start(&error)) << error;
+    const std::string printed = cups.outputFile("office.pdf");
+    ASSERT_TRUE(cups.addPdfQueue("office", printed, &error)) << error;
+    ASSERT_TRUE(cups.setDefaultQueue("office", &error)) << error;
+    cups.useForThisProcess();
     ASSERT_EQ(saveDefinitionFile(folder.file("shop labels.qvd"), printingDefinition(), nullptr),
               DefinitionFileStatus::Ok);
     const std::string data = folder.file("labels data.csv");
@@ -96,16 +111,16 @@ TEST(LaunchEndToEndTest, LaunchPrintsTheDocumentsRecordsThroughTheLabelProgram) 
     ASSERT_EQ(dialog.outcome(), LaunchOutcome::Started) << testing::PrintToString(messages.texts());
     EXPECT_EQ(test::readBytes(data), "CODE,NAME\r\nX100,ALPHA\r\nX200,BRAVO\r\nX300,CHARLIE\r\n");
 
-    const std::string pdf = folder.file("shop labels.pdf");
-    ASSERT_TRUE(waitForFile(pdf, 20)) << "quorvi32 wrote no " << pdf;
-    const std::string text = test::run("pdftotext '" + pdf + "' -");
+    const bool ended = waitForExit(folder.path(), 20);
+    ASSERT_TRUE(waitForFile(printed, 5)) << "nothing printed\n" << cups.errorLog();
+    const std::string text = test::run("pdftotext '" + printed + "' -");
     for (const char* value : {"X100", "ALPHA", "BRAVO", "X300", "CHARLIE"}) {
         EXPECT_NE(text.find(value), std::string::npos) << value;
     }
     EXPECT_EQ(text.find("STALE"), std::string::npos);
     EXPECT_EQ(text.find("NAME"), std::string::npos);  // the header is no label
-    // The program has ended before its folder goes.
-    EXPECT_TRUE(waitForExit(folder.path(), 10));
+    EXPECT_TRUE(ended) << "quorvi32 did not end by itself";
+    EXPECT_FALSE(std::filesystem::exists(folder.file("shop labels.pdf")));
 }
 
 }  // namespace
