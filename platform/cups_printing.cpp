@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <thread>
 
 #include "common/text_format.h"
@@ -163,8 +164,9 @@ struct CupsPrinting::State {
     // One Get-Job-Attributes or Get-Printer-Attributes request; null when the service is gone.
     ipp_t* ask(ipp_op_t operation, int jobId, const std::vector<const char*>& attributes) {
         ipp_t* request = ippNewRequest(operation);
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                     destOption("printer-uri-supported").c_str());
+        std::string uri = destOption("printer-uri-supported");
+        if (uri.empty()) uri = std::string("ipp://localhost/printers/") + dest->name;
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
         if (jobId > 0) ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
                      cupsUser());
@@ -242,8 +244,12 @@ bool CupsPrinting::choose(const std::string& printerName, const PrinterMedia& me
         failure.failure = PrintFailure::ServiceUnreachable;
         return false;
     }
-    s.dest = cupsGetDest(printerName.empty() ? nullptr : printerName.c_str(), nullptr, s.destCount,
-                         s.dests);
+    // "label/wide" names the instance "wide" of the printer "label".
+    const size_t slash = printerName.find('/');
+    const std::string queue = printerName.substr(0, slash);
+    const std::string instance = slash == std::string::npos ? "" : printerName.substr(slash + 1);
+    s.dest = cupsGetDest(queue.empty() ? nullptr : queue.c_str(),
+                         instance.empty() ? nullptr : instance.c_str(), s.destCount, s.dests);
     if (s.dest == nullptr) {
         const std::vector<std::string> installed = s.names();
         if (!printerName.empty()) {
@@ -262,7 +268,7 @@ bool CupsPrinting::choose(const std::string& printerName, const PrinterMedia& me
     s.info = cupsCopyDestInfo(s.http, s.dest);
     facts.dpi = s.info != nullptr ? s.resolution() : 0;
     const std::string type = s.destOption("printer-type");
-    facts.colour = type.empty() || (std::stoul(type) & CUPS_PRINTER_COLOR) != 0;
+    facts.colour = type.empty() || (std::strtoul(type.c_str(), nullptr, 10) & CUPS_PRINTER_COLOR);
     facts.mediaWidthMm = media.widthMm;
     facts.mediaHeightMm = media.heightMm;
     cups_size_t size{};
@@ -310,6 +316,17 @@ PrintOutcome CupsPrinting::submitPdf(const std::string& pdfPath, const CupsJobOp
     }
     if (options.monochrome) {
         count = cupsAddOption("print-color-mode", "monochrome", count, &jobOptions);
+    }
+    // The user's own defaults for the printer (lpoptions: darkness, speed, ...), as lp takes
+    // them, but never a paper of their own.
+    const bool paperSet = cupsGetOption("media", count, jobOptions) != nullptr ||
+                          cupsGetOption("PageSize", count, jobOptions) != nullptr;
+    for (int i = 0; i < s.dest->num_options; ++i) {
+        const cups_option_t& option = s.dest->options[i];
+        const std::string name = option.name;
+        if (paperSet && (name == "media" || name == "PageSize" || name == "PageRegion")) continue;
+        if (cupsGetOption(option.name, count, jobOptions) != nullptr) continue;
+        count = cupsAddOption(option.name, option.value, count, &jobOptions);
     }
     outcome.jobId = cupsPrintFile2(s.http, s.dest->name, pdfPath.c_str(), options.title.c_str(),
                                    count, jobOptions);

@@ -138,7 +138,7 @@ PdfDevice printerDevice(const PrintRequest& request, const PrinterFacts& facts,
                         const PageFormat& page) {
     PdfDevice device;
     device.dpi = facts.dpi > 0 ? facts.dpi : kNominalPrinterDpi;
-    device.wholeDots = facts.dpi > 0;
+    device.wholeDots = true;  // on a fine grid where the printer does not tell its own
     device.colourCount = facts.colour && !request.monochrome ? 1 << 24 : 2;
     // The printable corner on whole dots, so the surface's dot grid is the printer's.
     const bool landscape = request.media.landscape;

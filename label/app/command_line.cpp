@@ -195,8 +195,10 @@ std::string quorviHelpText() {
            "  --help               show this help and exit\n"
            "  --version            show the version and exit\n"
            "\n"
-           "Exit status: 0 success, 1 failure while running, 2 bad arguments or a refused\n"
-           "definition file; messages go to stderr. Settings are kept in $QUORVI_CONFIG_DIR,\n"
+           "Exit status: 0 success, 1 failure while running (with --print: a job the\n"
+           "printer refused or CUPS failed, or no print service), 2 bad arguments, a refused\n"
+           "definition file or a printer that does not exist; messages go to stderr.\n"
+           "Settings are kept in $QUORVI_CONFIG_DIR,\n"
            "else $XDG_CONFIG_HOME/quorvi, else ~/.config/quorvi.\n";
 }
 

@@ -105,8 +105,7 @@ class PrintThroughCupsTest : public ::testing::Test {
         ASSERT_TRUE(cups->addPdfQueue("office", outputOf("office"), &error)) << error;
         ASSERT_TRUE(cups->addMarginPdfQueue("margins", outputOf("margins"), &error)) << error;
         ASSERT_TRUE(cups->addThermalQueue("thermal", outputOf("thermal"), &error)) << error;
-        ASSERT_TRUE(cups->addQueue("thermal300", "file:" + outputOf("thermal300"),
-                                   test::PrivateCups::kThermalModel, {"Resolution=300dpi"}, &error))
+        ASSERT_TRUE(cups->addThermalQueue("thermal300", outputOf("thermal300"), &error, 300))
             << error;
         ASSERT_TRUE(cups->addRejectingQueue("closed", &error)) << error;
         // Accepts jobs, but its device cannot be opened: every job stops.

@@ -454,8 +454,9 @@ bool PrivateCups::addMarginPdfQueue(const std::string& name, const std::string& 
 }
 
 bool PrivateCups::addThermalQueue(const std::string& name, const std::string& outputFile,
-                                  std::string* error) {
-    return addQueue(name, "file:" + outputFile, kThermalModel, {"Resolution=203dpi"}, error);
+                                  std::string* error, int dpi) {
+    return addQueue(name, "file:" + outputFile, kThermalModel,
+                    {"Resolution=" + std::to_string(dpi) + "dpi"}, error);
 }
 
 bool PrivateCups::addRejectingQueue(const std::string& name, std::string* error) {

@@ -87,9 +87,9 @@ class PrivateCups {
     // the PDF is written without its PJL wrapper.
     bool addMarginPdfQueue(const std::string& name, const std::string& outputFile,
                            std::string* error = nullptr);
-    // kThermalModel at 203 dpi printing to file:`outputFile`.
+    // kThermalModel at `dpi` (203 or 300) printing to file:`outputFile`.
     bool addThermalQueue(const std::string& name, const std::string& outputFile,
-                         std::string* error = nullptr);
+                         std::string* error = nullptr, int dpi = 203);
     // A queue that exists and is enabled but refuses every job.
     bool addRejectingQueue(const std::string& name, std::string* error = nullptr);
     // Makes `name` the scheduler's default destination.
