@@ -24,6 +24,7 @@
 #include "label/app/dialogs/title_dialog.h"
 #include "label/app/print_runner.h"
 #include "label/app/quorvi_view.h"
+#include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "label/editor/widgets/bitmap_dialog.h"
 #include "label/editor/widgets/font_picker_dialog.h"
@@ -193,26 +194,34 @@ void CMainFrame::print(bool withDialog) {
     const PrintRunner::Outcome outcome = runner.print(withDialog, !exitAfterPrint_);
     statusBar()->showMessage(runner.status());
     if (exitAfterPrint_ && outcome != PrintRunner::Outcome::Cancelled) {
-        closingAfterPrint_ = true;
-        if (outcome == PrintRunner::Outcome::NothingToPrint) {
-            messages_.exclamation(toUtf8(runner.status()));
-        }
-        if (outcome != PrintRunner::Outcome::Printed) exitStatus_ = 1;
-        QTimer::singleShot(1000, this, &QWidget::close);  // the start-up print mode ends
+        endStartupPrint(outcome == PrintRunner::Outcome::Printed);
     }
     exitAfterPrint_ = false;
 }
 
 void CMainFrame::printAtStartup() {
     printOnStartAction_->setChecked(true);
+    // A data file that cannot be read was told when the definition opened: print no empty
+    // labels after it, and end with a failure status.
+    if (document_.dataFileUsable && !canReadDataFile(dataFileLocalPath(document_))) {
+        endStartupPrint(false);
+        return;
+    }
     exitAfterPrint_ = true;
     print(settings_.printDialogAtStartup);
+}
+
+void CMainFrame::endStartupPrint(bool printed) {
+    closingAfterPrint_ = true;
+    if (!printed) exitStatus_ = 1;
+    QTimer::singleShot(1000, this, &QWidget::close);  // the start-up print mode ends
 }
 
 void CMainFrame::preview() {
     PrintRunner runner(document_, settings_, clock_, messages_, this);
     if (monoPrint_) runner.useMonoPattern(monoPrint_->lines, monoPrint_->copies);
     runner.preview();
+    if (!runner.status().isEmpty()) statusBar()->showMessage(runner.status());
 }
 
 void CMainFrame::editLabelSize() {
@@ -230,8 +239,16 @@ void CMainFrame::editTitle() {
     if (dialog.exec() == QDialog::Accepted) refresh(true);
 }
 
+// Data use and CSZ mode follow the chosen file at once, as after an open: a switch to a CSZ file
+// opens the mono-pattern dialog, a switch away closes it.
 void CMainFrame::editDataFile() {
-    if (qv::editDataFile(this, document_, messages_)) refresh(true);
+    if (!qv::editDataFile(this, document_, messages_)) return;
+    const bool wasCsz = document_.cszMode;
+    applyDataFileModes(document_);
+    if (wasCsz) closeMonoPattern();
+    refresh(true);
+    updateMonoPatternEntries();
+    openMonoPatternAfterLoad();
 }
 
 void CMainFrame::editDirection() {

@@ -83,6 +83,8 @@ class CMainFrame : public QMainWindow {
     void editSerialNumber();
     void editPageBreak();
     void togglePrintOnStart();
+    // Ends the start-up print mode a second after its print, with status 1 when nothing printed.
+    void endStartupPrint(bool printed);
     void about();
 
     // The layout editor and its dialogs (main_frame_layout.cpp).

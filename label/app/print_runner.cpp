@@ -127,10 +127,7 @@ PrintRunner::Outcome PrintRunner::print(bool withDialog, bool pdfWithoutPrinter)
 PrintRunner::Outcome PrintRunner::print(LabelPrintJob& job, bool withDialog,
                                         bool pdfWithoutPrinter) {
     const int pages = prepare(job);
-    if (pages < 1) {
-        status_ = QStringLiteral("印刷するページがありません");
-        return Outcome::NothingToPrint;
-    }
+    if (pages < 1) return nothingToPrint();
     PrintOutcome why;
     std::vector<std::string> printers;
     if (!CupsPrinting().printerNames(printers, why.reason)) {
@@ -176,9 +173,21 @@ PrintRunner::Outcome PrintRunner::print(LabelPrintJob& job, bool withDialog,
     return Outcome::Printed;
 }
 
+// Print and preview say the same when there is nothing to print.
+PrintRunner::Outcome PrintRunner::nothingToPrint() {
+    status_ = QStringLiteral("印刷するページがありません");
+    messages_.exclamation(toUtf8(status_));
+    return Outcome::NothingToPrint;
+}
+
 void PrintRunner::preview() {
     LabelPrintJob job(document_, settings_.print, clock_, messages_);
     const int pages = prepare(job);
+    if (pages < 1) {
+        job.end();
+        nothingToPrint();
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer, job.printerPaper());
     QPrintPreviewDialog dialog(&printer, parent_);

@@ -54,6 +54,7 @@ class PrintRunner {
     Outcome noPrinter(LabelPrintJob& job, const PrintOutcome& why, int pages,
                       bool pdfWithoutPrinter);
     Outcome failed(const PrintOutcome& why);
+    Outcome nothingToPrint();
 
     CQuorviDoc& document_;
     const QuorviSettings& settings_;

@@ -35,6 +35,10 @@ void checkDataFileOnOpen(CQuorviDoc& document, MessageService& messages, bool st
             document.setModified();
         }
     }
+    applyDataFileModes(document);
+}
+
+void applyDataFileModes(CQuorviDoc& document) {
     const DataFileModes modes = dataFileModes(document.definition().dataFile.dataFilePath);
     document.dataFileUsable = modes.usable;
     document.cszMode = modes.csz;

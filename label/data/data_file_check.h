@@ -25,6 +25,10 @@ std::string dataFileLocalPath(const CQuorviDoc& document);
 // True when `localPath` is a regular file that can be opened for reading.
 bool canReadDataFile(const std::string& localPath);
 
+// Data use and CSZ mode as the data file's extension allows: after an open and after the data
+// file dialog.
+void applyDataFileModes(CQuorviDoc& document);
+
 // After a definition opens: a data file that cannot be read is reported and, unless the program
 // prints at start-up, `editDataFile` lets the user correct it and the document counts as
 // modified. Then data use and CSZ mode follow the extension.

@@ -2,6 +2,7 @@
 
 #include "common/paths.h"
 #include "label/definition/definition_file.h"
+#include "label/definition/sheet_fit.h"
 
 namespace qv {
 
@@ -11,6 +12,11 @@ CQuorviDoc::CQuorviDoc(MessageService& messages) : messages_(messages) {
 
 void CQuorviDoc::newDocument(int lastBarcodeKind) {
     definition_ = newLabelDefinition(lastBarcodeKind);
+    // As many labels as fit, as loading fills a zero limit: a new sheet prints its labels
+    // before the label-size dialog has ever been confirmed.
+    SheetGeometry& sheet = definition_.sheet;
+    sheet.maxColumns = fitColumns(sheet);
+    sheet.maxRows = fitRows(sheet);
     pathName_.clear();
     modified_ = false;
     dataFileUsable = false;

@@ -1,5 +1,6 @@
-// The start-up print mode when the print service cannot be reached: nobody would find a PDF, so
-// the failure is told in a message and the program ends with status 1, without writing one.
+// The start-up print mode when it cannot print: without a print service nobody would find a PDF,
+// and without its data file it would print empty labels. Either is told in one message and the
+// program ends with status 1, printing nothing.
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "label/app/main_frame.h"
+#include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "tests/label_app/widget_test_support.h"
 #include "tests/support/temp_folder.h"
@@ -15,16 +17,21 @@
 namespace qv {
 namespace {
 
-TEST(StartUpPrintTest, WithoutPrintServiceTheFailureIsToldAndNoPdfWritten) {
-    test::TempFolder folder;
-    setenv("CUPS_SERVER", folder.file("no-service.sock").c_str(), 1);
+LabelDefinition startUpDefinition() {
     LabelDefinition d = newLabelDefinition();
     d.printOnStart = 1;
     d.dataFile.dataFilePath = "data.csv";
     d.dataFile.fieldNames = {"NAME"};
     d.dataFile.fieldLengths = {10};
     d.fields[0] = {5, 5, kDefaultFaceName, 10, 0, 0, 0, 0, 0};
-    ASSERT_EQ(saveDefinitionFile(folder.file("sheet.qvd"), d, nullptr), DefinitionFileStatus::Ok);
+    return d;
+}
+
+TEST(StartUpPrintTest, WithoutPrintServiceTheFailureIsToldAndNoPdfWritten) {
+    test::TempFolder folder;
+    setenv("CUPS_SERVER", folder.file("no-service.sock").c_str(), 1);
+    ASSERT_EQ(saveDefinitionFile(folder.file("sheet.qvd"), startUpDefinition(), nullptr),
+              DefinitionFileStatus::Ok);
     test::writeBytes(folder.file("data.csv"), "APPLE\r\n");
 
     RecordingMessageService messages;
@@ -47,6 +54,27 @@ TEST(StartUpPrintTest, WithoutPrintServiceTheFailureIsToldAndNoPdfWritten) {
     EXPECT_FALSE(std::filesystem::exists(folder.file("sheet.pdf")));
     EXPECT_EQ(frame.exitStatus(), 1);
     EXPECT_TRUE(QTest::qWaitFor([&frame] { return !frame.isVisible(); }, 3000));  // it ends
+}
+
+TEST(StartUpPrintTest, AMissingDataFileIsToldOnceAndNothingPrints) {
+    test::TempFolder folder;
+    setenv("CUPS_SERVER", folder.file("no-service.sock").c_str(), 1);
+    ASSERT_EQ(saveDefinitionFile(folder.file("sheet.qvd"), startUpDefinition(), nullptr),
+              DefinitionFileStatus::Ok);
+    RecordingMessageService messages;
+    ProfileFile settingsFile{folder.file("QUORVI32.INI")};
+    QuorviSettings settings;
+    MacroClock clock;
+    CQuorviDoc document{messages};
+    document.addOpenStep(
+        [&messages](CQuorviDoc& opened) { checkDataFileOnOpen(opened, messages, true, nullptr); });
+    ASSERT_TRUE(document.openDocument(folder.file("sheet.qvd")));
+    CMainFrame frame(document, settings, settingsFile, clock, messages);
+    frame.show();
+    frame.printAtStartup();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kDataFileMissingMessage});
+    EXPECT_EQ(frame.exitStatus(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&frame] { return !frame.isVisible(); }, 3000));
 }
 
 }  // namespace

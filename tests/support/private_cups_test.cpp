@@ -70,14 +70,6 @@ std::string pdfWithRectangles(double widthMm, double heightMm, const std::vector
     return pdf;
 }
 
-// The job id from lp's "request id is queue-12 (1 file(s))".
-int requestId(const std::string& lpOutput) {
-    const size_t marker = lpOutput.find("request id is ");
-    if (marker == std::string::npos) return 0;
-    const size_t dash = lpOutput.find('-', marker);
-    return dash == std::string::npos ? 0 : std::atoi(lpOutput.c_str() + dash + 1);
-}
-
 class PrivateCupsTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -157,27 +149,6 @@ TEST_F(PrivateCupsTest, ThermalQueuePrintsTheRectangleWhereThePageHasIt) {
     }
 }
 
-TEST_F(PrivateCupsTest, JobWhoseFilterFailsIsStoppedAndCountsAsSettled) {
-    const std::string pdf = temp_.file("broken.pdf");
-    writeBytes(pdf, "%PDF-1.4\nno objects here\n%%EOF\n");
-    const ToolResult lp = cups_->runTool({"lp", "-d", "label", pdf});
-    ASSERT_EQ(lp.status, 0) << lp.output;
-    const int id = requestId(lp.output);
-    ASSERT_GT(id, 0) << lp.output;
-    ASSERT_TRUE(cups_->waitForJobsDone(std::chrono::seconds(60))) << cups_->errorLog();
-
-    const auto jobs = cups_->jobs();
-    ASSERT_TRUE(jobs.has_value());
-    const CupsJob* job = nullptr;
-    for (const CupsJob& each : *jobs)
-        if (each.id == id) job = &each;
-    ASSERT_NE(job, nullptr);
-    EXPECT_EQ(job->printer, "label");
-    EXPECT_EQ(job->state, "processing-stopped");
-    EXPECT_NE(job->reasons.find("job-completed-with-errors"), std::string::npos) << job->reasons;
-    EXPECT_FALSE(job->message.empty());
-}
-
 TEST(PrivateCupsLifetime, StopEndsTheSchedulerAndRemovesItsFolder) {
     const char* before = std::getenv("CUPS_SERVER");
     const std::string serverBefore = before ? before : "(unset)";
@@ -230,22 +201,6 @@ TEST(Epl2Image, ReadsRowsWithZeroBitsAsPrintedDots) {
     ASSERT_EQ(image.size(), QSize(16, 5));
     EXPECT_EQ(qGray(image.pixel(0, 2)), 0);
     EXPECT_EQ(qGray(image.pixel(4, 2)), 255);
-}
-
-TEST(Epl2Image, LabelLengthComesFromQAndOnlyNClearsTheBuffer) {
-    const std::string stream = "N\nq8\nQ24,16\n" + eplRow(0, "\x7F") + "P1\n" + eplRow(1, "\xFE") +
-                               "P1\nN\n" + eplRow(2, "\xBF") + "P1\n";
-    std::vector<Epl2Label> labels;
-    std::string error;
-    ASSERT_TRUE(decodeEpl2(stream, labels, &error)) << error;
-    ASSERT_EQ(labels.size(), 3u);
-    EXPECT_EQ(labels[0].height, 24);
-    EXPECT_TRUE(labels[0].printed(0, 0));
-    EXPECT_FALSE(labels[0].printed(7, 1));
-    EXPECT_TRUE(labels[1].printed(0, 0));
-    EXPECT_TRUE(labels[1].printed(7, 1));
-    EXPECT_FALSE(labels[2].printed(0, 0));
-    EXPECT_TRUE(labels[2].printed(1, 2));
 }
 
 TEST(Epl2Image, RefusesDamagedInput) {

@@ -176,6 +176,15 @@ TEST(DefinitionFileName, EndsInQvdInAnyCase) {
               "C:\\L\\SHOP.TXT はQuorviが扱えるファイルではありません");
 }
 
+// A new sheet (A4 landscape, 45 x 30 mm labels 15 mm in) holds as many labels as fit, as a
+// loaded one with zero limits does, not a 0 x 0 grid.
+TEST(CQuorviDocTest, ANewDefinitionHasTheLabelsThatFit) {
+    RecordingMessageService messages;
+    CQuorviDoc doc(messages);
+    EXPECT_EQ(doc.definition().sheet.maxColumns, (297 - 15 - 3) / 45);
+    EXPECT_EQ(doc.definition().sheet.maxRows, (210 - 15 - 10) / 30);
+}
+
 TEST(CQuorviDocTest, FailedOpenAndSaveLeaveTheDocumentAsItWas) {
     TempFolder folder;
     RecordingMessageService messages;
