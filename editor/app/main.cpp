@@ -12,6 +12,7 @@
 #include "platform/gui_message_service.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_text.h"
+#include "platform/qt_translations.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rowsmith"));
+    qv::installQtJapanese(application);
     std::vector<std::string> files;
     const QStringList arguments = QApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i) files.push_back(qv::toUtf8(arguments[i]));

@@ -16,6 +16,7 @@
 #include "label/definition/definition_file.h"
 #include "platform/gui_message_service.h"
 #include "platform/qt_text.h"
+#include "platform/qt_translations.h"
 
 namespace {
 
@@ -130,6 +131,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvi32"));
+    qv::installQtJapanese(application);
     // Qt has taken its own options (-platform, -style ...) out of the list by now.
     return runDesktop(application,
                       qv::parseQuorviCommandLine(argumentsOf(QApplication::arguments())));
