@@ -321,13 +321,18 @@ void CMainFrame::showEvent(QShowEvent* event) {
 void CMainFrame::restorePlacement() {
     const std::string rect = settingsFile_.readString(kWindowSize, "Rect", "");
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    if (rect.empty()) {
+    // Right and bottom are stored one past the window, as savePlacement writes them; a damaged
+    // rectangle is not taken.
+    const WindowRect r = parseWindowRect(rect);
+    const int64_t width = int64_t{r.right} - r.left;
+    const int64_t height = int64_t{r.bottom} - r.top;
+    constexpr int64_t kLargest = 1 << 15;
+    if (width > 0 && height > 0 && width <= kLargest && height <= kLargest) {
+        setGeometry(r.left, r.top, static_cast<int>(width), static_cast<int>(height));
+    } else {
         const int w = screen.width() / 6;
         const int h = screen.height() / 6;
         setGeometry(w, h, w * 4, h * 4);
-    } else {
-        const WindowRect r = parseWindowRect(rect);
-        setGeometry(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
     }
     for (QToolBar* bar : findChildren<QToolBar*>()) {
         bar->setVisible(settingsFile_.readInt(kWindowSize, "tool", 1) != 0);
@@ -355,6 +360,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    settings_.lastBarcodeKind = document_.definition().lastBarcodeKind;  // "Code" at exit
     if (!writeMainWindowSettings(settingsFile_, settings_)) {
         messages_.exclamation(settingsNotSavedMessage(settingsFile_));
     }
