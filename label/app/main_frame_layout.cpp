@@ -66,9 +66,10 @@ void CMainFrame::connectLayoutView() {
         if (layout_->mode() != CBarLayoutView::Mode::Literal) toggleLiteralMode();
         layout_->selectLiteral(slot);
     });
+    // A right click on a field opens the dialog with that field chosen, in the dialog and the view.
     connect(layout_, &CBarLayoutView::fieldHit, this, [this](int index) {
         openFieldPlacement();
-        if (index >= 0) layout_->selectField(index);
+        if (index >= 0) fieldDialog_->selectField(index);
     });
     connect(layout_, &CBarLayoutView::bitmapHit, this, [this](int slot) {
         openBitmapDialog();

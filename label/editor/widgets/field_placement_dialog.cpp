@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "label/app/dialogs/colour_palette.h"
+#include "label/editor/widgets/entry_list.h"
 #include "platform/font_mapping.h"
 #include "platform/qt_text.h"
 
@@ -87,7 +88,7 @@ FieldPlacementDialog::FieldPlacementDialog(LabelDefinition& definition, MessageS
     auto* fileLabel = new QLabel(fromSjis(form_.dataFileLabel()), this);
     fileLabel->setObjectName(QStringLiteral("fileLabel"));
     left->addWidget(fileLabel);
-    list_ = new QListWidget(this);
+    list_ = new EntryList(this);
     list_->setObjectName(QStringLiteral("fieldList"));
     left->addWidget(list_, 1);
     layout->addLayout(left);
@@ -251,6 +252,11 @@ void FieldPlacementDialog::changeFont() {
 
 void FieldPlacementDialog::positionPicked(int xMm, int yMm, int widthMm, int heightMm) {
     report(form_.pickPosition(xMm, yMm, widthMm, heightMm));
+}
+
+void FieldPlacementDialog::selectField(int fieldIndex) {
+    form_.selectField(fieldIndex);
+    report(PlacementNotice::EntryChanged);
 }
 
 void FieldPlacementDialog::showState() {

@@ -54,6 +54,8 @@ class FieldPlacementDialog : public QDialog {
   public slots:
     // A position clicked in the view; a dragged rectangle also gives its size.
     void positionPicked(int xMm, int yMm, int widthMm, int heightMm);
+    // Chooses field `fieldIndex` (of the definition) as a click into its list row would.
+    void selectField(int fieldIndex);
     void done(int result) override;
 
   private:

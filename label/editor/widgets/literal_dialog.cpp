@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "label/app/dialogs/colour_palette.h"
+#include "label/editor/widgets/entry_list.h"
 #include "label/editor/widgets/macro_picker_dialog.h"
 #include "platform/font_mapping.h"
 #include "platform/qt_text.h"
@@ -58,7 +59,7 @@ LiteralDialog::LiteralDialog(LabelDefinition& definition, MessageService& messag
     setWindowTitle(QStringLiteral("リテラルの配置"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    list_ = new QListWidget(this);
+    list_ = new EntryList(this);
     list_->setObjectName(QStringLiteral("literalList"));
     connect(list_, &QListWidget::currentRowChanged, this, &LiteralDialog::selectRow);
     layout->addWidget(list_);

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "label/editor/widgets/entry_list.h"
 #include "platform/qt_text.h"
 
 namespace qv {
@@ -30,7 +31,7 @@ RuledLineDialog::RuledLineDialog(LabelDefinition& definition, MessageService& me
     setWindowTitle(QStringLiteral("罫線の配置"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    list_ = new QListWidget(this);
+    list_ = new EntryList(this);
     list_->setObjectName(QStringLiteral("lineList"));
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         form_.selectSlot(row);
