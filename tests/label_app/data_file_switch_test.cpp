@@ -14,14 +14,14 @@
 #include "label/app/dialogs/data_file_dialog.h"
 #include "label/app/main_frame.h"
 #include "label/editor/widgets/mono_pattern_dialog.h"
-#include "tests/label_app/widget_test_support.h"
+#include "tests/label_app/main_frame_parts.h"
 #include "tests/programs/program_test_support.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv {
 namespace {
 
-class DataFileSwitchTest : public ::testing::Test {
+class DataFileSwitchTest : public ::testing::Test, protected test::MainFrameParts {
   protected:
     void SetUp() override {
         setenv("CUPS_SERVER", folder.file("no-service.sock").c_str(), 1);
@@ -31,7 +31,7 @@ class DataFileSwitchTest : public ::testing::Test {
         d.dataFile.fieldNames = {"JAN", "NAME"};
         d.dataFile.fieldLengths = {13, 10};
         d.fields[1] = {5, 5, kDefaultFaceName, 10, 0, 0, 0, 0, 0};
-        frame = std::make_unique<CMainFrame>(document, settings, settingsFile, clock, messages);
+        frame = makeFrame();
         frame->show();
     }
 
@@ -53,12 +53,6 @@ class DataFileSwitchTest : public ::testing::Test {
         trigger(QStringLiteral("データファイル設定"));
     }
 
-    test::TempFolder folder;
-    RecordingMessageService messages;
-    ProfileFile settingsFile{folder.file("QUORVI32.INI")};
-    QuorviSettings settings;
-    MacroClock clock;
-    CQuorviDoc document{messages};
     std::unique_ptr<CMainFrame> frame;
 };
 

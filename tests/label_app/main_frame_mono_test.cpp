@@ -16,7 +16,7 @@
 #include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "label/editor/widgets/mono_pattern_dialog.h"
-#include "tests/label_app/widget_test_support.h"
+#include "tests/label_app/main_frame_parts.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv {
@@ -35,7 +35,7 @@ std::string pdfPages(const std::string& pdf) {
     return output.empty() ? output : output.substr(0, output.size() - 1);
 }
 
-class MainFrameMonoTest : public ::testing::Test {
+class MainFrameMonoTest : public ::testing::Test, protected test::MainFrameParts {
   protected:
     void SetUp() override {
         LabelDefinition d = newLabelDefinition();
@@ -52,7 +52,7 @@ class MainFrameMonoTest : public ::testing::Test {
         settings.directPrint = true;
         document.addOpenStep(
             [this](CQuorviDoc& opened) { checkDataFileOnOpen(opened, messages, true, nullptr); });
-        frame = std::make_unique<CMainFrame>(document, settings, settingsFile, clock, messages);
+        frame = makeFrame();
     }
 
     std::vector<MonoPatternDialog*> monoDialogs() {
@@ -63,12 +63,6 @@ class MainFrameMonoTest : public ::testing::Test {
         return shown;
     }
 
-    test::TempFolder folder;
-    RecordingMessageService messages;
-    ProfileFile settingsFile{folder.file("QUORVI32.INI")};
-    QuorviSettings settings;
-    MacroClock clock;
-    CQuorviDoc document{messages};
     std::unique_ptr<CMainFrame> frame;
 };
 

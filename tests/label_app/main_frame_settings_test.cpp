@@ -2,30 +2,21 @@
 // session after session, and the barcode kind last chosen.
 #include <gtest/gtest.h>
 
-#include "label/app/main_frame.h"
-#include "tests/label_app/widget_test_support.h"
-#include "tests/support/temp_folder.h"
+#include "tests/label_app/main_frame_parts.h"
 
 namespace qv {
 namespace {
 
-class MainFrameSettingsTest : public ::testing::Test {
+class MainFrameSettingsTest : public ::testing::Test, protected test::MainFrameParts {
   protected:
     // One session: the window placed from the file, then closed.
     void session(int barcodeKind = 0) {
-        CQuorviDoc document{messages};
         document.definition().lastBarcodeKind = barcodeKind;
-        CMainFrame frame(document, settings, settingsFile, clock, messages);
-        frame.restorePlacement();
-        frame.show();
-        frame.close();
+        const std::unique_ptr<CMainFrame> frame = makeFrame();
+        frame->restorePlacement();
+        frame->show();
+        frame->close();
     }
-
-    test::TempFolder folder;
-    RecordingMessageService messages;
-    ProfileFile settingsFile{folder.file("QUORVI32.INI")};
-    QuorviSettings settings;
-    MacroClock clock;
 };
 
 TEST_F(MainFrameSettingsTest, TheWindowRectangleStaysTheSame) {

@@ -11,8 +11,7 @@
 #include "label/editor/widgets/layout_view.h"
 #include "label/editor/widgets/literal_dialog.h"
 #include "label/editor/widgets/ruled_line_dialog.h"
-#include "tests/label_app/widget_test_support.h"
-#include "tests/support/temp_folder.h"
+#include "tests/label_app/main_frame_parts.h"
 
 namespace qv {
 namespace {
@@ -58,18 +57,13 @@ TEST(ModelessSelectionTest, NoEntryIsChosenWhenTheDialogsOpen) {
 
 // A right click on the second field opens フィールドの配置 with that field chosen.
 TEST(ModelessSelectionTest, ARightClickedFieldIsTheChosenOne) {
-    test::TempFolder folder;
-    RecordingMessageService messages;
-    ProfileFile settingsFile{folder.file("QUORVI32.INI")};
-    QuorviSettings settings;
-    MacroClock clock;
-    CQuorviDoc document{messages};
-    document.definition() = definitionWithEntries();
-    document.definition().fields[1] = {5, 22, kDefaultFaceName, 10, 0, 0, 0, 0, 0};
-    CMainFrame frame(document, settings, settingsFile, clock, messages);
-    frame.show();
-    emit frame.findChild<CBarLayoutView*>()->fieldHit(1);
-    auto* dialog = frame.findChild<FieldPlacementDialog*>();
+    test::MainFrameParts parts;
+    parts.document.definition() = definitionWithEntries();
+    parts.document.definition().fields[1] = {5, 22, kDefaultFaceName, 10, 0, 0, 0, 0, 0};
+    const std::unique_ptr<CMainFrame> frame = parts.makeFrame();
+    frame->show();
+    emit frame->findChild<CBarLayoutView*>()->fieldHit(1);
+    auto* dialog = frame->findChild<FieldPlacementDialog*>();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->form().selectedField(), 1);

@@ -11,8 +11,7 @@
 #include "label/app/main_frame.h"
 #include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
-#include "tests/label_app/widget_test_support.h"
-#include "tests/support/temp_folder.h"
+#include "tests/label_app/main_frame_parts.h"
 
 namespace qv {
 namespace {
@@ -28,21 +27,17 @@ LabelDefinition startUpDefinition() {
 }
 
 TEST(StartUpPrintTest, WithoutPrintServiceTheFailureIsToldAndNoPdfWritten) {
-    test::TempFolder folder;
-    setenv("CUPS_SERVER", folder.file("no-service.sock").c_str(), 1);
-    ASSERT_EQ(saveDefinitionFile(folder.file("sheet.qvd"), startUpDefinition(), nullptr),
+    test::MainFrameParts parts;
+    setenv("CUPS_SERVER", parts.folder.file("no-service.sock").c_str(), 1);
+    ASSERT_EQ(saveDefinitionFile(parts.folder.file("sheet.qvd"), startUpDefinition(), nullptr),
               DefinitionFileStatus::Ok);
-    test::writeBytes(folder.file("data.csv"), "APPLE\r\n");
-
-    RecordingMessageService messages;
-    ProfileFile settingsFile{folder.file("QUORVI32.INI")};
-    QuorviSettings settings;
-    MacroClock clock;
-    CQuorviDoc document{messages};
-    ASSERT_TRUE(document.openDocument(folder.file("sheet.qvd")));
-    CMainFrame frame(document, settings, settingsFile, clock, messages);
-    frame.show();
-    frame.printAtStartup();
+    test::writeBytes(parts.folder.file("data.csv"), "APPLE\r\n");
+    ASSERT_TRUE(parts.document.openDocument(parts.folder.file("sheet.qvd")));
+    const std::unique_ptr<CMainFrame> frame = parts.makeFrame();
+    RecordingMessageService& messages = parts.messages;
+    test::TempFolder& folder = parts.folder;
+    frame->show();
+    frame->printAtStartup();
 
     ASSERT_EQ(messages.texts().size(), 1u);
     EXPECT_EQ(messages.texts()[0].rfind(
@@ -52,29 +47,25 @@ TEST(StartUpPrintTest, WithoutPrintServiceTheFailureIsToldAndNoPdfWritten) {
               0u)
         << messages.texts()[0];
     EXPECT_FALSE(std::filesystem::exists(folder.file("sheet.pdf")));
-    EXPECT_EQ(frame.exitStatus(), 1);
-    EXPECT_TRUE(QTest::qWaitFor([&frame] { return !frame.isVisible(); }, 3000));  // it ends
+    EXPECT_EQ(frame->exitStatus(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&frame] { return !frame->isVisible(); }, 3000));  // it ends
 }
 
 TEST(StartUpPrintTest, AMissingDataFileIsToldOnceAndNothingPrints) {
-    test::TempFolder folder;
-    setenv("CUPS_SERVER", folder.file("no-service.sock").c_str(), 1);
-    ASSERT_EQ(saveDefinitionFile(folder.file("sheet.qvd"), startUpDefinition(), nullptr),
+    test::MainFrameParts parts;
+    setenv("CUPS_SERVER", parts.folder.file("no-service.sock").c_str(), 1);
+    ASSERT_EQ(saveDefinitionFile(parts.folder.file("sheet.qvd"), startUpDefinition(), nullptr),
               DefinitionFileStatus::Ok);
-    RecordingMessageService messages;
-    ProfileFile settingsFile{folder.file("QUORVI32.INI")};
-    QuorviSettings settings;
-    MacroClock clock;
-    CQuorviDoc document{messages};
-    document.addOpenStep(
+    RecordingMessageService& messages = parts.messages;
+    parts.document.addOpenStep(
         [&messages](CQuorviDoc& opened) { checkDataFileOnOpen(opened, messages, true, nullptr); });
-    ASSERT_TRUE(document.openDocument(folder.file("sheet.qvd")));
-    CMainFrame frame(document, settings, settingsFile, clock, messages);
-    frame.show();
-    frame.printAtStartup();
+    ASSERT_TRUE(parts.document.openDocument(parts.folder.file("sheet.qvd")));
+    const std::unique_ptr<CMainFrame> frame = parts.makeFrame();
+    frame->show();
+    frame->printAtStartup();
     EXPECT_EQ(messages.texts(), std::vector<std::string>{kDataFileMissingMessage});
-    EXPECT_EQ(frame.exitStatus(), 1);
-    EXPECT_TRUE(QTest::qWaitFor([&frame] { return !frame.isVisible(); }, 3000));
+    EXPECT_EQ(frame->exitStatus(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&frame] { return !frame->isVisible(); }, 3000));
 }
 
 }  // namespace
