@@ -93,6 +93,7 @@ class CMainFrame : public QMainWindow {
     void openFieldPlacement();
     void editBarcodeSettings();
     void toggleSettingMode();
+    void leaveLiteralAndLineModes();
     void toggleLiteralMode();
     void toggleLineMode();
     void printListing(bool preview);

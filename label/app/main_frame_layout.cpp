@@ -54,11 +54,7 @@ void CMainFrame::buildLayoutMenu() {
 }
 
 void CMainFrame::connectLayoutView() {
-    connect(view_, &CQuorviView::focusGained, this, [this] {
-        if (literalDialog_ != nullptr) literalDialog_->hide();
-        if (lineDialog_ != nullptr) lineDialog_->hide();
-        layout_->setMode(CBarLayoutView::Mode::Normal);
-    });
+    connect(view_, &CQuorviView::focusGained, this, &CMainFrame::leaveLiteralAndLineModes);
     connect(layout_, &CBarLayoutView::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
     connect(layout_, &CBarLayoutView::command, this, &CMainFrame::carryOut);
@@ -165,10 +161,18 @@ void CMainFrame::editBarcodeSettings() {
     refresh(true);
 }
 
+// Ending setting mode also ends the literal and line modes, and their dialogs go.
 void CMainFrame::toggleSettingMode() {
     const bool on = !layout_->settingMode();
     layout_->setSettingMode(on);
     settingModeAction_->setText(on ? QStringLiteral("設定の終了") : QStringLiteral("設定モード"));
+    if (!on) leaveLiteralAndLineModes();
+}
+
+void CMainFrame::leaveLiteralAndLineModes() {
+    if (literalDialog_ != nullptr) literalDialog_->hide();
+    if (lineDialog_ != nullptr) lineDialog_->hide();
+    layout_->setMode(CBarLayoutView::Mode::Normal);
 }
 
 // Literal mode: the literal dialog beside the editor, positions clicked on the label go to it.

@@ -1,5 +1,7 @@
-// The modeless placement dialogs as they open: the list gets the focus, but no entry is chosen
-// for the user, so 修正 and 削除 act on nothing until the user picks one.
+// The modeless placement dialogs: as they open the list gets the focus, but no entry is chosen
+// for the user, so 修正 and 削除 act on nothing until the user picks one; a right click chooses
+// the clicked field; the end of setting mode takes the literal and line dialogs with it.
+#include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QTest>
@@ -67,6 +69,32 @@ TEST(ModelessSelectionTest, ARightClickedFieldIsTheChosenOne) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->form().selectedField(), 1);
+}
+
+void trigger(QWidget& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == text) return action->trigger();
+    }
+    FAIL() << "no command " << text.toStdString();
+}
+
+TEST(ModelessSelectionTest, EndingSettingModeEndsTheLiteralAndLineModes) {
+    test::MainFrameParts parts;
+    parts.document.definition() = definitionWithEntries();
+    const std::unique_ptr<CMainFrame> frame = parts.makeFrame();
+    frame->show();
+    auto* layout = frame->findChild<CBarLayoutView*>();
+    for (const char* mode : {"リテラル文字の配置", "ラベル内罫線の配置"}) {
+        trigger(*frame, QStringLiteral("設定モード"));
+        trigger(*frame, QString::fromUtf8(mode));
+        EXPECT_NE(layout->mode(), CBarLayoutView::Mode::Normal) << mode;
+        trigger(*frame, QStringLiteral("設定の終了"));
+        EXPECT_EQ(layout->mode(), CBarLayoutView::Mode::Normal) << mode;
+        EXPECT_FALSE(frame->findChild<LiteralDialog*>() &&
+                     frame->findChild<LiteralDialog*>()->isVisible());
+        EXPECT_FALSE(frame->findChild<RuledLineDialog*>() &&
+                     frame->findChild<RuledLineDialog*>()->isVisible());
+    }
 }
 
 }  // namespace
