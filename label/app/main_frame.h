@@ -94,6 +94,7 @@ class CMainFrame : public QMainWindow {
     void editBarcodeSettings();
     void toggleSettingMode();
     void leaveLiteralAndLineModes();
+    void showBesideEditor(QWidget& dialog);
     void toggleLiteralMode();
     void toggleLineMode();
     void printListing(bool preview);

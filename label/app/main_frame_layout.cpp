@@ -15,6 +15,7 @@
 #include "label/editor/widgets/barcode_kind_dialog.h"
 #include "label/editor/widgets/barcode_settings_dialog.h"
 #include "label/editor/widgets/bitmap_dialog.h"
+#include "label/editor/widgets/dialog_placement.h"
 #include "label/editor/widgets/field_placement_dialog.h"
 #include "label/editor/widgets/font_picker_dialog.h"
 #include "label/editor/widgets/layout_view.h"
@@ -122,10 +123,16 @@ void CMainFrame::openFieldPlacement() {
             refresh(true);
         });
         connect(fieldDialog_, &FieldPlacementDialog::closed, this, [this] { refresh(false); });
-        fieldDialog_->placeBeside(layout_->frameGeometry().translated(mapToGlobal(QPoint())));
+        showBesideEditor(*fieldDialog_);
     }
     fieldDialog_->show();
     fieldDialog_->raise();
+}
+
+// A dialog's first show: with its real size it goes beside the layout editor.
+void CMainFrame::showBesideEditor(QWidget& dialog) {
+    dialog.show();
+    placeBesideView(dialog, layout_->frameGeometry().translated(mapToGlobal(QPoint())));
 }
 
 // The modeless bitmap dialog: a stored or deleted area reloads the bitmaps and redraws; closing
@@ -147,6 +154,7 @@ void CMainFrame::openBitmapDialog() {
             bitmapDialog_ = nullptr;
             refresh(false);
         });
+        showBesideEditor(*bitmapDialog_);
     }
     bitmapDialog_->show();
     bitmapDialog_->raise();
@@ -204,6 +212,7 @@ void CMainFrame::toggleLiteralMode() {
             layout_->setMode(CBarLayoutView::Mode::Normal);
             refresh(changed);
         });
+        showBesideEditor(*literalDialog_);
     }
     layout_->setMode(CBarLayoutView::Mode::Literal);
     literalDialog_->show();
@@ -226,6 +235,7 @@ void CMainFrame::toggleLineMode() {
             layout_->setMode(CBarLayoutView::Mode::Normal);
             refresh(changed);
         });
+        showBesideEditor(*lineDialog_);
     }
     layout_->setMode(CBarLayoutView::Mode::Line);
     lineDialog_->show();

@@ -1,4 +1,5 @@
 #include "label/editor/widgets/field_placement_dialog.h"
+#include "label/editor/widgets/dialog_placement.h"
 
 #include <gtest/gtest.h>
 
@@ -183,14 +184,17 @@ TEST_F(FieldPlacementDialogTest, ExitReportsTheWindowRectangle) {
     EXPECT_EQ(closed.at(0).at(0).toRect(), frame);
 }
 
-TEST_F(FieldPlacementDialogTest, PlacedBesideTheViewNotBeyondTheLeftEdge) {
+// Beside the view, never over it: on its left where the screen has room, else on its right.
+TEST_F(FieldPlacementDialogTest, PlacedBesideTheViewNeverOverIt) {
+    dialog->show();
     const int width = dialog->frameGeometry().width();
-    const int top = dialog->frameGeometry().top();
-    dialog->placeBeside(QRect(width + 50, 400, 600, 400));
+    const QRect roomOnTheLeft(width + 50, 0, 300, 200);
+    placeBesideView(*dialog, roomOnTheLeft);
     EXPECT_EQ(dialog->frameGeometry().right() + 1, width + 50);
-    EXPECT_EQ(dialog->frameGeometry().top(), top);
-    dialog->placeBeside(QRect(10, 0, 600, 400));
-    EXPECT_EQ(dialog->frameGeometry().left(), 0);
+    const QRect noRoom(10, 0, 300, 200);
+    placeBesideView(*dialog, noRoom);
+    EXPECT_EQ(dialog->frameGeometry().left(), noRoom.right() + 1);
+    EXPECT_FALSE(dialog->frameGeometry().intersects(noRoom));
 }
 
 }  // namespace

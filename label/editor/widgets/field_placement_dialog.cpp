@@ -297,11 +297,6 @@ void FieldPlacementDialog::showSelection() {
     list_->setCurrentRow(row);
 }
 
-void FieldPlacementDialog::placeBeside(const QRect& viewFrame) {
-    const QRect frame = frameGeometry();
-    move(std::max(0, viewFrame.left() - frame.width()), frame.top());
-}
-
 // Every way of closing passes here, so the view always learns the last rectangle.
 void FieldPlacementDialog::done(int result) {
     emit closed(frameGeometry());

@@ -40,10 +40,6 @@ class FieldPlacementDialog : public QDialog {
     void setBarcodeKindHook(BarcodeKindHook hook) { kindHook_ = std::move(hook); }
     void setFontHook(FontHook hook) { fontHook_ = std::move(hook); }
 
-    // Moves the dialog so that its right edge meets the left edge of `viewFrame`, not beyond the
-    // screen's left edge; its height and vertical position stay.
-    void placeBeside(const QRect& viewFrame);
-
     const FieldPlacementForm& form() const { return form_; }
 
   signals:
