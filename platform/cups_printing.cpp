@@ -107,13 +107,10 @@ struct CupsPrinting::State {
             http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                                 kConnectTimeoutMs, nullptr);
         }
-        if (http == nullptr) {
-            reason = std::string(cupsServer()) + ": " + lastError();
-            return false;
-        }
-        destCount = cupsGetDests2(http, &dests);
-        if (destCount == 0 && cupsLastError() > IPP_STATUS_OK_CONFLICTING &&
-            cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
+        if (http != nullptr) destCount = cupsGetDests2(http, &dests);
+        const bool refused = destCount == 0 && cupsLastError() > IPP_STATUS_OK_CONFLICTING &&
+                             cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND;
+        if (http == nullptr || refused) {
             reason = std::string(cupsServer()) + ": " + lastError();
             return false;
         }

@@ -55,7 +55,6 @@ struct PrinterFacts {
 
 struct CupsJobOptions {
     std::string media;  // media keyword; empty: the printer's own paper
-    bool landscape = false;
     int copies = 1;
     bool monochrome = false;
     std::string title = "quorvi32";

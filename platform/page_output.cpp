@@ -33,6 +33,11 @@ void paintPage(QPainter& painter, const PagePainter& paint, int page, const Surf
 
 }  // namespace
 
+PagePainter pagesFrom(int first, const PagePainter& paint) {
+    if (first == 1) return paint;
+    return [first, paint](DrawSurface& surface, int page) { paint(surface, first + page - 1); };
+}
+
 bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
               const PagePainter& paint, std::string& error, const PdfDevice& device) {
     QPdfWriter writer(fromUtf8(path));
@@ -98,12 +103,20 @@ bool writePngs(const std::string& path, const PageFormat& format, int dpi, int p
     return true;
 }
 
+namespace {
+
+struct PageOrigin {
+    double xMm = 0;
+    double yMm = 0;
+};
+
+// Where (0, 0) of the drawing lies on the page sent to the printer: the printable area's corner
+// in the sheet's orientation. A landscape sheet lies turned counter-clockwise on the portrait
+// medium, so its left margin is the medium's bottom margin and its top margin the left one.
 PageOrigin printableOrigin(const PrinterFacts& facts, bool landscape) {
     if (landscape) return {facts.bottomMarginMm, facts.leftMarginMm};
     return {facts.leftMarginMm, facts.topMarginMm};
 }
-
-namespace {
 
 // The PDF page sent to the printer: the sheet, or for a free size of 0 x 0 the printer's own
 // paper in the sheet's orientation.
@@ -168,12 +181,9 @@ PrintOutcome printPages(const PrintRequest& request, const PagePainter& paint) {
     }
     file.close();
     const PageFormat page = printedPage(request, facts);
-    const int first = request.firstPage;
-    const PagePainter range = [&paint, first](DrawSurface& surface, int k) {
-        paint(surface, first + k - 1);
-    };
     std::string error;
-    if (!writePdf(toUtf8(file.fileName()), page, request.lastPage - first + 1, range, error,
+    const int count = request.lastPage - request.firstPage + 1;
+    if (!writePdf(toUtf8(file.fileName()), page, count, pagesFrom(request.firstPage, paint), error,
                   printerDevice(request, facts, page))) {
         outcome.failure = PrintFailure::OutputFailed;
         outcome.reason = error;
@@ -181,7 +191,6 @@ PrintOutcome printPages(const PrintRequest& request, const PagePainter& paint) {
     }
     CupsJobOptions options;
     options.media = request.media.keyword;
-    options.landscape = request.media.landscape;
     options.copies = request.copies;
     options.monochrome = request.monochrome;
     return cups.submitPdf(toUtf8(file.fileName()), options, request.waitSeconds, request.waiting);

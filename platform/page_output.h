@@ -14,6 +14,9 @@ namespace qv {
 // Draws page `page` (from 1) on the surface.
 using PagePainter = std::function<void(DrawSurface&, int page)>;
 
+// Pages `first`, `first` + 1, ... of `paint` as pages 1, 2, ... of an output.
+PagePainter pagesFrom(int first, const PagePainter& paint);
+
 struct PageFormat {
     double widthMm = 0;
     double heightMm = 0;
@@ -57,15 +60,6 @@ struct PrintRequest {
     int waitSeconds = kPrintWaitSeconds;
     std::function<void()> waiting;  // called while the job is followed
 };
-
-// Where (0, 0) of the drawing lies on the page sent to the printer: the printable area's corner
-// in the sheet's orientation. A landscape sheet lies turned counter-clockwise on the portrait
-// medium, so its left margin is the medium's bottom margin and its top margin the left one.
-struct PageOrigin {
-    double xMm = 0;
-    double yMm = 0;
-};
-PageOrigin printableOrigin(const PrinterFacts& facts, bool landscape);
 
 // Composes pages firstPage..lastPage for the printer as the export does (at its resolution and
 // origin) and sends them through the print service; every failure comes back in the outcome.

@@ -3,6 +3,7 @@
 #include "common/profile_file.h"
 #include "common/sjis_text.h"
 #include "common/text_format.h"
+#include "label/app/job_pages.h"
 #include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "label/definition/quorvi_doc.h"
@@ -26,11 +27,6 @@ bool openDefinition(CQuorviDoc& document, const std::string& path, MessageServic
     return document.openDocument(path);
 }
 
-PageFormat pageFormatOf(const LabelPrintJob& job) {
-    const PaperSize size = job.paperSize();
-    return {static_cast<double>(size.widthMm), static_cast<double>(size.heightMm)};
-}
-
 // The exit status of a print: 2 for a printer that does not exist (a wrong argument), 1 for
 // every other failure, each told with its reason.
 int printOnPrinter(const QuorviCommandLine& c, LabelPrintJob& job, int pages,
@@ -40,17 +36,14 @@ int printOnPrinter(const QuorviCommandLine& c, LabelPrintJob& job, int pages,
     request.media = printerMedia(job.printerPaper());
     request.sheet = pageFormatOf(job);
     request.lastPage = pages;
-    const PrintOutcome outcome = printPages(
-        request, [&job](DrawSurface& surface, int page) { job.printPage(surface, page); });
+    const PrintOutcome outcome = printPages(request, pagesOf(job));
     if (outcome.ok()) return kExitSuccess;
     messages.stop("quorvi32: " + printFailureMessage(outcome));
     return outcome.failure == PrintFailure::UnknownPrinter ? kExitRefused : kExitFailure;
 }
 
 bool exportPages(const QuorviCommandLine& c, LabelPrintJob& job, int pages, std::string& error) {
-    const PagePainter paint = [&job](DrawSurface& surface, int page) {
-        job.printPage(surface, page);
-    };
+    const PagePainter paint = pagesOf(job);
     if (sjis::upperLastThree(c.outputPath) == "PNG") {
         return writePngs(c.outputPath, pageFormatOf(job), c.dpi, pages, paint, error);
     }

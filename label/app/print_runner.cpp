@@ -8,6 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "label/app/job_pages.h"
 #include "label/print/print_job.h"
 #include "label/print/printer_media.h"
 #include "platform/cups_printing.h"
@@ -24,11 +25,6 @@ QPageSize pageSizeOf(const PrinterMedia& media) {
     if (media.widthMm <= 0 || media.heightMm <= 0) return QPageSize(QPageSize::A4);
     return QPageSize(QSizeF(media.widthMm, media.heightMm), QPageSize::Millimeter, QString(),
                      QPageSize::FuzzyMatch);
-}
-
-PageFormat pageFormatOf(const LabelPrintJob& job) {
-    const PaperSize size = job.paperSize();
-    return {static_cast<double>(size.widthMm), static_cast<double>(size.heightMm)};
 }
 
 }  // namespace
@@ -85,9 +81,8 @@ QString PrintRunner::fallbackPdfPath(const CQuorviDoc& document) {
 PrintRunner::Outcome PrintRunner::writeFile(LabelPrintJob& job, const QString& path, int first,
                                             int last) {
     std::string error;
-    const bool written = writePdf(
-        toUtf8(path), pageFormatOf(job), last - first + 1,
-        [&job, first](DrawSurface& s, int p) { job.printPage(s, first + p - 1); }, error);
+    const bool written = writePdf(toUtf8(path), pageFormatOf(job), last - first + 1,
+                                  pagesFrom(first, pagesOf(job)), error);
     if (!written) {
         status_ = QStringLiteral("%1 に出力できませんでした").arg(path);
         messages_.stop(error);
@@ -162,8 +157,7 @@ PrintRunner::Outcome PrintRunner::print(LabelPrintJob& job, bool withDialog,
         request.monochrome = printer.colorMode() == QPrinter::GrayScale;
     }
     request.waiting = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
-    const PrintOutcome printed = printPages(
-        request, [&job](DrawSurface& surface, int page) { job.printPage(surface, page); });
+    const PrintOutcome printed = printPages(request, pagesOf(job));
     if (!printed.ok()) return failed(printed);
     status_ = printed.stillWaiting
                   ? QStringLiteral("プリンタ「%1」に送りました（ジョブ %2）")

@@ -35,12 +35,7 @@ class DataFileSwitchTest : public ::testing::Test, protected test::MainFramePart
         frame->show();
     }
 
-    void trigger(const QString& text) {
-        for (QAction* action : frame->findChildren<QAction*>()) {
-            if (action->text() == text) return action->trigger();
-        }
-        FAIL() << "no command " << text.toStdString();
-    }
+    void trigger(const QString& text) { test::triggerCommand(*frame, text); }
 
     // Chooses `path` in the data file dialog as a user does, and confirms it.
     void chooseDataFile(const std::string& path) {

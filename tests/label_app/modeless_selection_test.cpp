@@ -71,13 +71,6 @@ TEST(ModelessSelectionTest, ARightClickedFieldIsTheChosenOne) {
     EXPECT_EQ(dialog->form().selectedField(), 1);
 }
 
-void trigger(QWidget& window, const QString& text) {
-    for (QAction* action : window.findChildren<QAction*>()) {
-        if (action->text() == text) return action->trigger();
-    }
-    FAIL() << "no command " << text.toStdString();
-}
-
 TEST(ModelessSelectionTest, EndingSettingModeEndsTheLiteralAndLineModes) {
     test::MainFrameParts parts;
     parts.document.definition() = definitionWithEntries();
@@ -85,10 +78,10 @@ TEST(ModelessSelectionTest, EndingSettingModeEndsTheLiteralAndLineModes) {
     frame->show();
     auto* layout = frame->findChild<CBarLayoutView*>();
     for (const char* mode : {"リテラル文字の配置", "ラベル内罫線の配置"}) {
-        trigger(*frame, QStringLiteral("設定モード"));
-        trigger(*frame, QString::fromUtf8(mode));
+        test::triggerCommand(*frame, QStringLiteral("設定モード"));
+        test::triggerCommand(*frame, QString::fromUtf8(mode));
         EXPECT_NE(layout->mode(), CBarLayoutView::Mode::Normal) << mode;
-        trigger(*frame, QStringLiteral("設定の終了"));
+        test::triggerCommand(*frame, QStringLiteral("設定の終了"));
         EXPECT_EQ(layout->mode(), CBarLayoutView::Mode::Normal) << mode;
         EXPECT_FALSE(frame->findChild<LiteralDialog*>() &&
                      frame->findChild<LiteralDialog*>()->isVisible());
