@@ -204,10 +204,12 @@ TEST_F(RuledLineDialogTest, TypedLineIsAddedNegatedAndListedPositive) {
     QPushButton* add = child<QPushButton>(dialog, "addButton");
     EXPECT_FALSE(add->isEnabled());
     typeInto(dialog, "startX", QStringLiteral("0"));
-    EXPECT_TRUE(add->isEnabled());
     typeInto(dialog, "startY", QStringLiteral("0"));
-    typeInto(dialog, "endX", QStringLiteral("45"));
+    typeInto(dialog, "endX", QStringLiteral("46"));  // past the label's width
     typeInto(dialog, "endY", QStringLiteral("5"));
+    EXPECT_FALSE(add->isEnabled());
+    typeInto(dialog, "endX", QStringLiteral("45"));
+    EXPECT_TRUE(add->isEnabled());
     press(dialog, "addButton");
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(definition.ruledLines[0].endX, 45);

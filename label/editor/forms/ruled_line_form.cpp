@@ -41,22 +41,21 @@ std::vector<std::string> RuledLineForm::listLines() const {
     return lines;
 }
 
-void RuledLineForm::typed(std::optional<int>& field, std::optional<int> mm, int highMm) {
-    field = mm;
-    if (within(mm, highMm)) editEnabled_ = true;
-}
-
 void RuledLineForm::setStartX(std::optional<int> mm) {
-    typed(values_.startX, mm, definition_.sheet.labelWidthMm);
+    values_.startX = mm;
+    edited_ = true;
 }
 void RuledLineForm::setStartY(std::optional<int> mm) {
-    typed(values_.startY, mm, definition_.sheet.labelHeightMm);
+    values_.startY = mm;
+    edited_ = true;
 }
 void RuledLineForm::setEndX(std::optional<int> mm) {
-    typed(values_.endX, mm, definition_.sheet.labelWidthMm);
+    values_.endX = mm;
+    edited_ = true;
 }
 void RuledLineForm::setEndY(std::optional<int> mm) {
-    typed(values_.endY, mm, definition_.sheet.labelHeightMm);
+    values_.endY = mm;
+    edited_ = true;
 }
 
 void RuledLineForm::selectSlot(int slot) {
@@ -65,7 +64,7 @@ void RuledLineForm::selectSlot(int slot) {
         return;
     }
     selectedSlot_ = slot;
-    editEnabled_ = false;
+    edited_ = false;
     const RuledLine& line = definition_.ruledLines[static_cast<size_t>(slot)];
     if (!isUsed(line)) {
         values_ = RuledLineValues{};

@@ -30,8 +30,9 @@ class RuledLineForm {
     // One line per slot (UTF-8): "N..." for an empty slot, "N...(AmmxBmm→CmmxDmm)" for a used one.
     std::vector<std::string> listLines() const;
 
-    // Typed values; nothing when the edit holds no number. One within the label enables add
-    // and modify.
+    // Typed values; nothing when the edit holds no number. Add and modify are enabled once a
+    // value was typed since the last selection and all four lie on the label (modify also needs
+    // a selected slot), so an enabled button never does nothing.
     void setStartX(std::optional<int> mm);
     void setStartY(std::optional<int> mm);
     void setEndX(std::optional<int> mm);
@@ -49,15 +50,14 @@ class RuledLineForm {
 
     const RuledLineValues& values() const { return values_; }
     int selectedSlot() const { return selectedSlot_; }
-    bool addEnabled() const { return editEnabled_; }
-    bool modifyEnabled() const { return editEnabled_; }
+    bool addEnabled() const { return edited_ && valuesValid(); }
+    bool modifyEnabled() const { return edited_ && selectedSlot_ >= 0 && valuesValid(); }
     bool removeEnabled() const { return selectedSlot_ >= 0; }
 
     bool changed() const { return changed_; }
     void clearChanged() { changed_ = false; }
 
   private:
-    void typed(std::optional<int>& field, std::optional<int> mm, int highMm);
     bool valuesValid() const;
     void writeSlot(int slot);
 
@@ -65,7 +65,7 @@ class RuledLineForm {
     MessageService& messages_;
     RuledLineValues values_;
     int selectedSlot_ = -1;
-    bool editEnabled_ = false;
+    bool edited_ = false;  // a value was typed since the last selection
     bool changed_ = false;
 };
 

@@ -39,17 +39,29 @@ TEST_F(RuledLineFormTest, ListHasOneLinePerSlotWithYShownPositive) {
 
 // --- Enabling ---------------------------------------------------------------------------------
 
-TEST_F(RuledLineFormTest, AValueWithinTheLabelEnablesAddAndModify) {
+// An enabled button must act: every value on the label, and modify needs a line to modify.
+TEST_F(RuledLineFormTest, AddAndModifyAreEnabledOnlyForALineOnTheLabel) {
     RuledLineForm form(definition, messages);
     EXPECT_FALSE(form.addEnabled());
-    form.setStartX(46);  // past the 45 mm width
+    form.setStartX(0);
+    form.setStartY(0);
+    form.setEndX(46);  // past the 45 mm width
+    form.setEndY(30);  // the label's bottom edge
     EXPECT_FALSE(form.addEnabled());
+    EXPECT_FALSE(form.add());
+    form.setEndX(45);
+    EXPECT_TRUE(form.addEnabled());
+    EXPECT_FALSE(form.modifyEnabled());
     form.setEndY(std::nullopt);
     EXPECT_FALSE(form.addEnabled());
-    form.setEndY(30);  // the label's bottom edge
-    EXPECT_TRUE(form.addEnabled());
+    definition.ruledLines[4] = RuledLine{1, -2, 3, -4};
+    form.selectSlot(4);
+    form.setEndX(44);
     EXPECT_TRUE(form.modifyEnabled());
-    EXPECT_FALSE(form.removeEnabled());
+    form.setEndX(46);
+    EXPECT_FALSE(form.modifyEnabled());
+    EXPECT_FALSE(form.modify());
+    EXPECT_EQ(definition.ruledLines[4].endX, 3);
 }
 
 TEST_F(RuledLineFormTest, SelectingShowsTheLineAndEnablesOnlyDelete) {
