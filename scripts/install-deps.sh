@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libcups2-dev qt6-translations-l10n
+    qt6-base-dev libgl-dev libcups2-dev qt6-translations-l10n libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
     zbar-tools zxing-cpp-tools poppler-utils

@@ -36,6 +36,7 @@
 #include "label/editor/widgets/macro_picker_dialog.h"
 #include "label/editor/widgets/mono_pattern_dialog.h"
 #include "label/editor/widgets/ruled_line_dialog.h"
+#include "platform/qt_translations.h"
 
 namespace {
 
@@ -112,6 +113,7 @@ bool writeLogo(const QString& path) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    qv::installQtJapanese(application);  // the buttons read as the programs show them
     if (argc != 3) return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
     qv::RecordingMessageService messages;

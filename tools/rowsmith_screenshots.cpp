@@ -26,6 +26,7 @@
 #include "editor/widgets/rowsmith_view.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_text.h"
+#include "platform/qt_translations.h"
 
 namespace {
 
@@ -161,6 +162,7 @@ bool saveMainWindow(const QString& folder) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    qv::installQtJapanese(application);  // the buttons read as the programs show them
     if (argc != 2) return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
 

@@ -9,6 +9,7 @@
 #include "editor/app/main_frame.h"
 #include "editor/model/rowsmith_fonts.h"
 #include "editor/model/rowsmith_settings.h"
+#include "platform/desktop_identity.h"
 #include "platform/gui_message_service.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_text.h"
@@ -61,7 +62,7 @@ int main(int argc, char* argv[]) {
         }
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("rowsmith"));
+    qv::setUpDesktopIdentity(application, "rowsmith");
     qv::installQtJapanese(application);
     std::vector<std::string> files;
     const QStringList arguments = QApplication::arguments();

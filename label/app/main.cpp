@@ -14,6 +14,7 @@
 #include "label/app/quorvi_settings.h"
 #include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
+#include "platform/desktop_identity.h"
 #include "platform/gui_message_service.h"
 #include "platform/qt_text.h"
 #include "platform/qt_translations.h"
@@ -130,7 +131,7 @@ int main(int argc, char* argv[]) {
         return output ? runOutput(argc, argv, commandLine) : runWithoutWindow(commandLine);
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quorvi32"));
+    qv::setUpDesktopIdentity(application, "quorvi32");
     qv::installQtJapanese(application);
     // Qt has taken its own options (-platform, -style ...) out of the list by now.
     return runDesktop(application,
