@@ -72,38 +72,85 @@ CMainFrame::CMainFrame(CQuorviDoc& document, QuorviSettings& settings, ProfileFi
     setAcceptDrops(true);
     buildMenus();
     connectLayoutView();
-    connect(view_, &CQuorviView::labelSizeRequested, this, [this] { editLabelSize(); });
-    connect(view_, &CQuorviView::titleRequested, this, [this] { editTitle(); });
     connect(view_, &CQuorviView::command, this, &CMainFrame::carryOut);
     updateTitle();
     updateMonoPatternEntries();
     openMonoPatternAfterLoad();  // a CSZ definition given on the command line
 }
 
-void CMainFrame::runWithPrompt(const char* prompt, void (CMainFrame::*command)()) {
-    if (prompt != nullptr) statusBar()->showMessage(QString::fromUtf8(prompt));
-    (this->*command)();
-    statusBar()->showMessage(QStringLiteral("Ready"));
+// A command shows its prompt while its dialog is open; a dialog beside the editor puts "Ready"
+// back when it closes.
+void CMainFrame::carryOut(LabelCommand command) {
+    if (const char* prompt = commandPrompt(command)) {
+        statusBar()->showMessage(QString::fromUtf8(prompt));
+    }
+    run(command);
+    if (!opensModelessDialog(command)) statusBar()->showMessage(QStringLiteral("Ready"));
 }
 
-// The commands of the sheet view's context menu, by their menu text.
-void CMainFrame::carryOut(const QString& name) {
-    const std::pair<const char*, void (CMainFrame::*)()> commands[] = {
-        {"データファイル設定", &CMainFrame::editDataFile},
-        {"ラベルのサイズと割付", &CMainFrame::editLabelSize},
-        {"ページタイトルの設定", &CMainFrame::editTitle},
-        {"ラベルの印刷方向の設定", &CMainFrame::editDirection},
-        {"ラベルの連番設定", &CMainFrame::editSerialNumber},
-        {"フィールド指定改頁の設定", &CMainFrame::editPageBreak},
-        {"ラベル内へフィールドの配置", &CMainFrame::openFieldPlacement},
-        {"リテラル文字の配置", &CMainFrame::toggleLiteralMode},
-        {"ラベル内罫線の配置", &CMainFrame::toggleLineMode},
-        {"モノパターン印刷の設定", &CMainFrame::openMonoPattern},
-        {"ビットマップの配置", &CMainFrame::openBitmapDialog},
-    };
-    for (const auto& [text, command] : commands) {
-        if (name == QString::fromUtf8(text)) return runWithPrompt(nullptr, command);
+void CMainFrame::run(LabelCommand command) {
+    switch (command) {
+        case LabelCommand::NewDefinition:
+            return newDefinition();
+        case LabelCommand::Open:
+            return openWithDialog();
+        case LabelCommand::Save:
+            save();
+            return;
+        case LabelCommand::SaveAs:
+            saveAs();
+            return;
+        case LabelCommand::Print:
+            return print(true);
+        case LabelCommand::PrintFromButton:
+            return print(!settings_.directPrint);
+        case LabelCommand::Preview:
+            return preview();
+        case LabelCommand::MonoPattern:
+            return openMonoPattern();
+        case LabelCommand::CszConversion:
+            return convertToCsz();
+        case LabelCommand::LabelSize:
+            return editLabelSize();
+        case LabelCommand::Title:
+            return editTitle();
+        case LabelCommand::DataFile:
+            return editDataFile();
+        case LabelCommand::Direction:
+            return editDirection();
+        case LabelCommand::SerialNumber:
+            return editSerialNumber();
+        case LabelCommand::PageBreak:
+            return editPageBreak();
+        case LabelCommand::PrintOnStart:
+            return togglePrintOnStart();
+        case LabelCommand::FieldPlacement:
+            return openFieldPlacement();
+        case LabelCommand::Literal:
+            return toggleLiteralMode();
+        case LabelCommand::RuledLine:
+            return toggleLineMode();
+        case LabelCommand::Bitmap:
+            return openBitmapDialog();
+        case LabelCommand::SettingMode:
+            return toggleSettingMode();
+        case LabelCommand::BarcodeSettings:
+            return editBarcodeSettings();
+        case LabelCommand::PrintListing:
+            return printListing(false);
+        case LabelCommand::PreviewListing:
+            return printListing(true);
+        case LabelCommand::Quit:
+            close();
+            return;
+        case LabelCommand::About:
+            return about();
     }
+}
+
+// A dialog beside the editor closed: its prompt gives way.
+void CMainFrame::showReady() {
+    statusBar()->showMessage(QStringLiteral("Ready"));
 }
 
 void CMainFrame::refresh(bool modified) {

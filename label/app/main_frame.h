@@ -12,6 +12,7 @@
 #include "label/app/quorvi_settings.h"
 #include "label/definition/quorvi_doc.h"
 #include "label/definition/text_macros.h"
+#include "label/editor/forms/label_command.h"
 #include "label/editor/forms/mono_pattern_form.h"
 
 class QAction;
@@ -56,12 +57,13 @@ class CMainFrame : public QMainWindow {
   private:
     void buildMenus();
     void buildFileMenu();
+    void buildToolBar();
     void buildSettingsMenu();
     void buildViewMenu();
-    QAction* addCommand(QMenu* menu, const char* text, void (CMainFrame::*slot)(),
-                        const char* prompt = nullptr);
-    void runWithPrompt(const char* prompt, void (CMainFrame::*command)());
-    void carryOut(const QString& name);
+    QAction* addCommand(QMenu* menu, const char* text, LabelCommand command);
+    void carryOut(LabelCommand command);
+    void run(LabelCommand command);
+    void showReady();
     void refresh(bool modified);
     void closeDocumentDialogs();
     void updateTitle();
@@ -91,6 +93,7 @@ class CMainFrame : public QMainWindow {
     void buildLayoutMenu();
     void connectLayoutView();
     void openFieldPlacement();
+    void followFieldDialog();
     void editBarcodeSettings();
     void toggleSettingMode();
     void leaveLiteralAndLineModes();

@@ -29,20 +29,15 @@ namespace qv {
 
 void CMainFrame::buildLayoutMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("レイアウト(&L)"));
-    addCommand(menu, "フィールドの配置", &CMainFrame::openFieldPlacement,
-               "ファイル定義で設定されたフィールドを配置します。");
-    addCommand(menu, "リテラル文字の配置", &CMainFrame::toggleLiteralMode,
-               "ラベル内の定数を設定します。");
-    addCommand(menu, "ラベル内罫線の配置", &CMainFrame::toggleLineMode,
-               "開始と終了の点を指定してラベル内に罫線を設定します。");
-    addCommand(menu, "ビットマップ設定(&B)", &CMainFrame::openBitmapDialog,
-               "ラベルにビットマップを貼り付けます。");
-    settingModeAction_ = addCommand(menu, "設定モード", &CMainFrame::toggleSettingMode);
-    addCommand(menu, "バーコードの標準設定", &CMainFrame::editBarcodeSettings,
-               "Quorvi：バーコードの属性を設定します。");
+    addCommand(menu, "フィールドの配置", LabelCommand::FieldPlacement);
+    addCommand(menu, "リテラル文字の配置", LabelCommand::Literal);
+    addCommand(menu, "ラベル内罫線の配置", LabelCommand::RuledLine);
+    addCommand(menu, "ビットマップ設定(&B)", LabelCommand::Bitmap);
+    settingModeAction_ = addCommand(menu, "設定モード", LabelCommand::SettingMode);
+    addCommand(menu, "バーコードの標準設定", LabelCommand::BarcodeSettings);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("定義の印刷(&P)..."), this, [this] { printListing(false); });
-    menu->addAction(QStringLiteral("定義の印刷プレビュー"), this, [this] { printListing(true); });
+    addCommand(menu, "定義の印刷(&P)...", LabelCommand::PrintListing);
+    addCommand(menu, "定義の印刷プレビュー", LabelCommand::PreviewListing);
     QMenu* zoom = menu->addMenu(QStringLiteral("表示の倍率"));
     auto* group = new QActionGroup(this);
     for (int percent : {50, 70, 100, 150, 200}) {
@@ -59,12 +54,16 @@ void CMainFrame::connectLayoutView() {
     connect(layout_, &CBarLayoutView::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
     connect(layout_, &CBarLayoutView::command, this, &CMainFrame::carryOut);
+    // A right click on a literal: literal mode with that literal chosen, the field dialog hidden.
     connect(layout_, &CBarLayoutView::literalHit, this, [this](int slot) {
+        if (fieldDialog_ != nullptr) fieldDialog_->hide();
         if (layout_->mode() != CBarLayoutView::Mode::Literal) toggleLiteralMode();
+        literalDialog_->selectSlot(slot);
         layout_->selectLiteral(slot);
     });
-    // A right click on a field opens the dialog with that field chosen, in the dialog and the view.
+    // A right click elsewhere on the label: the field dialog, with the field hit chosen.
     connect(layout_, &CBarLayoutView::fieldHit, this, [this](int index) {
+        if (layout_->mode() == CBarLayoutView::Mode::Literal) toggleLiteralMode();
         openFieldPlacement();
         if (index >= 0) fieldDialog_->selectField(index);
     });
@@ -77,13 +76,32 @@ void CMainFrame::connectLayoutView() {
             bitmapDialog_->takeRubberRectangle(r);
         }
     });
-    connect(layout_, &CBarLayoutView::fieldMoved, this, [this] { refresh(true); });
-    connect(layout_, &CBarLayoutView::literalMoved, this, [this] { refresh(true); });
+    // Every drag reaches the dialog that holds the item, so a later confirm keeps the position.
+    connect(layout_, &CBarLayoutView::fieldMoved, this, [this](int index) {
+        if (fieldDialog_ != nullptr) fieldDialog_->fieldMoved(index);
+        refresh(true);
+    });
+    connect(layout_, &CBarLayoutView::literalMoved, this, [this](int slot) {
+        if (literalDialog_ != nullptr) literalDialog_->literalMoved(slot);
+        refresh(true);
+    });
     connect(layout_, &CBarLayoutView::lineDrawn, this, [this] { refresh(true); });
     connect(layout_, &CBarLayoutView::settingModeEnded, this, &CMainFrame::toggleSettingMode);
     connect(layout_, &CBarLayoutView::modeButtonClicked, this, [this](CBarLayoutView::Mode mode) {
         mode == CBarLayoutView::Mode::Literal ? toggleLiteralMode() : toggleLineMode();
     });
+}
+
+// The view draws and drags the field the dialog holds, as the dialog holds it.
+void CMainFrame::followFieldDialog() {
+    const FieldPlacementForm& form = fieldDialog_->form();
+    layout_->selectField(form.selectedField());
+    layout_->setMeasuring(form.selectedField() >= 0 && form.isBarcode());
+    if (form.hasSelection()) {
+        layout_->showPendingField(form.selectedField(), form.pendingPlacement());
+    } else {
+        layout_->clearPendingField();
+    }
 }
 
 // The modeless field placement dialog, beside the layout editor, with the program's own
@@ -113,16 +131,22 @@ void CMainFrame::openFieldPlacement() {
                 &FieldPlacementDialog::positionPicked);
         // The field in the dialog's hand may be dragged; a barcode field's size is measured.
         connect(fieldDialog_, &FieldPlacementDialog::entryChanged, this, [this] {
-            const FieldPlacementForm& form = fieldDialog_->form();
-            layout_->selectField(form.selectedField());
-            layout_->setMeasuring(form.selectedField() >= 0 && form.isBarcode());
-            layout_->refreshView();
+            followFieldDialog();
+            layout_->closeRubberRectangle();
         });
         connect(fieldDialog_, &FieldPlacementDialog::entryStored, this, [this] {
+            followFieldDialog();
+            layout_->closeRubberRectangle();
             layout_->setShowFields(true);
             refresh(true);
         });
-        connect(fieldDialog_, &FieldPlacementDialog::closed, this, [this] { refresh(false); });
+        connect(fieldDialog_, &FieldPlacementDialog::closed, this, [this] {
+            layout_->selectField(-1);
+            layout_->setMeasuring(false);
+            layout_->clearPendingField();
+            showReady();
+            refresh(false);
+        });
         showBesideEditor(*fieldDialog_);
     }
     fieldDialog_->show();
@@ -143,6 +167,7 @@ void CMainFrame::openBitmapDialog() {
         bitmapDialog_ = new BitmapDialog(document_.definition(), document_.definitionFolder(),
                                          messages_, fit, this);
         connect(bitmapDialog_, &BitmapDialog::areasChanged, this, [this] {
+            layout_->closeRubberRectangle();
             document_.loadBitmaps();
             refresh(true);
         });
@@ -152,6 +177,7 @@ void CMainFrame::openBitmapDialog() {
             settingsFile_.writeInt("Recent Use", "Bitmap Strch", bitmapDialog_->fitToFrame());
             bitmapDialog_->deleteLater();
             bitmapDialog_ = nullptr;
+            showReady();
             refresh(false);
         });
         showBesideEditor(*bitmapDialog_);
@@ -205,11 +231,15 @@ void CMainFrame::toggleLiteralMode() {
         });
         connect(layout_, &CBarLayoutView::literalPositionPicked, literalDialog_,
                 &LiteralDialog::positionPicked);
-        connect(literalDialog_, &LiteralDialog::listChanged, this, [this] { refresh(true); });
+        connect(literalDialog_, &LiteralDialog::listChanged, this, [this] {
+            layout_->closeRubberRectangle();
+            refresh(true);
+        });
         connect(literalDialog_, &LiteralDialog::literalSelected, layout_,
                 &CBarLayoutView::selectLiteral);
         connect(literalDialog_, &LiteralDialog::closed, this, [this](bool changed) {
             layout_->setMode(CBarLayoutView::Mode::Normal);
+            showReady();
             refresh(changed);
         });
         showBesideEditor(*literalDialog_);
@@ -230,9 +260,13 @@ void CMainFrame::toggleLineMode() {
     if (lineDialog_ == nullptr) {
         lineDialog_ = new RuledLineDialog(document_.definition(), messages_, this);
         connect(layout_, &CBarLayoutView::lineDrawn, lineDialog_, &RuledLineDialog::lineDrawn);
-        connect(lineDialog_, &RuledLineDialog::listChanged, this, [this] { refresh(true); });
+        connect(lineDialog_, &RuledLineDialog::listChanged, this, [this] {
+            layout_->closeRubberRectangle();
+            refresh(true);
+        });
         connect(lineDialog_, &RuledLineDialog::closed, this, [this](bool changed) {
             layout_->setMode(CBarLayoutView::Mode::Normal);
+            showReady();
             refresh(changed);
         });
         showBesideEditor(*lineDialog_);

@@ -7,14 +7,15 @@
 #include "label/app/main_frame.h"
 #include "label/app/quorvi_view.h"
 #include "platform/bar_toggles.h"
+#include "platform/desktop_identity.h"
 
 namespace qv {
 
-QAction* CMainFrame::addCommand(QMenu* menu, const char* text, void (CMainFrame::*slot)(),
-                                const char* prompt) {
+// A menu entry carries its command's id; the main window dispatches on the id.
+QAction* CMainFrame::addCommand(QMenu* menu, const char* text, LabelCommand command) {
     QAction* action = menu->addAction(QString::fromUtf8(text));
-    connect(action, &QAction::triggered, this,
-            [this, slot, prompt] { runWithPrompt(prompt, slot); });
+    action->setData(static_cast<int>(command));
+    connect(action, &QAction::triggered, this, [this, command] { carryOut(command); });
     return action;
 }
 
@@ -24,57 +25,57 @@ void CMainFrame::buildMenus() {
     buildLayoutMenu();
     buildViewMenu();
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    addCommand(help, "バージョン情報(&A)...", &CMainFrame::about);
+    addCommand(help, "バージョン情報(&A)...", LabelCommand::About);
     statusBar()->showMessage(QStringLiteral("Ready"));
 }
 
 void CMainFrame::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    addCommand(file, "新規作成(&N)", &CMainFrame::newDefinition)->setShortcut(QKeySequence::New);
-    addCommand(file, "開く(&O)...", &CMainFrame::openWithDialog)->setShortcut(QKeySequence::Open);
-    QAction* saveAction =
-        file->addAction(QStringLiteral("上書き保存(&S)"), this, [this] { save(); });
-    saveAction->setShortcut(QKeySequence::Save);
-    file->addAction(QStringLiteral("名前を付けて保存(&A)..."), this, [this] { saveAs(); });
+    addCommand(file, "新規作成(&N)", LabelCommand::NewDefinition)->setShortcut(QKeySequence::New);
+    addCommand(file, "開く(&O)...", LabelCommand::Open)->setShortcut(QKeySequence::Open);
+    addCommand(file, "上書き保存(&S)", LabelCommand::Save)->setShortcut(QKeySequence::Save);
+    addCommand(file, "名前を付けて保存(&A)...", LabelCommand::SaveAs);
     file->addSeparator();
-    QAction* printAction =
-        file->addAction(QStringLiteral("印刷(&P)..."), this, [this] { print(true); });
-    printAction->setShortcut(QKeySequence::Print);
-    addCommand(file, "印刷プレビュー(&V)", &CMainFrame::preview);
-    monoPatternAction_ = addCommand(file, "モノパターン印刷(&C)", &CMainFrame::openMonoPattern);
+    addCommand(file, "印刷(&P)...", LabelCommand::Print)->setShortcut(QKeySequence::Print);
+    addCommand(file, "印刷プレビュー(&V)", LabelCommand::Preview);
+    monoPatternAction_ = addCommand(file, "モノパターン印刷(&C)", LabelCommand::MonoPattern);
     monoPatternAction_->setEnabled(false);
-    addCommand(file, "CSVファイル→ＣＳＺファイル(&H)", &CMainFrame::convertToCsz,
-               "CSVファイルからＣＳＺファイルを作成します。");
+    addCommand(file, "CSVファイル→ＣＳＺファイル(&H)", LabelCommand::CszConversion);
     file->addSeparator();
     recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル"));
     updateRecentFiles();
     file->addSeparator();
-    QAction* quit =
-        file->addAction(QStringLiteral("アプリケーションの終了(&X)"), this, &QWidget::close);
-    quit->setShortcut(QKeySequence::Quit);
+    addCommand(file, "アプリケーションの終了(&X)", LabelCommand::Quit)
+        ->setShortcut(QKeySequence::Quit);
+    buildToolBar();
+}
 
+// The toolbar's buttons, each with its icon and a short text.
+void CMainFrame::buildToolBar() {
     QToolBar* tools = addToolBar(QStringLiteral("ツール バー"));
     tools->setObjectName(QStringLiteral("tools"));
-    tools->addAction(QStringLiteral("新規"), this, [this] { newDefinition(); });
-    tools->addAction(QStringLiteral("開く"), this, [this] { openWithDialog(); });
-    tools->addAction(QStringLiteral("保存"), this, [this] { save(); });
-    // The toolbar's print button skips the dialog when "DirectPrint" says so.
-    tools->addAction(QStringLiteral("印刷"), this, [this] { print(!settings_.directPrint); });
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const auto add = [this, tools](const char* text, const char* icon, LabelCommand command) {
+        QAction* action = tools->addAction(toolIcon(icon), QString::fromUtf8(text));
+        action->setData(static_cast<int>(command));
+        connect(action, &QAction::triggered, this, [this, command] { carryOut(command); });
+    };
+    add("新規", "document-new", LabelCommand::NewDefinition);
+    add("開く", "document-open", LabelCommand::Open);
+    add("保存", "document-save", LabelCommand::Save);
+    add("印刷", "document-print", LabelCommand::PrintFromButton);
 }
 
 void CMainFrame::buildSettingsMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("設定(&S)"));
-    addCommand(menu, "ラベルサイズと割付", &CMainFrame::editLabelSize,
-               "Quorvi：ラベルのレイアウトを決定します。");
-    addCommand(menu, "ページタイトルの設定", &CMainFrame::editTitle,
-               "ページのタイトルの文字とフォントを決定します。");
-    addCommand(menu, "データファイル設定", &CMainFrame::editDataFile,
-               "Quorvi：パスとファイルのレイアウトを定義します。");
-    addCommand(menu, "ラベルの印刷方向の設定", &CMainFrame::editDirection);
-    addCommand(menu, "ラベルの連番設定", &CMainFrame::editSerialNumber);
-    addCommand(menu, "フィールド指定改頁の設定", &CMainFrame::editPageBreak);
+    addCommand(menu, "ラベルサイズと割付", LabelCommand::LabelSize);
+    addCommand(menu, "ページタイトルの設定", LabelCommand::Title);
+    addCommand(menu, "データファイル設定", LabelCommand::DataFile);
+    addCommand(menu, "ラベルの印刷方向の設定", LabelCommand::Direction);
+    addCommand(menu, "ラベルの連番設定", LabelCommand::SerialNumber);
+    addCommand(menu, "フィールド指定改頁の設定", LabelCommand::PageBreak);
     menu->addSeparator();
-    printOnStartAction_ = addCommand(menu, "ﾌｧｲﾙの引数起動時印刷", &CMainFrame::togglePrintOnStart);
+    printOnStartAction_ = addCommand(menu, "ﾌｧｲﾙの引数起動時印刷", LabelCommand::PrintOnStart);
     printOnStartAction_->setCheckable(true);
     auto toggle = [this, menu](const char* text, bool& flag, const char* key, bool writeNow) {
         QAction* action = menu->addAction(QString::fromUtf8(text));

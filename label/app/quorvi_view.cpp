@@ -3,6 +3,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
 
 #include "label/app/quorvi_settings.h"
 #include "label/data/data_file_check.h"
@@ -30,11 +33,22 @@ void CQuorviView::resizeToSheet() {
     resize(sizeHint());
 }
 
+// Room for everything the overview draws, with a margin of 5 mm of logical units: the paper's
+// bottom and right edges and the three lines above it. Before the first drawing the lines are
+// estimated at 60 mm.
 QSize CQuorviView::sizeHint() const {
     const SheetGeometry& s = document_.definition().sheet;
-    const double pixelsPerMm = settings_.formZoom * logicalDpiX() / kLogicalPerInch;
-    return QSize(static_cast<int>((s.paperWidthMm + 20) * pixelsPerMm),
-                 static_cast<int>((s.paperHeightMm + 50) * pixelsPerMm));
+    const LogicalPoint origin = overviewOrigin(s.paperIndex);
+    const int z = settings_.formZoom;
+    const int paperRight = origin.x + z * s.paperWidthMm;
+    const int paperBottom = origin.y - z * s.paperHeightMm;
+    const bool measured = drawnFor_ == std::make_pair(s.paperIndex, z);
+    const int right = std::max(paperRight, measured ? areas_.drawn.right : 800);
+    const int bottom = std::min(paperBottom, measured ? areas_.drawn.bottom : paperBottom);
+    const double pixelsPerUnit = logicalDpiX() / kLogicalPerInch;
+    constexpr int kMargin = 50;
+    return QSize(static_cast<int>((right + kMargin) * pixelsPerUnit),
+                 static_cast<int>((kMargin - bottom) * pixelsPerUnit));
 }
 
 QPointF CQuorviView::toLogical(const QPointF& pixel) const {
@@ -55,7 +69,10 @@ void CQuorviView::paintEvent(QPaintEvent* event) {
                                    clock_.timestamp(), settings_.print,
                                    paintLoadedBitmaps(document_.loadedBitmaps()));
     }
+    drawnFor_ = {document_.definition().sheet.paperIndex, settings_.formZoom};
     drawDataIcon(painter);
+    // The description's real width is known now: grow (or shrink) to it after this paint.
+    if (sizeHint() != size()) QTimer::singleShot(0, this, &CQuorviView::resizeToSheet);
 }
 
 // The data icon: filled when the records are printed, hollow when only the constants are.
@@ -91,9 +108,9 @@ void CQuorviView::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF logical = toLogical(event->position());
     if (!contains(areas_.paper, logical)) return;
     if (contains(areas_.grid, logical)) {
-        emit labelSizeRequested();
+        emit command(LabelCommand::LabelSize);
     } else if (logical.x() >= areas_.grid.left && logical.x() <= areas_.grid.right) {
-        emit titleRequested();
+        emit command(LabelCommand::Title);
     }
 }
 
@@ -113,17 +130,22 @@ void CQuorviView::focusInEvent(QFocusEvent* event) {
 
 void CQuorviView::showContextMenu(const QPoint& at) {
     QMenu menu(this);
-    for (const char* name :
-         {"データファイル設定", "ラベルのサイズと割付", "ページタイトルの設定"}) {
-        menu.addAction(QString::fromUtf8(name));
-    }
+    const auto add = [&menu](const char* text, LabelCommand id) {
+        QAction* action = menu.addAction(QString::fromUtf8(text));
+        action->setData(static_cast<int>(id));
+        return action;
+    };
+    add("データファイル設定", LabelCommand::DataFile);
+    add("ラベルのサイズと割付", LabelCommand::LabelSize);
+    add("ページタイトルの設定", LabelCommand::Title);
     menu.addSeparator();
-    for (const char* name : {"ラベルの印刷方向の設定", "ラベルの連番設定",
-                             "フィールド指定改頁の設定", "モノパターン印刷の設定"}) {
-        menu.addAction(QString::fromUtf8(name));
+    add("ラベルの印刷方向の設定", LabelCommand::Direction);
+    add("ラベルの連番設定", LabelCommand::SerialNumber);
+    add("フィールド指定改頁の設定", LabelCommand::PageBreak);
+    add("モノパターン印刷の設定", LabelCommand::MonoPattern)->setEnabled(monoPatternAvailable_);
+    if (QAction* chosen = menu.exec(at)) {
+        emit command(static_cast<LabelCommand>(chosen->data().toInt()));
     }
-    menu.actions().last()->setEnabled(monoPatternAvailable_);
-    if (QAction* chosen = menu.exec(at)) emit command(chosen->text());
 }
 
 }  // namespace qv

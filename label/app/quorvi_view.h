@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QWidget>
+#include <utility>
 
+#include "label/editor/forms/label_command.h"
 #include "label/print/sheet_overview.h"
 
 namespace qv {
@@ -27,9 +29,7 @@ class CQuorviView : public QWidget {
 
   signals:
     // The commands the view's mouse and context menu ask for; the main window carries them out.
-    void labelSizeRequested();
-    void titleRequested();
-    void command(const QString& name);
+    void command(LabelCommand id);
     void dataUseChanged();
     void focusGained();
 
@@ -51,6 +51,7 @@ class CQuorviView : public QWidget {
     QuorviSettings& settings_;
     MacroClock& clock_;
     OverviewHitAreas areas_;
+    std::pair<int, int> drawnFor_{-1, 0};  // paper index and form zoom of areas_.drawn
     bool monoPatternAvailable_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "label/print/sheet_overview.h"
 
+#include <algorithm>
+
 #include "common/sjis_text.h"
 #include "common/text_format.h"
 #include "label/definition/paper_table.h"
@@ -16,8 +18,9 @@ constexpr int kTextLeft = 200;
 constexpr int kTextTop = -10;
 constexpr int kTextHeight = 40;  // the size of the screen's stock font: about 4 mm
 
-// The three lines about the sheet, in the stock "System" font, one below the other.
-void drawDescription(DrawSurface& surface, const SheetGeometry& s) {
+// The three lines about the sheet, in the stock "System" font, one below the other; gives back
+// the rectangle they cover.
+LogicalRect drawDescription(DrawSurface& surface, const SheetGeometry& s) {
     FontSpec font = fontTemplate();
     setFaceAndHeight(font, "System", kTextHeight);
     font.weight = 400;
@@ -33,12 +36,16 @@ void drawDescription(DrawSurface& surface, const SheetGeometry& s) {
         formatText("印刷時枠線     %s", s.noFrameLines ? "なし" : "あり"),
     };
     int y = kTextTop;
+    int right = kTextLeft;
     for (const std::string& line : lines) {
         const std::string text = sjis::fromUtf8(line);
         surface.textOut(kTextLeft, y, text);
-        y -= surface.textExtent(text, 1).cy;
+        const TextSize size = surface.textExtent(text, sjis::characterCount(text));
+        right = std::max(right, kTextLeft + size.cx);
+        y -= size.cy;
     }
     surface.selectFont(previous);
+    return {kTextLeft, kTextTop, right, y};
 }
 
 // The paper outline and the label grid; the overview draws its grid whatever noFrameLines says.
@@ -77,9 +84,11 @@ LogicalPoint overviewOrigin(int paperIndex) {
 OverviewHitAreas drawSheetOverview(DrawSurface& surface, LabelDefinition& d, int formZoom,
                                    const MacroTimestamp& time, const PrintSettings& settings,
                                    const BitmapPainter& bitmaps) {
-    drawDescription(surface, d.sheet);
+    const LogicalRect text = drawDescription(surface, d.sheet);
     const PagePlacement place{false, overviewOrigin(d.sheet.paperIndex), formZoom};
-    const OverviewHitAreas areas = drawPaperAndGrid(surface, d.sheet, place);
+    OverviewHitAreas areas = drawPaperAndGrid(surface, d.sheet, place);
+    areas.drawn = {0, 0, std::max(text.right, areas.paper.right),
+                   std::min(text.bottom, areas.paper.bottom)};
     drawRuledLines(surface, d, place);
     int labelCounter =
         labelCounterAtPageStart(1, d.sheet.maxColumns * d.sheet.maxRows, d.serialStartNumber);

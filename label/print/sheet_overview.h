@@ -14,6 +14,7 @@ namespace qv {
 struct OverviewHitAreas {
     LogicalRect paper;
     LogicalRect grid;
+    LogicalRect drawn;  // everything drawn, from the page's corner: the paper and the three lines
 };
 
 // The page origin of the overview: (20, -350) for the landscape kinds, (100, -300) otherwise.

@@ -153,27 +153,30 @@ PlacementNotice FieldPlacementForm::confirm() {
         messages_.exclamation(kNoPosition);
         return PlacementNotice::None;
     }
-    FieldPlacement& stored = field();
-    stored.xMm = xMm_;
-    stored.yMm = yMm_;
-    stored.colourIndex = colourIndex_;
-    stored.layoutFlags = layoutFlags_;
-    if (isBarcode()) {
-        stored.barWidthMm = barWidthMm_;
-        stored.barHeightMm = barHeightMm_;
-    } else {
-        stored.barWidthMm = 0;
-        stored.barHeightMm = 0;
-        // An empty face has no entry in the face list; the stored one stays.
-        if (fontName_.empty()) {
-            messages_.stop(kFontNotRegistered);
-        } else {
-            stored.fontName = fontName_;
-        }
-        stored.pointSize = pointSize_;
-    }
+    // An empty face has no entry in the face list; the stored one stays.
+    if (!isBarcode() && fontName_.empty()) messages_.stop(kFontNotRegistered);
+    field() = pendingPlacement();
     clearPending();
     return PlacementNotice::EntryStored;
+}
+
+FieldPlacement FieldPlacementForm::pendingPlacement() const {
+    if (!hasSelection()) return FieldPlacement{};
+    FieldPlacement placed = field();
+    placed.xMm = xMm_;
+    placed.yMm = yMm_;
+    placed.colourIndex = colourIndex_;
+    placed.layoutFlags = layoutFlags_;
+    if (isBarcode()) {
+        placed.barWidthMm = barWidthMm_;
+        placed.barHeightMm = barHeightMm_;
+    } else {
+        placed.barWidthMm = 0;
+        placed.barHeightMm = 0;
+        if (!fontName_.empty()) placed.fontName = fontName_;
+        placed.pointSize = pointSize_;
+    }
+    return placed;
 }
 
 PlacementNotice FieldPlacementForm::removeFromLabel() {

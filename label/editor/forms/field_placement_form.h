@@ -98,6 +98,8 @@ class FieldPlacementForm {
     bool underline() const { return (attributes_ & 4) != 0; }
     bool vertical() const { return (layoutFlags_ & 4) != 0; }
     PlacementAlignment alignment() const;
+    // The selected field as "項目の確定" would store it (the stored field without a selection).
+    FieldPlacement pendingPlacement() const;
     // The texts of the outer alignment buttons: "左"/"右", or "上"/"下" for vertical writing.
     const char* firstAlignmentLabel() const;
     const char* lastAlignmentLabel() const;

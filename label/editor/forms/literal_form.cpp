@@ -68,6 +68,13 @@ void LiteralForm::pickPosition(int xMm, int yMm) {
     yMm_ = yMm;
 }
 
+bool LiteralForm::followMove(int slot) {
+    if (slot < 0 || slot != selectedSlot()) return false;
+    const LiteralPlacement& moved = definition_.literals[static_cast<size_t>(slot)];
+    pickPosition(moved.xMm, moved.yMm);
+    return true;
+}
+
 void LiteralForm::chooseColour(int index) {
     if (index >= 0 && index < kColourCount) colourIndex_ = index;
 }

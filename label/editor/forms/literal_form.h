@@ -45,6 +45,8 @@ class LiteralForm {
     void setY(std::optional<int> yMm) { yMm_ = yMm; }
     // The point the user clicked in the layout view, in millimetres.
     void pickPosition(int xMm, int yMm);
+    // The view dragged the literal of `slot`; the selected one's position follows. True then.
+    bool followMove(int slot);
     void chooseFont(const LiteralFont& font) { font_ = font; }
     // A colour of the colour table; an index outside 0..kColourCount-1 is ignored.
     void chooseColour(int index);

@@ -222,7 +222,7 @@ void FieldPlacementDialog::fillList() {
         if (showing_) return;
         const QListWidgetItem* item = list_->item(row);
         form_.selectField(item ? item->data(Qt::UserRole).toInt() : -1);
-        showState();
+        report(PlacementNotice::EntryChanged);
     });
 }
 
@@ -254,9 +254,16 @@ void FieldPlacementDialog::positionPicked(int xMm, int yMm, int widthMm, int hei
     report(form_.pickPosition(xMm, yMm, widthMm, heightMm));
 }
 
+// The field already in hand keeps its pending values: a right click on it loses nothing.
 void FieldPlacementDialog::selectField(int fieldIndex) {
-    form_.selectField(fieldIndex);
+    if (fieldIndex < 0 || fieldIndex != form_.selectedField()) form_.selectField(fieldIndex);
     report(PlacementNotice::EntryChanged);
+}
+
+void FieldPlacementDialog::fieldMoved(int fieldIndex) {
+    if (fieldIndex < 0 || fieldIndex != form_.selectedField()) return;
+    const FieldPlacement& moved = definition_.fields[static_cast<size_t>(fieldIndex)];
+    report(form_.setPosition(moved.xMm, moved.yMm));
 }
 
 void FieldPlacementDialog::showState() {

@@ -52,6 +52,8 @@ class FieldPlacementDialog : public QDialog {
     void positionPicked(int xMm, int yMm, int widthMm, int heightMm);
     // Chooses field `fieldIndex` (of the definition) as a click into its list row would.
     void selectField(int fieldIndex);
+    // The view dragged field `fieldIndex`: the chosen field takes its new position.
+    void fieldMoved(int fieldIndex);
     void done(int result) override;
 
   private:

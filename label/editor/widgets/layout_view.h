@@ -5,8 +5,12 @@
 
 #include <QWidget>
 
+#include <optional>
+
 #include "label/definition/quorvi_doc.h"
+#include "label/editor/forms/label_command.h"
 #include "label/editor/forms/layout_drawing.h"
+#include "label/editor/forms/layout_mouse.h"
 
 class QToolButton;
 
@@ -16,22 +20,28 @@ class CBarLayoutView : public QWidget {
     Q_OBJECT
 
   public:
-    enum class Mode { Normal, Literal, Line };
+    using Mode = LayoutMode;
 
     CBarLayoutView(CQuorviDoc& document, LayoutView settings, QWidget* parent = nullptr);
 
     void setZoom(int percent);
     int zoom() const { return settings_.zoomPercent; }
     void setMode(Mode mode);
-    Mode mode() const { return mode_; }
+    Mode mode() const { return mouse_.mode(); }
     void setSettingMode(bool on);
     bool settingMode() const { return settingMode_; }
     void setShowFields(bool show);
     // The field or literal the dialogs have selected; the mouse may then drag it.
-    void selectField(int index);
-    void selectLiteral(int slot);
+    void selectField(int index) { mouse_.selectField(index); }
+    void selectLiteral(int slot) { mouse_.selectLiteral(slot); }
     // While the field dialog holds a barcode field, a drag measures its size.
-    void setMeasuring(bool on) { measuring_ = on; }
+    void setMeasuring(bool on) { mouse_.setMeasuring(on); }
+    // The field being placed is drawn as the dialog holds it, before it is stored.
+    void showPendingField(int index, const FieldPlacement& pending);
+    void clearPendingField();
+    // An item stored, moved or deleted by a dialog: the rubber rectangle goes.
+    void closeRubberRectangle();
+    bool rubberRectangleShown() const { return mouse_.inverted().has_value(); }
     void refreshView() { update(); }
     // The context menu's mono-pattern entry: only with a CSZ file while its dialog is closed.
     void setMonoPatternAvailable(bool available) { monoPatternAvailable_ = available; }
@@ -47,7 +57,7 @@ class CBarLayoutView : public QWidget {
     void fieldHit(int index);
     void literalHit(int slot);
     void bitmapHit(int slot);
-    void command(const QString& name);
+    void command(LabelCommand id);
     void modeButtonClicked(Mode mode);
     void settingModeEnded();
 
@@ -60,32 +70,20 @@ class CBarLayoutView : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    QPoint labelPoint(const QPointF& pixel) const;  // label units, y upward
-    int scale() const { return layoutScale(settings_.zoomPercent); }
-    void leftDown(const QPoint& at);
-    void leftUp(const QPoint& at);
-    void rightUp(const QPoint& at);
-    void drag(const QPoint& at);
+    LogicalPoint labelPoint(const QPointF& pixel) const;  // label units, y upward
+    double unitsPerPixel() const;
+    void paintInverted(QPainter& painter) const;
+    void report(const LayoutMouseResult& result);
+    void rightUp(LogicalPoint at);
     void showContextMenu(const QPoint& globalAt);
     void placeModeButtons();
 
     CQuorviDoc& document_;
     LayoutView settings_;
-    LayoutHitAreas areas_;
-    Mode mode_ = Mode::Normal;
+    LayoutMouse mouse_;
+    std::optional<std::pair<int, FieldPlacement>> pending_;
     bool settingMode_ = false;
-    bool measuring_ = false;
     bool monoPatternAvailable_ = false;
-    int selectedField_ = -1;
-    int selectedLiteral_ = -1;
-    int draggingField_ = -1;
-    int draggingLiteral_ = -1;
-    int drawingLine_ = -1;
-    QPoint grab_;         // item position minus pointer, in label units
-    QPoint rubberStart_;  // label units
-    QPoint rubberEnd_;
-    bool rubber_ = false;
-    LayoutMm picked_;
     QToolButton* literalButton_;
     QToolButton* lineButton_;
     QToolButton* endButton_;

@@ -1,5 +1,7 @@
 #include "label/editor/widgets/literal_dialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFontDialog>
 #include <QGridLayout>
@@ -144,6 +146,16 @@ QLayout* LiteralDialog::buildButtons() {
 void LiteralDialog::positionPicked(int x, int y) {
     form_.pickPosition(x, y);
     showState();
+}
+
+void LiteralDialog::literalMoved(int slot) {
+    if (form_.followMove(slot)) showState();
+}
+
+void LiteralDialog::selectSlot(int slot) {
+    const std::vector<int>& listed = form_.listSlots();
+    const auto found = std::find(listed.begin(), listed.end(), slot);
+    list_->setCurrentRow(found == listed.end() ? -1 : static_cast<int>(found - listed.begin()));
 }
 
 void LiteralDialog::reject() {

@@ -44,6 +44,10 @@ class LiteralDialog : public QDialog {
   public slots:
     // A point clicked in the layout view, in millimetres.
     void positionPicked(int x, int y);
+    // The view dragged the literal of `slot`: when it is the chosen one, its position follows.
+    void literalMoved(int slot);
+    // Chooses the literal of `slot` as a click into its list row would.
+    void selectSlot(int slot);
     // Hiding the dialog in any way reports whether it changed the definition.
     void reject() override;
 
