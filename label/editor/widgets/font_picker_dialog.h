@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "label/app/dialogs/title_dialog.h"
-#include "label/editor/forms/font_picker_form.h"
+#include "common/font_picker_form.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "label/editor/forms/font_picker_form.h"
+#include "common/font_picker_form.h"
 
 #include <algorithm>
 
