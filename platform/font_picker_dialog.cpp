@@ -1,4 +1,4 @@
-#include "label/editor/widgets/font_picker_dialog.h"
+#include "platform/font_picker_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -162,18 +162,6 @@ std::optional<FontChoice> pickFont(QWidget* parent, const QString& caption,
     if (!caption.isEmpty()) dialog.setWindowTitle(caption);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.form().choice();
-}
-
-TitleDialog::FontPicker titleFontPicker(bool trueTypeOnly) {
-    return [trueTypeOnly](QWidget* parent, const TitleFont& current) -> std::optional<TitleFont> {
-        const FontChoice preset{current.face, current.pointSize, current.bold, current.italic,
-                                current.underline};
-        const std::optional<FontChoice> chosen =
-            pickFont(parent, QStringLiteral("タイトルのフォント"), preset, trueTypeOnly);
-        if (!chosen) return std::nullopt;
-        return TitleFont{chosen->face, chosen->pointSize, chosen->bold, chosen->italic,
-                         chosen->underline};
-    };
 }
 
 }  // namespace qv

@@ -6,7 +6,6 @@
 #include <optional>
 #include <vector>
 
-#include "label/app/dialogs/title_dialog.h"
 #include "common/font_picker_form.h"
 
 class QCheckBox;
@@ -53,8 +52,5 @@ std::vector<FontFamily> installedFamilies();
 std::optional<FontChoice> pickFont(QWidget* parent, const QString& caption,
                                    const FontChoice& preset, bool trueTypeOnly,
                                    bool japaneseOnly = false);
-
-// The title dialog's font picker, titled "タイトルのフォント".
-TitleDialog::FontPicker titleFontPicker(bool trueTypeOnly);
 
 }  // namespace qv
