@@ -22,14 +22,22 @@ bool isListedFaceName(const std::string& name) {
     return !name.empty() && name[0] != '%' && name[0] != '&' && name[0] != '@';
 }
 
+std::string plainFamilyName(const std::string& name) {
+    const size_t open = name.rfind(" [");
+    if (open == std::string::npos || open == 0 || name.back() != ']') return name;
+    return name.substr(0, open);
+}
+
 FontPickerForm::FontPickerForm(const std::vector<FontFamily>& installed, const FontChoice& preset,
                                bool trueTypeOnly, bool japaneseOnly)
     : choice_(preset) {
     for (const FontFamily& family : installed) {
-        if (!isListedFaceName(family.name)) continue;
+        const std::string name = plainFamilyName(family.name);
+        if (!isListedFaceName(name)) continue;
         if (trueTypeOnly && !family.scalable) continue;
         if (japaneseOnly && !family.japanese) continue;
-        faces_.push_back(family);
+        if (rowOf(faces_, name) >= 0) continue;  // another foundry's family of that name
+        faces_.push_back(FontFamily{name, family.scalable, family.japanese});
     }
     selectedRow_ = rowOf(faces_, preset.face);
     if (selectedRow_ < 0) {

@@ -33,7 +33,7 @@ class FontPickerForm {
     FontPickerForm(const std::vector<FontFamily>& installed, const FontChoice& preset,
                    bool trueTypeOnly, bool japaneseOnly = false);
 
-    // The offered faces, in enumeration order.
+    // The offered faces, in enumeration order, each family once under its plain name.
     const std::vector<FontFamily>& faces() const { return faces_; }
     // The row of the selected face in faces(); -1 when nothing is offered at all.
     int selectedRow() const { return selectedRow_; }
@@ -67,5 +67,9 @@ class FontPickerForm {
 
 // False for names that the list never offers: "%" and "&" entries and vertical "@" faces.
 bool isListedFaceName(const std::string& name);
+
+// A family name without the foundry that the font database adds when several foundries make a
+// family of that name: "Nimbus Sans [urw]" -> "Nimbus Sans".
+std::string plainFamilyName(const std::string& name);
 
 }  // namespace qv

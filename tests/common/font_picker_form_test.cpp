@@ -44,6 +44,22 @@ TEST(FontPickerFormListTest, JapaneseOnlyKeepsShiftJisFaces) {
     EXPECT_EQ(names(form), (std::vector<std::string>{sjis("ＭＳ 明朝"), "Terminal"}));
 }
 
+TEST(FontPickerFormListTest, EachFamilyIsOfferedOnceUnderItsPlainName) {
+    // Names as the font database gives a family that several foundries make.
+    const std::vector<FontFamily> families = {
+        {"Nimbus Sans [UKWN]", false, false},  // a bitmap foundry first: the outline one counts
+        {"Nimbus Sans [urw]", true, false},
+        {"IPAGothic", true, true},
+        {"Nimbus Sans [URW ]", true, false},
+        {"IPAGothic", true, true},      // the same family listed twice
+        {"Font [x] Pro", true, false},  // brackets inside a name belong to it
+    };
+    const FontPickerForm form(families, FontChoice{"Nimbus Sans"}, true);
+    EXPECT_EQ(names(form), (std::vector<std::string>{"Nimbus Sans", "IPAGothic", "Font [x] Pro"}));
+    EXPECT_EQ(form.selectedRow(), 0);
+    EXPECT_EQ(form.choice().face, "Nimbus Sans");
+}
+
 TEST(FontPickerFormListTest, NameRuleLooksAtTheFirstByteOnly) {
     EXPECT_FALSE(isListedFaceName("@Arial"));
     EXPECT_FALSE(isListedFaceName("%x"));

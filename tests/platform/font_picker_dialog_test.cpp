@@ -103,6 +103,15 @@ TEST(InstalledFontPickerTest, JapaneseOnlyKeepsIpaFontsAndDropsLiberation) {
     EXPECT_FALSE(anyStartsWith(japanese, "Liberation"));
 }
 
+TEST(InstalledFontPickerTest, OffersEachFamilyOnceWithoutItsFoundry) {
+    std::vector<QString> names = offeredFaces(false);
+    for (const QString& name : names) {
+        EXPECT_FALSE(name.endsWith(QLatin1Char(']'))) << name.toStdString();
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
+}
+
 TEST(InstalledFontPickerTest, SampleFollowsTheChosenFace) {
     FontPickerDialog picker(installedFamilies(), FontChoice{"Liberation Sans", 12}, false);
     EXPECT_EQ(picker.form().sampleText(), "ABCDab12345*!?");
