@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,6 +42,12 @@ class FontSample : public QFrame {
 
 namespace {
 
+// The installed family that draws the stored face `face`, named as the font database lists it
+// (on a Japanese desktop "IPA明朝" rather than "IPAMincho").
+std::string familyDrawing(const std::string& face) {
+    return toSjis(QFontInfo(QFont(familyForFace(face))).family());
+}
+
 QCheckBox* styleBox(QWidget* parent, const char* text, const char* name) {
     auto* box = new QCheckBox(QString::fromUtf8(text), parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -56,12 +63,13 @@ FontPickerDialog::FontPickerDialog(const std::vector<FontFamily>& families,
 FontPickerDialog::FontPickerDialog(const std::vector<FontFamily>& families,
                                    const FontChoice& preset, bool trueTypeOnly, bool japaneseOnly,
                                    QWidget* parent)
-    : QDialog(parent), form_(families, preset, trueTypeOnly, japaneseOnly) {
+    : QDialog(parent),
+      form_(families, preset, trueTypeOnly, japaneseOnly, familyDrawing(preset.face)) {
     setWindowTitle(QStringLiteral("フォント選択"));
     auto* grid = new QGridLayout(this);
     faceList_ = new QListWidget(this);
     faceList_->setObjectName(QStringLiteral("faces"));
-    for (const FontFamily& face : form_.faces()) faceList_->addItem(fromSjis(face.name));
+    for (const FontFamily& face : form_.faces()) faceList_->addItem(fromSjis(listText(face)));
     connect(faceList_, &QListWidget::currentRowChanged, this, [this](int row) {
         form_.chooseFace(row);
         showState();

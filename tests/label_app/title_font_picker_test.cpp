@@ -27,6 +27,7 @@ TEST(TitleFontPickerTest, HandsBackTheChosenFontUnderItsOwnTitle) {
     const std::optional<TitleFont> chosen = titleFontPicker(true)(nullptr, current);
     EXPECT_EQ(title, QStringLiteral("タイトルのフォント"));
     ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->face, "Arial");  // not installed here, drawn with Liberation Sans
     EXPECT_EQ(chosen->pointSize, 18);
     EXPECT_TRUE(chosen->italic);
     EXPECT_FALSE(chosen->bold);

@@ -6,8 +6,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <algorithm>
 #include <vector>
 
@@ -110,6 +112,23 @@ TEST(InstalledFontPickerTest, OffersEachFamilyOnceWithoutItsFoundry) {
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
+}
+
+TEST(InstalledFontPickerTest, StoredFaceShowsItsFamilyAndOkKeepsIt) {
+    FontPickerDialog picker(installedFamilies(), FontChoice{sjis::fromUtf8("ＭＳ 明朝"), 12}, true);
+    picker.show();
+    const QListWidgetItem* current = child<QListWidget>(picker, "faces")->currentItem();
+    ASSERT_NE(current, nullptr);
+    // IPA Mincho under the name the desktop's language gives it.
+    const QString text = current->text();
+    EXPECT_TRUE(text == QStringLiteral("ＭＳ 明朝 (IPAMincho)") ||
+                text == QStringLiteral("ＭＳ 明朝 (IPA明朝)"))
+        << text.toStdString();
+    child<QComboBox>(picker, "size")->setCurrentText(QStringLiteral("16"));
+    picker.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    EXPECT_EQ(picker.form().choice().face, sjis::fromUtf8("ＭＳ 明朝"));
+    EXPECT_EQ(picker.form().choice().pointSize, 16);
 }
 
 TEST(InstalledFontPickerTest, SampleFollowsTheChosenFace) {
