@@ -31,11 +31,11 @@
 #include "label/editor/widgets/barcode_settings_dialog.h"
 #include "label/editor/widgets/bitmap_dialog.h"
 #include "label/editor/widgets/field_placement_dialog.h"
-#include "label/editor/widgets/font_picker_dialog.h"
 #include "label/editor/widgets/literal_dialog.h"
 #include "label/editor/widgets/macro_picker_dialog.h"
 #include "label/editor/widgets/mono_pattern_dialog.h"
 #include "label/editor/widgets/ruled_line_dialog.h"
+#include "platform/font_picker_dialog.h"
 #include "platform/qt_translations.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "common/sjis_text.h"
-#include "label/editor/widgets/font_picker_dialog.h"
+#include "platform/font_picker_dialog.h"
 #include "platform/qt_text.h"
 
 namespace qv {

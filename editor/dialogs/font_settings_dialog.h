@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "common/font_picker_form.h"
 #include "editor/model/rowsmith_fonts.h"
-#include "label/editor/forms/font_picker_form.h"
 
 class QCheckBox;
 class QLabel;

@@ -22,12 +22,12 @@
 #include "label/app/dialogs/page_break_dialog.h"
 #include "label/app/dialogs/serial_number_dialog.h"
 #include "label/app/dialogs/title_dialog.h"
+#include "label/app/dialogs/title_font_picker.h"
 #include "label/app/print_runner.h"
 #include "label/app/quorvi_view.h"
 #include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "label/editor/widgets/bitmap_dialog.h"
-#include "label/editor/widgets/font_picker_dialog.h"
 #include "label/editor/widgets/layout_view.h"
 #include "platform/qt_text.h"
 

@@ -17,11 +17,11 @@
 #include "label/editor/widgets/bitmap_dialog.h"
 #include "label/editor/widgets/dialog_placement.h"
 #include "label/editor/widgets/field_placement_dialog.h"
-#include "label/editor/widgets/font_picker_dialog.h"
 #include "label/editor/widgets/layout_view.h"
 #include "label/editor/widgets/literal_dialog.h"
 #include "label/editor/widgets/ruled_line_dialog.h"
 #include "label/print/sheet_geometry.h"
+#include "platform/font_picker_dialog.h"
 #include "platform/qpainter_surface.h"
 #include "platform/qt_text.h"
 

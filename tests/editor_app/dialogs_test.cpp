@@ -1,13 +1,11 @@
-// The data editor's font dialog with its picker, the explanation texts and the About box.
+// The data editor's font dialog, the explanation texts and the About box.
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,8 +16,6 @@
 #include "editor/dialogs/explanation_dialog.h"
 #include "editor/dialogs/font_settings_dialog.h"
 #include "editor/dialogs/screen_font.h"
-#include "label/editor/widgets/font_picker_dialog.h"
-#include "platform/qt_text.h"
 #include "tests/label_app/widget_test_support.h"
 
 namespace qv {
@@ -132,46 +128,6 @@ TEST_F(FontSettingsDialogTest, CancelGivesNothingAfterChoices) {
     click(child<QPushButton>(dialog, "chooseScreen"));
     dialog.reject();
     EXPECT_FALSE(dialog.result().has_value());
-}
-
-// The picker on the fonts installed here: IPA Gothic and Mincho, Liberation Sans, Serif and Mono.
-std::vector<QString> offeredFaces(bool japaneseOnly) {
-    const FontPickerDialog picker(installedFamilies(), FontChoice{"System", 12}, false,
-                                  japaneseOnly);
-    std::vector<QString> names;
-    for (const FontFamily& face : picker.form().faces()) names.push_back(fromSjis(face.name));
-    return names;
-}
-
-bool anyStartsWith(const std::vector<QString>& names, const char* prefix) {
-    return std::any_of(names.begin(), names.end(),
-                       [&](const QString& name) { return name.startsWith(QLatin1String(prefix)); });
-}
-
-TEST(RowsmithFontPickerTest, JapaneseOnlyKeepsIpaFontsAndDropsLiberation) {
-    const std::vector<QString> all = offeredFaces(false);
-    ASSERT_TRUE(anyStartsWith(all, "IPA")) << "fonts-ipafont-gothic/mincho are not installed";
-    ASSERT_TRUE(anyStartsWith(all, "Liberation")) << "fonts-liberation2 is not installed";
-    const std::vector<QString> japanese = offeredFaces(true);
-    EXPECT_TRUE(anyStartsWith(japanese, "IPA"));
-    EXPECT_FALSE(anyStartsWith(japanese, "Liberation"));
-}
-
-TEST(RowsmithFontPickerTest, SampleFollowsTheChosenFace) {
-    FontPickerDialog picker(installedFamilies(), FontChoice{"Liberation Sans", 12}, false);
-    EXPECT_EQ(picker.form().sampleText(), "ABCDab12345*!?");
-    const std::vector<FontFamily>& faces = picker.form().faces();
-    const auto ipa = std::find_if(faces.begin(), faces.end(), [](const FontFamily& face) {
-        return face.name.rfind("IPA", 0) == 0;
-    });
-    ASSERT_NE(ipa, faces.end());
-    child<QListWidget>(picker, "faces")->setCurrentRow(static_cast<int>(ipa - faces.begin()));
-    EXPECT_EQ(picker.form().sampleText(), "あいうえお加喜苦懸庫123ABC");
-
-    QStringList labels;
-    for (const QLabel* label : picker.findChildren<QLabel*>()) labels << label->text();
-    EXPECT_TRUE(labels.contains(QStringLiteral("サイズ :")));
-    EXPECT_TRUE(labels.contains(QStringLiteral("サンプル :")));
 }
 
 TEST(ScreenFontTest, PixelSizeIsPointsAtTheScreenResolution) {

@@ -1,22 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <cstdlib>
 
 #include "common/sjis_text.h"
 #include "label/editor/widgets/barcode_kind_dialog.h"
 #include "label/editor/widgets/barcode_settings_dialog.h"
-#include "label/editor/widgets/font_picker_dialog.h"
 #include "tests/support/temp_folder.h"
 
 #include "tests/label_app/widget_test_support.h"
@@ -29,87 +24,6 @@ using test::click;
 
 QPushButton* dialogButton(QWidget& dialog, QDialogButtonBox::StandardButton which) {
     return dialog.findChild<QDialogButtonBox*>()->button(which);
-}
-
-QStringList listTexts(const QListWidget& list) {
-    QStringList texts;
-    for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
-    return texts;
-}
-
-std::vector<FontFamily> families() {
-    return {{"Arial", true, false},
-            {"@" + sjis::fromUtf8("ＭＳ 明朝"), true, true},
-            {sjis::fromUtf8("ＭＳ 明朝"), true, true},
-            {"%Printer", true, false},
-            {"&Symbol", true, false},
-            {"Fixedsys", false, false}};
-}
-
-TEST(FontPickerDialogTest, ListsTheOfferedFacesAndSelectsThePreset) {
-    FontPickerDialog dialog(families(), FontChoice{sjis::fromUtf8("ＭＳ 明朝"), 14, true}, true);
-    dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("フォント選択"));
-    auto* faces = child<QListWidget>(dialog, "faces");
-    EXPECT_EQ(listTexts(*faces), (QStringList{"Arial", QStringLiteral("ＭＳ 明朝")}));
-    EXPECT_EQ(faces->currentRow(), 1);
-    EXPECT_EQ(child<QComboBox>(dialog, "size")->currentText(), QStringLiteral("14"));
-    EXPECT_TRUE(child<QCheckBox>(dialog, "bold")->isChecked());
-    EXPECT_EQ(child<QCheckBox>(dialog, "italic")->text(), QStringLiteral("斜体(&I)"));
-    EXPECT_EQ(child<QCheckBox>(dialog, "underline")->text(), QStringLiteral("下線(&U)"));
-    EXPECT_EQ(dialog.form().sampleText(), "あいうえお加喜苦懸庫123ABC");
-}
-
-TEST(FontPickerDialogTest, FaceMissingFromTheListSelectsSystem) {
-    FontPickerDialog dialog(families(), FontChoice{"Fixedsys"}, true);
-    auto* faces = child<QListWidget>(dialog, "faces");
-    ASSERT_NE(faces->currentItem(), nullptr);
-    EXPECT_EQ(faces->currentItem()->text(), QStringLiteral("System"));
-    EXPECT_EQ(dialog.form().choice().face, "System");
-}
-
-TEST(FontPickerDialogTest, ControlsChangeTheChoiceAndTheSampleFont) {
-    FontPickerDialog dialog(families(), FontChoice{"Arial", 10}, false);
-    dialog.show();
-    auto* faces = child<QListWidget>(dialog, "faces");
-    EXPECT_EQ(faces->count(), 3);  // the bitmap face is offered without TrueType only
-    faces->setCurrentRow(2);
-    child<QComboBox>(dialog, "size")->setCurrentText(QStringLiteral("36"));
-    click(child<QCheckBox>(dialog, "bold"));
-    click(child<QCheckBox>(dialog, "underline"));
-    const FontChoice& choice = dialog.form().choice();
-    EXPECT_EQ(choice.face, "Fixedsys");
-    EXPECT_EQ(choice.pointSize, 36);
-    EXPECT_TRUE(choice.bold);
-    EXPECT_FALSE(choice.italic);
-    EXPECT_TRUE(choice.underline);
-    const QFont sample = dialog.sampleFont(96);
-    EXPECT_EQ(sample.pixelSize(), 48);  // 36 pt at 96 dpi
-    EXPECT_EQ(sample.weight(), QFont::Bold);
-    EXPECT_TRUE(sample.underline());
-    EXPECT_EQ(dialog.form().sampleText(), "ABCDab12345*!?");
-}
-
-// Accepts the next modal dialog once it is shown, after noting its title.
-void acceptNextModal(QString* title) {
-    QTimer::singleShot(0, [title] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        *title = modal->windowTitle();
-        dialogButton(*modal, QDialogButtonBox::Ok)->click();
-    });
-}
-
-TEST(FontPickerDialogTest, TitlePickerHandsBackTheChosenFont) {
-    QString title;
-    acceptNextModal(&title);
-    const TitleFont current{"Arial", 18, false, true, false};
-    const std::optional<TitleFont> chosen = titleFontPicker(true)(nullptr, current);
-    EXPECT_EQ(title, QStringLiteral("タイトルのフォント"));
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(chosen->pointSize, 18);
-    EXPECT_TRUE(chosen->italic);
-    EXPECT_FALSE(chosen->bold);
 }
 
 class BarcodeKindDialogTest : public ::testing::Test {

@@ -12,8 +12,8 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "label/app/dialogs/colour_palette.h"
 #include "label/barcode/barcode_kind.h"
+#include "platform/colour_palette.h"
 
 #include "tests/label_app/widget_test_support.h"
 

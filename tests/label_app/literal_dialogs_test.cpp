@@ -10,11 +10,11 @@
 #include <QTest>
 
 #include "common/message_service.h"
-#include "label/app/dialogs/colour_palette.h"
 #include "label/definition/literal_entry.h"
 #include "label/editor/widgets/literal_dialog.h"
 #include "label/editor/widgets/macro_picker_dialog.h"
 #include "label/editor/widgets/ruled_line_dialog.h"
+#include "platform/colour_palette.h"
 
 #include "tests/label_app/widget_test_support.h"
 

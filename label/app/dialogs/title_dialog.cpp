@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "label/app/dialogs/colour_palette.h"
+#include "platform/colour_palette.h"
 #include "platform/font_mapping.h"
 #include "platform/qt_text.h"
 

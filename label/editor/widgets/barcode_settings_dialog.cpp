@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/profile_file.h"
-#include "label/editor/widgets/font_picker_dialog.h"
+#include "platform/font_picker_dialog.h"
 #include "platform/qt_text.h"
 
 namespace qv {

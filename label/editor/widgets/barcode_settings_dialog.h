@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
+#include "common/font_picker_form.h"
 #include "label/editor/forms/barcode_settings_form.h"
-#include "label/editor/forms/font_picker_form.h"
 
 class QCheckBox;
 class QLabel;

@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "label/app/dialogs/colour_palette.h"
 #include "label/editor/widgets/entry_list.h"
+#include "platform/colour_palette.h"
 #include "platform/font_mapping.h"
 #include "platform/qt_text.h"
 

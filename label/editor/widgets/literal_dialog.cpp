@@ -14,9 +14,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "label/app/dialogs/colour_palette.h"
 #include "label/editor/widgets/entry_list.h"
 #include "label/editor/widgets/macro_picker_dialog.h"
+#include "platform/colour_palette.h"
 #include "platform/font_mapping.h"
 #include "platform/qt_text.h"
 

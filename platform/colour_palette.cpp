@@ -1,4 +1,4 @@
-#include "label/app/dialogs/colour_palette.h"
+#include "platform/colour_palette.h"
 
 #include <qdrawutil.h>
 #include <QMouseEvent>

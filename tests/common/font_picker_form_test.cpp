@@ -1,4 +1,4 @@
-#include "label/editor/forms/font_picker_form.h"
+#include "common/font_picker_form.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +42,22 @@ TEST(FontPickerFormListTest, WithoutTrueTypeOnlyBitmapFacesStayInEnumerationOrde
 TEST(FontPickerFormListTest, JapaneseOnlyKeepsShiftJisFaces) {
     const FontPickerForm form(installed(), FontChoice{sjis("ＭＳ 明朝")}, false, true);
     EXPECT_EQ(names(form), (std::vector<std::string>{sjis("ＭＳ 明朝"), "Terminal"}));
+}
+
+TEST(FontPickerFormListTest, EachFamilyIsOfferedOnceUnderItsPlainName) {
+    // Names as the font database gives a family that several foundries make.
+    const std::vector<FontFamily> families = {
+        {"Nimbus Sans [UKWN]", false, false},  // a bitmap foundry first: the outline one counts
+        {"Nimbus Sans [urw]", true, false},
+        {"IPAGothic", true, true},
+        {"Nimbus Sans [URW ]", true, false},
+        {"IPAGothic", true, true},      // the same family listed twice
+        {"Font [x] Pro", true, false},  // brackets inside a name belong to it
+    };
+    const FontPickerForm form(families, FontChoice{"Nimbus Sans"}, true);
+    EXPECT_EQ(names(form), (std::vector<std::string>{"Nimbus Sans", "IPAGothic", "Font [x] Pro"}));
+    EXPECT_EQ(form.selectedRow(), 0);
+    EXPECT_EQ(form.choice().face, "Nimbus Sans");
 }
 
 TEST(FontPickerFormListTest, NameRuleLooksAtTheFirstByteOnly) {
@@ -93,6 +109,67 @@ TEST(FontPickerFormSelectionTest, ChoicesFollowTheControls) {
     form.setPointSize(1000);  // beyond the largest size
     EXPECT_EQ(form.selectedRow(), 1);
     EXPECT_EQ(form.choice().pointSize, 24);
+}
+
+// A Linux desktop, where the Windows faces that files store are not installed.
+std::vector<FontFamily> linuxDesktop() {
+    return {{"IPAGothic", true, true},
+            {"IPAMincho", true, true},
+            {"IPAPGothic", true, true},
+            {"Liberation Sans", true, false},
+            {"Fixedsys", false, false}};
+}
+
+TEST(FontPickerFormStoredFaceTest, IsOfferedBeforeTheFamilyThatDrawsItAndSelected) {
+    const FontPickerForm form(linuxDesktop(), FontChoice{sjis("ＭＳ 明朝"), 12}, true, false,
+                              "IPAMincho");
+    EXPECT_EQ(names(form), (std::vector<std::string>{"IPAGothic", sjis("ＭＳ 明朝"), "IPAMincho",
+                                                     "IPAPGothic", "Liberation Sans"}));
+    ASSERT_EQ(form.selectedRow(), 1);
+    EXPECT_EQ(listText(form.faces()[1]), sjis("ＭＳ 明朝 (IPAMincho)"));
+    EXPECT_EQ(listText(form.faces()[2]), "IPAMincho");
+    EXPECT_EQ(form.choice().face, sjis("ＭＳ 明朝"));
+    EXPECT_EQ(form.sampleText(), "あいうえお加喜苦懸庫123ABC");  // its family covers Shift-JIS
+}
+
+TEST(FontPickerFormStoredFaceTest, KeptThroughOtherChangesUntilAnotherFaceIsChosen) {
+    // The font database may name the family with its foundry.
+    FontPickerForm form(linuxDesktop(), FontChoice{sjis("ＭＳ Ｐゴシック"), 10}, true, false,
+                        "IPAPGothic [IPA]");
+    const int stored = form.selectedRow();
+    ASSERT_EQ(listText(form.faces()[static_cast<size_t>(stored)]),
+              sjis("ＭＳ Ｐゴシック (IPAPGothic)"));
+    form.setPointSize(16);
+    form.setBold(true);
+    EXPECT_EQ(form.choice().face, sjis("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(form.choice().pointSize, 16);
+    form.chooseFace(stored + 1);
+    EXPECT_EQ(form.choice().face, "IPAPGothic");
+    form.chooseFace(0);
+    EXPECT_EQ(form.choice().face, "IPAGothic");
+    form.chooseFace(stored);
+    EXPECT_EQ(form.choice().face, sjis("ＭＳ Ｐゴシック"));
+}
+
+TEST(FontPickerFormStoredFaceTest, WithoutItsFamilyOnOfferSystemIsSelected) {
+    struct Case {
+        const char* face;  // UTF-8
+        const char* drawnWith;
+        bool japaneseOnly;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"Arial", "Liberation Sans", true, "its family is not Japanese"},
+        {"@ＭＳ 明朝", "IPAMincho", false, "vertical faces are never listed"},
+        {"Fixedsys", "Fixedsys", false, "installed, but left out as a bitmap font"},
+        {"Tahoma", "", false, "no family known"},
+    };
+    for (const Case& c : cases) {
+        const FontPickerForm form(linuxDesktop(), FontChoice{sjis(c.face)}, true, c.japaneseOnly,
+                                  c.drawnWith);
+        EXPECT_EQ(form.choice().face, "System") << c.why;
+        for (const FontFamily& face : form.faces()) EXPECT_EQ(face.drawnWith, "") << c.why;
+    }
 }
 
 TEST(FontPickerFormSampleTest, TextFollowsTheCharacterSetOfTheFace) {

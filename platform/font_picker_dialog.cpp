@@ -1,9 +1,10 @@
-#include "label/editor/widgets/font_picker_dialog.h"
+#include "platform/font_picker_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,6 +42,12 @@ class FontSample : public QFrame {
 
 namespace {
 
+// The installed family that draws the stored face `face`, named as the font database lists it
+// (on a Japanese desktop "IPA明朝" rather than "IPAMincho").
+std::string familyDrawing(const std::string& face) {
+    return toSjis(QFontInfo(QFont(familyForFace(face))).family());
+}
+
 QCheckBox* styleBox(QWidget* parent, const char* text, const char* name) {
     auto* box = new QCheckBox(QString::fromUtf8(text), parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -56,12 +63,13 @@ FontPickerDialog::FontPickerDialog(const std::vector<FontFamily>& families,
 FontPickerDialog::FontPickerDialog(const std::vector<FontFamily>& families,
                                    const FontChoice& preset, bool trueTypeOnly, bool japaneseOnly,
                                    QWidget* parent)
-    : QDialog(parent), form_(families, preset, trueTypeOnly, japaneseOnly) {
+    : QDialog(parent),
+      form_(families, preset, trueTypeOnly, japaneseOnly, familyDrawing(preset.face)) {
     setWindowTitle(QStringLiteral("フォント選択"));
     auto* grid = new QGridLayout(this);
     faceList_ = new QListWidget(this);
     faceList_->setObjectName(QStringLiteral("faces"));
-    for (const FontFamily& face : form_.faces()) faceList_->addItem(fromSjis(face.name));
+    for (const FontFamily& face : form_.faces()) faceList_->addItem(fromSjis(listText(face)));
     connect(faceList_, &QListWidget::currentRowChanged, this, [this](int row) {
         form_.chooseFace(row);
         showState();
@@ -162,18 +170,6 @@ std::optional<FontChoice> pickFont(QWidget* parent, const QString& caption,
     if (!caption.isEmpty()) dialog.setWindowTitle(caption);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.form().choice();
-}
-
-TitleDialog::FontPicker titleFontPicker(bool trueTypeOnly) {
-    return [trueTypeOnly](QWidget* parent, const TitleFont& current) -> std::optional<TitleFont> {
-        const FontChoice preset{current.face, current.pointSize, current.bold, current.italic,
-                                current.underline};
-        const std::optional<FontChoice> chosen =
-            pickFont(parent, QStringLiteral("タイトルのフォント"), preset, trueTypeOnly);
-        if (!chosen) return std::nullopt;
-        return TitleFont{chosen->face, chosen->pointSize, chosen->bold, chosen->italic,
-                         chosen->underline};
-    };
 }
 
 }  // namespace qv

@@ -3,6 +3,10 @@
 // The platform hands over its installed families in the order it enumerates them; the form
 // decides which of them are offered, which one is preselected, and how the sample is drawn.
 // Face names are Shift-JIS, as definitions store them.
+//
+// Definitions and settings store Windows faces ("ＭＳ 明朝", "Arial") that are not installed
+// here. Such a preset is offered under its own name beside the installed family that draws it,
+// so that OK without another face keeps the stored name.
 #pragma once
 
 #include <string>
@@ -10,11 +14,14 @@
 
 namespace qv {
 
-// One installed family as the platform reports it.
+// One installed family as the platform reports it, or an offered face.
 struct FontFamily {
     std::string name;       // Shift-JIS
     bool scalable = true;   // an outline (TrueType-like) font
     bool japanese = false;  // covers the Shift-JIS character set
+    // For a stored face that is not installed: the installed family that draws it. Empty for an
+    // installed family.
+    std::string drawnWith = {};
 };
 
 // What the picker hands back.
@@ -29,11 +36,15 @@ struct FontChoice {
 class FontPickerForm {
   public:
     // `trueTypeOnly` is the setting "FontType"; `japaneseOnly` offers only Shift-JIS faces.
-    // A preset face that is not offered selects "System".
+    // `presetDrawnWith` is the installed family that draws the preset face (the platform's
+    // mapping of stored faces). A preset face that is not installed is offered, and selected,
+    // just before that family when the family is offered; any other preset face that is not
+    // offered selects "System".
     FontPickerForm(const std::vector<FontFamily>& installed, const FontChoice& preset,
-                   bool trueTypeOnly, bool japaneseOnly = false);
+                   bool trueTypeOnly, bool japaneseOnly = false,
+                   const std::string& presetDrawnWith = {});
 
-    // The offered faces, in enumeration order.
+    // The offered faces, in enumeration order, each family once under its plain name.
     const std::vector<FontFamily>& faces() const { return faces_; }
     // The row of the selected face in faces(); -1 when nothing is offered at all.
     int selectedRow() const { return selectedRow_; }
@@ -60,6 +71,8 @@ class FontPickerForm {
     static constexpr int kMaxPointSize = 999;
 
   private:
+    void offerStoredFace(const std::string& drawnWith);
+
     std::vector<FontFamily> faces_;
     FontChoice choice_;
     int selectedRow_ = -1;
@@ -67,5 +80,13 @@ class FontPickerForm {
 
 // False for names that the list never offers: "%" and "&" entries and vertical "@" faces.
 bool isListedFaceName(const std::string& name);
+
+// A family name without the foundry that the font database adds when several foundries make a
+// family of that name: "Nimbus Sans [urw]" -> "Nimbus Sans".
+std::string plainFamilyName(const std::string& name);
+
+// The text of `face` in the list: its name, and for a stored face the family that draws it, as
+// "ＭＳ 明朝 (IPAMincho)". Shift-JIS.
+std::string listText(const FontFamily& face);
 
 }  // namespace qv

@@ -1,4 +1,4 @@
-#include "label/editor/forms/font_picker_form.h"
+#include "common/font_picker_form.h"
 
 #include <algorithm>
 
@@ -22,16 +22,30 @@ bool isListedFaceName(const std::string& name) {
     return !name.empty() && name[0] != '%' && name[0] != '&' && name[0] != '@';
 }
 
+std::string plainFamilyName(const std::string& name) {
+    const size_t open = name.rfind(" [");
+    if (open == std::string::npos || open == 0 || name.back() != ']') return name;
+    return name.substr(0, open);
+}
+
+std::string listText(const FontFamily& face) {
+    return face.drawnWith.empty() ? face.name : face.name + " (" + face.drawnWith + ")";
+}
+
 FontPickerForm::FontPickerForm(const std::vector<FontFamily>& installed, const FontChoice& preset,
-                               bool trueTypeOnly, bool japaneseOnly)
+                               bool trueTypeOnly, bool japaneseOnly,
+                               const std::string& presetDrawnWith)
     : choice_(preset) {
     for (const FontFamily& family : installed) {
-        if (!isListedFaceName(family.name)) continue;
+        const std::string name = plainFamilyName(family.name);
+        if (!isListedFaceName(name)) continue;
         if (trueTypeOnly && !family.scalable) continue;
         if (japaneseOnly && !family.japanese) continue;
-        faces_.push_back(family);
+        if (rowOf(faces_, name) >= 0) continue;  // another foundry's family of that name
+        faces_.push_back(FontFamily{name, family.scalable, family.japanese});
     }
     selectedRow_ = rowOf(faces_, preset.face);
+    if (selectedRow_ < 0) offerStoredFace(plainFamilyName(presetDrawnWith));
     if (selectedRow_ < 0) {
         // "System" stands in for a face that is not offered. The platform draws it with the
         // desktop's own font, so it is offered even where no family has that name; on a
@@ -44,6 +58,18 @@ FontPickerForm::FontPickerForm(const std::vector<FontFamily>& installed, const F
         choice_.face = kSystemFace;
     }
     if (choice_.pointSize < 1 || choice_.pointSize > kMaxPointSize) choice_.pointSize = 10;
+}
+
+void FontPickerForm::offerStoredFace(const std::string& drawnWith) {
+    const std::string& face = choice_.face;
+    // A face that is installed but left out by a filter draws with itself: it is not offered.
+    if (!isListedFaceName(face) || face == kSystemFace || face == drawnWith) return;
+    const int row = rowOf(faces_, drawnWith);
+    if (row < 0) return;
+    const FontFamily& family = faces_[static_cast<size_t>(row)];
+    const FontFamily stored{face, family.scalable, family.japanese, family.name};
+    faces_.insert(faces_.begin() + row, stored);
+    selectedRow_ = row;
 }
 
 const std::vector<int>& FontPickerForm::sizes() {

@@ -6,8 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "label/app/dialogs/title_dialog.h"
-#include "label/editor/forms/font_picker_form.h"
+#include "common/font_picker_form.h"
 
 class QCheckBox;
 class QComboBox;
@@ -53,8 +52,5 @@ std::vector<FontFamily> installedFamilies();
 std::optional<FontChoice> pickFont(QWidget* parent, const QString& caption,
                                    const FontChoice& preset, bool trueTypeOnly,
                                    bool japaneseOnly = false);
-
-// The title dialog's font picker, titled "タイトルのフォント".
-TitleDialog::FontPicker titleFontPicker(bool trueTypeOnly);
 
 }  // namespace qv
