@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace qv::sjis {
@@ -176,6 +177,19 @@ std::string fromUtf8(std::string_view utf8, bool* lossless) {
         if (lossless) *lossless = false;
         return skip;
     });
+}
+
+std::string unencodableCharacters(std::string_view utf8) {
+    std::string missing;
+    for (size_t at = 0; at < utf8.size();) {
+        const size_t length = std::max<size_t>(1, utf8Prefix(utf8.substr(at)));
+        const std::string_view character = utf8.substr(at, length);
+        bool lossless = true;
+        fromUtf8(character, &lossless);
+        if (!lossless && missing.find(character) == std::string::npos) missing += character;
+        at += length;
+    }
+    return missing;
 }
 
 std::string fromUtf16Le(std::string_view utf16le) {

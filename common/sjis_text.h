@@ -28,6 +28,10 @@ std::string toUtf8(std::string_view cp932);
 // `lossless` (when given) tells whether that happened.
 std::string fromUtf8(std::string_view utf8, bool* lossless = nullptr);
 
+// The characters of `utf8` that CP932 cannot hold, each once, in order of appearance (UTF-8);
+// empty when the whole text converts.
+std::string unencodableCharacters(std::string_view utf8);
+
 // UTF-16LE code units (as bytes) to CP932, with the same replacement rule as fromUtf8.
 std::string fromUtf16Le(std::string_view utf16le);
 

@@ -54,7 +54,9 @@ void CChildFrame::refresh() {
     updateTitle();
 }
 
+// Save, save as and close store an open cell edit first, so no typed text is lost.
 bool CChildFrame::save() {
+    if (!view_->commitOpenEdit()) return false;
     if (document_->pathName().empty()) return saveAs();
     const std::string path = document_->pathName();
     const bool saved = document_->save(path);
@@ -64,6 +66,7 @@ bool CChildFrame::save() {
 }
 
 bool CChildFrame::saveAs() {
+    if (!view_->commitOpenEdit()) return false;
     QFileDialog dialog(this, QString(), fromUtf8(document_->pathName()), kFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("CSV"));
@@ -91,7 +94,7 @@ bool CChildFrame::maySave() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (!maySave()) {
+    if (!view_->commitOpenEdit() || !maySave()) {
         event->ignore();
         return;
     }

@@ -1,8 +1,10 @@
 #include "editor/app/main_frame.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -14,6 +16,7 @@
 #include "common/recent_files.h"
 #include "editor/app/child_frame.h"
 #include "editor/dialogs/screen_font.h"
+#include "editor/model/grid_page_image.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "platform/qt_text.h"
 
@@ -40,8 +43,12 @@ CMainFrame::CMainFrame(RowsmithSettings& settings, RowsmithFonts& fonts, Profile
     setAcceptDrops(true);
     buildMenus();
     buildToolBar();
-    statusBar()->showMessage(QStringLiteral("Ready"));
+    statusBar()->showMessage(QString::fromUtf8(kGridReadyStatus));
     connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::childActivated);
+    // Paste follows what another program puts on the clipboard.
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::updateCommands);
+    }
     updateTitle();
     updateCommands();
 }
@@ -77,6 +84,7 @@ CChildFrame* CMainFrame::adopt(CChildFrame* child) {
     });
     connect(child, &CChildFrame::activated, this, &CMainFrame::childActivated);
     connect(&child->view(), &CROWSMITHView::documentChanged, this, &CMainFrame::updateCommands);
+    connect(&child->view(), &CROWSMITHView::selectionChanged, this, &CMainFrame::updateCommands);
     connect(&child->view(), &CROWSMITHView::commandRequested, this, &CMainFrame::viewCommand);
     connect(child, &QObject::destroyed, this, [this] {
         updateTitle();

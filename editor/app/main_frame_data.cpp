@@ -65,7 +65,8 @@ void CMainFrame::editAssociations() {
 
 void CMainFrame::launchLabelProgram() {
     CChildFrame* child = activeChild();
-    if (child == nullptr || child->document().recordCount() == 0) return;
+    if (child == nullptr || !child->view().commitOpenEdit()) return;
+    if (child->document().recordCount() == 0) return;
     launchLabelProgramDialog(this, child->document(), child->displayName(), settings_, lastActive_,
                              messages_);
 }
@@ -79,7 +80,7 @@ void CMainFrame::chooseLabelProgram() {
 
 void CMainFrame::printTable(bool preview) {
     CChildFrame* child = activeChild();
-    if (child == nullptr) return;
+    if (child == nullptr || !child->view().commitOpenEdit()) return;
     GridPrintRunner runner(child->document(), child->displayName(), fonts_, messages_, this);
     runner.showStatus = [this](const QString& text) { statusBar()->showMessage(text); };
     preview ? runner.preview() : runner.print(true);

@@ -1,6 +1,7 @@
 #include "editor/dialogs/grid_print_runner.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -106,10 +107,23 @@ void GridPrintRunner::paintOnPrinter(QPrinter& printer, GridPrintJob& job, bool 
     painter.end();
 }
 
+// The user names the file, so an earlier PDF is never replaced without being asked.
+QString GridPrintRunner::choosePdfPath() {
+    const QString suggested = fallbackPdfPath(document_);
+    if (askPdfPath) return askPdfPath(suggested);
+    return QFileDialog::getSaveFileName(parent_,
+                                        QStringLiteral("プリンタがありません：PDFファイルに出力"),
+                                        suggested, QStringLiteral("PDF (*.pdf)"));
+}
+
 GridPrintRunner::Outcome GridPrintRunner::print(bool withDialog) {
     if (!mayStart()) return Outcome::Cancelled;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        const QString path = fallbackPdfPath(document_);
+        const QString path = choosePdfPath();
+        if (path.isEmpty()) {
+            status(QString::fromUtf8(kGridReadyStatus));
+            return Outcome::Cancelled;
+        }
         QString error;
         if (!writePdf(path, error)) {
             messages_.stop(toUtf8(error));
@@ -123,7 +137,7 @@ GridPrintRunner::Outcome GridPrintRunner::print(bool withDialog) {
     if (withDialog) {
         QPrintDialog dialog(&printer, parent_);
         if (dialog.exec() != QDialog::Accepted) {
-            status(QStringLiteral("ﾚﾃﾞｨ"));
+            status(QString::fromUtf8(kGridReadyStatus));
             return Outcome::Cancelled;
         }
     }

@@ -29,8 +29,12 @@ class GridPrintRunner {
     // went). Optional.
     std::function<void(const QString&)> showStatus;
 
+    // Without any printer: asks for the PDF file to write, offering `suggested`; an empty name
+    // cancels. By default a save dialog that asks before replacing a file.
+    std::function<QString(const QString& suggested)> askPdfPath;
+
     // Every page, through the print dialog when `withDialog` (which may choose a range).
-    // Without any printer the pages go to fallbackPdfPath.
+    // Without any printer the pages go to the PDF file the user names (fallbackPdfPath offered).
     Outcome print(bool withDialog);
     Outcome preview();
     // All pages into a PDF of A4 portrait paper, the whole sheet printable.
@@ -42,6 +46,7 @@ class GridPrintRunner {
 
   private:
     bool mayStart();
+    QString choosePdfPath();
     void status(const QString& text);
     // Composes on `painter`'s device and paints pages `first` to `last` (0: all).
     int paint(QPainter& painter, GridPrintJob& job, double widthInches, double heightInches,

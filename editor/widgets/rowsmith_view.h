@@ -61,6 +61,10 @@ class CROWSMITHView : public QAbstractScrollArea {
     int editedRow() const { return editing_.row; }
     int editedField() const { return static_cast<int>(editing_.field); }
     CellEditor* cellEditor() const { return cellEditor_; }
+    // Stores an open cell edit as Enter does, without going on to the next field (a typed new
+    // record becomes a record). False, with the edit left open and the user told why, when the
+    // text holds characters that Shift-JIS cannot store; true when nothing was open.
+    bool commitOpenEdit();
     FieldNameBar* fieldNameBar() const { return nameBar_; }
     const GridGeometry& geometry() const { return geometry_; }
     // Cell of `row` and `field` in viewport coordinates; field -1 is the record number.
@@ -75,6 +79,8 @@ class CROWSMITHView : public QAbstractScrollArea {
 
   signals:
     void commandRequested(int id);
+    // The current row or the selected range changed: what cut, copy and delete may do changes.
+    void selectionChanged();
     void statusMessage(const QString& text);
     void documentChanged();
     void activated();
@@ -123,12 +129,14 @@ class CROWSMITHView : public QAbstractScrollArea {
     void beginEditing(int row, size_t field, bool blank);
     void placeCellEditor();
     void confirmCell();
+    bool storeOpenCell();
     void backTabCell();
     void endEditing();
     QString fieldText(int row, size_t field) const;
 
     CROWSMITHDoc& document_;
     ClipboardPort& clipboard_;
+    MessageService& messages_;
     RecordEditor editor_;
     GridGeometry geometry_;
     QFont screenFont_;

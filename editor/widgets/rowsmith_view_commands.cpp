@@ -17,27 +17,28 @@ bool CROWSMITHView::canPaste() const {
 }
 
 void CROWSMITHView::copy() {
-    endEditing();
+    if (!commitOpenEdit()) return;
     if (!canCut()) return;
     if (editor_.copy()) highlighted_ = false;
     viewport()->update();
+    emit selectionChanged();
 }
 
 void CROWSMITHView::cut() {
-    endEditing();
+    if (!commitOpenEdit()) return;
     if (!canCut()) return;
     afterChange(editor_.cut());
 }
 
 // A clipboard without text is refused with its message by the paste itself.
 void CROWSMITHView::paste() {
-    endEditing();
+    if (!commitOpenEdit()) return;
     if (recordDialogOpen_) return;
     afterChange(editor_.paste());
 }
 
 void CROWSMITHView::deleteRecords() {
-    endEditing();
+    if (!commitOpenEdit()) return;
     if (!canCut()) return;
     afterChange(editor_.remove());
 }
@@ -54,6 +55,7 @@ void CROWSMITHView::afterChange(bool changed) {
         emit documentChanged();
     }
     viewport()->update();
+    emit selectionChanged();
 }
 
 void CROWSMITHView::runCommand(int id) {

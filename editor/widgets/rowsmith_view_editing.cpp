@@ -2,6 +2,8 @@
 // to the next field, Escape ends without storing, Shift+TAB goes back one field. The blank row
 // under the last record becomes a record when its last field is confirmed.
 #include "common/record_line.h"
+#include "common/sjis_text.h"
+#include "common/text_format.h"
 #include "editor/widgets/cell_editor.h"
 #include "editor/widgets/field_name_bar.h"
 #include "editor/widgets/rowsmith_view.h"
@@ -14,18 +16,21 @@ namespace {
 // Below this row height the edit keeps its own (readable) font.
 constexpr int kSmallRowHeight = 15;
 
+const char* const kUnencodable =
+    "次の文字はShift-JISのファイルに保存できません。書き直して下さい：%s";
+
 }  // namespace
 
 void CROWSMITHView::selectColumn(int index) {
     if (index < 1 || index > static_cast<int>(document_.headerNames.size())) return;
-    endEditing();
+    if (!commitOpenEdit()) return;
     selectedColumn_ = index;
     nameBar_->setSelected(index);
     showColumnStatus();
 }
 
 void CROWSMITHView::clearColumnSelection() {
-    endEditing();
+    if (!commitOpenEdit()) return;
     selectedColumn_ = -1;
     nameBar_->setSelected(-1);
     emit statusMessage(QString());
@@ -68,14 +73,27 @@ void CROWSMITHView::placeCellEditor() {
         cellRect(editing_.row, static_cast<int>(editing_.field)).adjusted(-2, -2, 2, 2));
 }
 
-void CROWSMITHView::confirmCell() {
-    if (!editing_.active) return;
-    const std::string value = toSjis(cellEditor_->text());
+// The open cell's text into its record (or the new record); false when Shift-JIS cannot hold
+// it: the user hears which characters, and the edit stays as typed.
+bool CROWSMITHView::storeOpenCell() {
+    const QString text = cellEditor_->text();
+    const std::string missing = sjis::unencodableCharacters(text.toStdString());
+    if (!missing.empty()) {
+        messages_.exclamation(formatText(kUnencodable, missing.c_str()));
+        cellEditor_->setFocus();
+        return false;
+    }
+    const std::string value = toSjis(text);
     if (editing_.blank) {
         editor_.setBlankField(editing_.field, value);
     } else if (editor_.storeField(editing_.row, editing_.field, value)) {
         emit documentChanged();
     }
+    return true;
+}
+
+void CROWSMITHView::confirmCell() {
+    if (!editing_.active || !storeOpenCell()) return;
     if (editing_.field + 1 < geometry_.columnCount()) {
         beginEditing(editing_.row, editing_.field + 1, editing_.blank);
         return;
@@ -88,6 +106,17 @@ void CROWSMITHView::confirmCell() {
         return;
     }
     endEditing();
+}
+
+bool CROWSMITHView::commitOpenEdit() {
+    if (!editing_.active) return true;
+    if (!storeOpenCell()) return false;
+    if (editing_.blank && editor_.commitBlankRow()) {
+        updateScrollRanges();
+        emit documentChanged();
+    }
+    endEditing();
+    return true;
 }
 
 // On the first field Shift+TAB keeps the edit as it is, typed text included.

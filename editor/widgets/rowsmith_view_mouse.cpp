@@ -16,7 +16,7 @@ void CROWSMITHView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CROWSMITHView::leftPress(const QPoint& at) {
-    endEditing();
+    if (!commitOpenEdit()) return;  // a click elsewhere keeps what was typed
     if (document_.headerNames.empty()) {
         emit commandRequested(rowsmith::kFieldDialog);
         return;
@@ -31,6 +31,7 @@ void CROWSMITHView::leftPress(const QPoint& at) {
         editor_.clearSelection();
         highlighted_ = false;
         viewport()->update();
+        emit selectionChanged();
         return;
     }
     // The row under the last record is a place too: a paste there appends.
@@ -40,6 +41,7 @@ void CROWSMITHView::leftPress(const QPoint& at) {
     dragging_ = true;
     dragStart_ = row;
     emit currentRowChanged(row);
+    emit selectionChanged();
     viewport()->update();
 }
 
@@ -73,6 +75,7 @@ void CROWSMITHView::mouseMoveEvent(QMouseEvent* event) {
     } else {
         editor_.clearSelection();
     }
+    emit selectionChanged();
     viewport()->update();
 }
 
@@ -92,6 +95,7 @@ void CROWSMITHView::mouseDoubleClickEvent(QMouseEvent* event) {
     highlighted_ = true;
     editor_.forgetUndo();
     viewport()->update();
+    emit selectionChanged();
     emit commandRequested(rowsmith::kRecordDialog);
 }
 

@@ -1,5 +1,6 @@
 // Grid printing as the user gets it: a PDF whose pages pdftotext reads back in the order block 1
 // group 1, block 1 group 2, block 2 group 1, each under its title.
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QString>
 #include <string>
@@ -99,7 +100,7 @@ TEST_F(GridPrintTest, NarrowColumnsMakeOneGroupPerBlock) {
     EXPECT_EQ(document.columnWidths[3], 10);
 }
 
-TEST_F(GridPrintTest, WithoutAPrinterPrintGoesToAPdfBesideTheDataFile) {
+TEST_F(GridPrintTest, WithoutAPrinterPrintGoesToThePdfTheUserNames) {
     if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
     const std::string path = folder.file("shop.csv");
     test::writeBytes(path, "CODE,NAME\r\nA1,apple\r\n");
@@ -107,8 +108,16 @@ TEST_F(GridPrintTest, WithoutAPrinterPrintGoesToAPdfBesideTheDataFile) {
     GridPrintRunner runner(document, QStringLiteral("shop.csv"), RowsmithFonts{}, messages,
                            nullptr);
     runner.showStatus = [this](const QString& text) { statuses.push_back(text); };
+    QStringList offered;
+    runner.askPdfPath = [&offered](const QString& suggested) {
+        offered << suggested;
+        return offered.size() == 1 ? QString() : suggested;  // the first time: cancelled
+    };
+    EXPECT_EQ(runner.print(true), GridPrintRunner::Outcome::Cancelled);
+    EXPECT_FALSE(QFileInfo::exists(fromUtf8(path + ".pdf")));
     EXPECT_EQ(runner.print(true), GridPrintRunner::Outcome::WrotePdf);
-    EXPECT_EQ(GridPrintRunner::fallbackPdfPath(document), fromUtf8(path + ".pdf"));
+    ASSERT_EQ(offered.size(), 2);
+    EXPECT_EQ(offered[0], fromUtf8(path + ".pdf"));
     const std::vector<std::string> pages = pdfPages(path + ".pdf");
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_TRUE(holds(pages[0], "apple"));
