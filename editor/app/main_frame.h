@@ -107,6 +107,9 @@ class CMainFrame : public QMainWindow {
     MessageService& messages_;
     QMdiArea* area_;
     QMenu* recentMenu_ = nullptr;
+    QAction* newAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* helpAction_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* cutAction_ = nullptr;
     QAction* copyAction_ = nullptr;

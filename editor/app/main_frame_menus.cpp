@@ -7,7 +7,6 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 
@@ -18,6 +17,7 @@
 #include "editor/widgets/rowsmith_commands.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "platform/bar_toggles.h"
+#include "platform/desktop_identity.h"
 
 namespace qv::rowsmith {
 
@@ -37,10 +37,10 @@ void CMainFrame::buildMenus() {
 
 void CMainFrame::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    addAction(file, QStringLiteral("新規作成(&N)"), &CMainFrame::newDocumentCommand)
-        ->setShortcut(QKeySequence::New);
-    addAction(file, QStringLiteral("開く(&O)..."), &CMainFrame::openWithDialog)
-        ->setShortcut(QKeySequence::Open);
+    newAction_ = addAction(file, QStringLiteral("新規作成(&N)"), &CMainFrame::newDocumentCommand);
+    newAction_->setShortcut(QKeySequence::New);
+    openAction_ = addAction(file, QStringLiteral("開く(&O)..."), &CMainFrame::openWithDialog);
+    openAction_->setShortcut(QKeySequence::Open);
     addAction(file, QStringLiteral("閉じる(&C)"), &CMainFrame::closeActive);
     saveAction_ = addAction(file, QStringLiteral("上書き保存(&S)"), &CMainFrame::saveActive);
     saveAction_->setShortcut(QKeySequence::Save);
@@ -137,38 +137,44 @@ void CMainFrame::buildWindowMenu() {
 
 void CMainFrame::buildHelpMenu() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    addAction(help, QStringLiteral("目次(&C)"), &CMainFrame::showHelp);
+    helpAction_ = addAction(help, QStringLiteral("目次(&C)"), &CMainFrame::showHelp);
     addAction(help, QStringLiteral("バージョン情報(&A)..."), &CMainFrame::about);
 }
 
 // New, Open, Save | Print | Cut, Copy, Paste | fields, records, extraction, search | barcode
 // fields, launch | help.
+// The toolbar shares the menus' actions (and so their enabled states). The file, edit, search
+// and help buttons show icons; the data commands a short text; the menu's text is the tip. At
+// 900 pixels across every button is in view.
 void CMainFrame::buildToolBar() {
     QToolBar* tools = addToolBar(QStringLiteral("ツール バー"));
     tools->setObjectName(QStringLiteral("tools"));
-    QStyle* s = style();
-    tools->addAction(s->standardIcon(QStyle::SP_FileIcon), QStringLiteral("新規作成"), this,
-                     &CMainFrame::newDocumentCommand);
-    tools->addAction(s->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("開く"), this,
-                     &CMainFrame::openWithDialog);
-    tools->addAction(s->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("上書き保存"),
-                     this, &CMainFrame::saveActive);
-    tools->addSeparator();
-    tools->addAction(printAction_);
-    tools->addSeparator();
-    tools->addAction(cutAction_);
-    tools->addAction(copyAction_);
-    tools->addAction(pasteAction_);
-    tools->addSeparator();
-    for (QAction* action : {fieldAction_, recordAction_, extractAction_, searchAction_}) {
+    tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const auto add = [tools](QAction* action, const char* icon, const char* shortText) {
+        if (icon != nullptr) action->setIcon(toolIcon(icon));
+        if (shortText != nullptr) action->setIconText(QString::fromUtf8(shortText));
+        action->setToolTip(action->text().remove(QLatin1Char('&')));
         tools->addAction(action);
-    }
+    };
+    add(newAction_, "document-new", nullptr);
+    add(openAction_, "document-open", nullptr);
+    add(saveAction_, "document-save", nullptr);
     tools->addSeparator();
-    tools->addAction(barcodeAction_);
-    tools->addAction(launchAction_);
+    add(printAction_, "document-print", nullptr);
     tools->addSeparator();
-    tools->addAction(s->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("ヘルプ"), this,
-                     &CMainFrame::showHelp);
+    add(cutAction_, "edit-cut", nullptr);
+    add(copyAction_, "edit-copy", nullptr);
+    add(pasteAction_, "edit-paste", nullptr);
+    tools->addSeparator();
+    add(fieldAction_, nullptr, "項目");
+    add(recordAction_, nullptr, "ﾚｺｰﾄﾞ");
+    add(extractAction_, nullptr, "抽出");
+    add(searchAction_, "edit-find", nullptr);
+    tools->addSeparator();
+    add(barcodeAction_, nullptr, "ﾊﾞｰｺｰﾄﾞ");
+    add(launchAction_, nullptr, "Quorvi");
+    tools->addSeparator();
+    add(helpAction_, "help-contents", nullptr);
 }
 
 void CMainFrame::newDocumentCommand() {

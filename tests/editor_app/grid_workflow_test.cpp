@@ -2,7 +2,10 @@
 // the mouse alone, and an open cell edit is stored by Save, by a click elsewhere and on quitting,
 // never lost; a character that Shift-JIS cannot hold keeps the edit open with a word about it.
 #include <QAction>
+#include <QApplication>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -97,6 +100,16 @@ TEST_F(GridWorkflowTest, CharactersShiftJisCannotHoldKeepTheEditOpen) {
         << messages.messages()[0].text;
     EXPECT_EQ(saved(), "CODE,NAME\r\n1,x\r\n2,y\r\n3,z\r\n");
     EXPECT_EQ(view->cellEditor()->text(), QStringLiteral("A€😀"));
+}
+
+// At the default window size no toolbar command hides behind the toolbar's "»" button.
+TEST_F(GridWorkflowTest, EveryToolbarButtonShowsAt900Pixels) {
+    auto* tools = frame->findChild<QToolBar*>(QStringLiteral("tools"));
+    ASSERT_NE(tools, nullptr);
+    QApplication::processEvents();
+    auto* more = tools->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+    ASSERT_NE(more, nullptr);
+    EXPECT_FALSE(more->isVisible());
 }
 
 }  // namespace
