@@ -8,7 +8,9 @@ namespace qv {
 
 class ClipboardPort {
   public:
-    enum class Read { Text, NotText, CannotOpen, Empty };
+    // Unencodable: the text holds characters Shift-JIS cannot store; `text` then names them
+    // (UTF-8) instead of holding the text.
+    enum class Read { Text, NotText, CannotOpen, Empty, Unencodable };
     virtual ~ClipboardPort() = default;
     // Whether the clipboard holds text at all.
     virtual bool hasText() const = 0;

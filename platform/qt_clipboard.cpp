@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "common/sjis_text.h"
 #include "platform/qt_text.h"
 
 namespace qv {
@@ -21,6 +22,11 @@ ClipboardPort::Read QtClipboardPort::read(std::string& text) {
     if (data == nullptr || !data->hasText()) return Read::NotText;
     const QString unicode = data->text();
     if (unicode.isEmpty()) return Read::Empty;
+    const std::string missing = sjis::unencodableCharacters(unicode.toStdString());
+    if (!missing.empty()) {
+        text = missing;
+        return Read::Unencodable;
+    }
     text = toSjis(unicode);
     return Read::Text;
 }

@@ -114,6 +114,10 @@ void RecordEditor::eraseRecords(int first, int count) {
     document_.lines.erase(begin, end);
 }
 
+std::string unencodableMessage(const std::string& charactersUtf8) {
+    return "次の文字はShift-JISのファイルに保存できません。書き直して下さい：" + charactersUtf8;
+}
+
 bool RecordEditor::paste() {
     std::string text;
     switch (clipboard_.read(text)) {
@@ -127,6 +131,9 @@ bool RecordEditor::paste() {
             return false;
         case ClipboardPort::Read::Empty:
             beepAndTell(messages_, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容はnulです。");
+            return false;
+        case ClipboardPort::Read::Unencodable:
+            beepAndTell(messages_, unencodableMessage(text));
             return false;
     }
     if (separatorsInFirstLine(text) == 0) {

@@ -17,6 +17,9 @@ namespace qv {
 
 enum class UndoKind { None = 0, Cut = 1, Paste = 2 };
 
+// What the user is told when a text holds characters that Shift-JIS cannot store (UTF-8).
+std::string unencodableMessage(const std::string& charactersUtf8);
+
 class RecordEditor {
   public:
     RecordEditor(CROWSMITHDoc& document, ClipboardPort& clipboard, MessageService& messages);

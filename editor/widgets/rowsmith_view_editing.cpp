@@ -3,7 +3,6 @@
 // under the last record becomes a record when its last field is confirmed.
 #include "common/record_line.h"
 #include "common/sjis_text.h"
-#include "common/text_format.h"
 #include "editor/widgets/cell_editor.h"
 #include "editor/widgets/field_name_bar.h"
 #include "editor/widgets/rowsmith_view.h"
@@ -15,9 +14,6 @@ namespace {
 
 // Below this row height the edit keeps its own (readable) font.
 constexpr int kSmallRowHeight = 15;
-
-const char* const kUnencodable =
-    "次の文字はShift-JISのファイルに保存できません。書き直して下さい：%s";
 
 }  // namespace
 
@@ -79,7 +75,7 @@ bool CROWSMITHView::storeOpenCell() {
     const QString text = cellEditor_->text();
     const std::string missing = sjis::unencodableCharacters(text.toStdString());
     if (!missing.empty()) {
-        messages_.exclamation(formatText(kUnencodable, missing.c_str()));
+        messages_.exclamation(unencodableMessage(missing));
         cellEditor_->setFocus();
         return false;
     }

@@ -3,6 +3,8 @@
 // never lost; a character that Shift-JIS cannot hold keeps the edit open with a word about it.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -100,6 +102,16 @@ TEST_F(GridWorkflowTest, CharactersShiftJisCannotHoldKeepTheEditOpen) {
         << messages.messages()[0].text;
     EXPECT_EQ(saved(), "CODE,NAME\r\n1,x\r\n2,y\r\n3,z\r\n");
     EXPECT_EQ(view->cellEditor()->text(), QStringLiteral("A€😀"));
+}
+
+TEST_F(GridWorkflowTest, APasteWithCharactersShiftJisCannotHoldNamesThemAndChangesNothing) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("9,A€\r\n"));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rowPoint(2));
+    action("貼り付け(&P)")->trigger();
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_NE(messages.messages()[0].text.find("€"), std::string::npos);
+    EXPECT_EQ(view->document().recordCount(), 3);
+    EXPECT_FALSE(view->document().isModified());
 }
 
 // At the default window size no toolbar command hides behind the toolbar's "»" button.
