@@ -6,6 +6,7 @@
 
 #include "label/app/main_frame.h"
 #include "label/app/quorvi_view.h"
+#include "label/editor/widgets/command_actions.h"
 #include "platform/bar_toggles.h"
 #include "platform/desktop_identity.h"
 
@@ -13,8 +14,7 @@ namespace qv {
 
 // A menu entry carries its command's id; the main window dispatches on the id.
 QAction* CMainFrame::addCommand(QMenu* menu, const char* text, LabelCommand command) {
-    QAction* action = menu->addAction(QString::fromUtf8(text));
-    action->setData(static_cast<int>(command));
+    QAction* action = addCommandAction(*menu, QString::fromUtf8(text), command);
     connect(action, &QAction::triggered, this, [this, command] { carryOut(command); });
     return action;
 }
@@ -56,8 +56,8 @@ void CMainFrame::buildToolBar() {
     tools->setObjectName(QStringLiteral("tools"));
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     const auto add = [this, tools](const char* text, const char* icon, LabelCommand command) {
-        QAction* action = tools->addAction(toolIcon(icon), QString::fromUtf8(text));
-        action->setData(static_cast<int>(command));
+        QAction* action = addCommandAction(*tools, QString::fromUtf8(text), command);
+        action->setIcon(toolIcon(icon));
         connect(action, &QAction::triggered, this, [this, command] { carryOut(command); });
     };
     add("新規", "document-new", LabelCommand::NewDefinition);

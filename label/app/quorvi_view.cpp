@@ -10,6 +10,7 @@
 #include "label/app/quorvi_settings.h"
 #include "label/data/data_file_check.h"
 #include "label/definition/quorvi_doc.h"
+#include "label/editor/widgets/command_actions.h"
 #include "platform/qpainter_surface.h"
 
 namespace qv {
@@ -131,9 +132,7 @@ void CQuorviView::focusInEvent(QFocusEvent* event) {
 void CQuorviView::showContextMenu(const QPoint& at) {
     QMenu menu(this);
     const auto add = [&menu](const char* text, LabelCommand id) {
-        QAction* action = menu.addAction(QString::fromUtf8(text));
-        action->setData(static_cast<int>(id));
-        return action;
+        return addCommandAction(menu, QString::fromUtf8(text), id);
     };
     add("データファイル設定", LabelCommand::DataFile);
     add("ラベルのサイズと割付", LabelCommand::LabelSize);
@@ -143,9 +142,7 @@ void CQuorviView::showContextMenu(const QPoint& at) {
     add("ラベルの連番設定", LabelCommand::SerialNumber);
     add("フィールド指定改頁の設定", LabelCommand::PageBreak);
     add("モノパターン印刷の設定", LabelCommand::MonoPattern)->setEnabled(monoPatternAvailable_);
-    if (QAction* chosen = menu.exec(at)) {
-        emit command(static_cast<LabelCommand>(chosen->data().toInt()));
-    }
+    if (const std::optional<LabelCommand> chosen = commandOf(menu.exec(at))) emit command(*chosen);
 }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include "label/editor/widgets/command_actions.h"
 #include "platform/qpainter_surface.h"
 
 namespace qv {
@@ -221,9 +222,7 @@ void CBarLayoutView::rightUp(LogicalPoint at) {
 void CBarLayoutView::showContextMenu(const QPoint& globalAt) {
     QMenu menu(this);
     const auto add = [&menu](const char* text, LabelCommand id) {
-        QAction* action = menu.addAction(QString::fromUtf8(text));
-        action->setData(static_cast<int>(id));
-        return action;
+        return addCommandAction(menu, QString::fromUtf8(text), id);
     };
     add("データファイル設定", LabelCommand::DataFile);
     add("ラベルのサイズと割付", LabelCommand::LabelSize);
@@ -236,9 +235,8 @@ void CBarLayoutView::showContextMenu(const QPoint& globalAt) {
     add("ビットマップの配置", LabelCommand::Bitmap);
     add("ラベル内罫線の配置", LabelCommand::RuledLine);
     add("ラベルの連番設定", LabelCommand::SerialNumber);
-    if (QAction* chosen = menu.exec(globalAt)) {
-        emit command(static_cast<LabelCommand>(chosen->data().toInt()));
-    }
+    if (const std::optional<LabelCommand> chosen = commandOf(menu.exec(globalAt)))
+        emit command(*chosen);
 }
 
 void CBarLayoutView::focusInEvent(QFocusEvent* event) {
