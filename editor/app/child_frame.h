@@ -57,6 +57,7 @@ class CChildFrame : public QMdiSubWindow {
     bool maySave();
     void updateTitle();
     void documentChanged();
+    void takeBackFocus();
     // Brings an open dialog forward; false when there is none.
     static bool raise(QDialog* dialog);
     template <typename Dialog>

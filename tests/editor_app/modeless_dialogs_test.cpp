@@ -1,0 +1,101 @@
+// The data editor's modeless dialogs as a user drives them from the main window: every way of
+// ending them leaves no window behind, and opening one again gives exactly one.
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "editor/app/child_frame.h"
+#include "editor/app/main_frame.h"
+#include "editor/widgets/rowsmith_commands.h"
+#include "editor/widgets/rowsmith_view.h"
+#include "tests/label_app/widget_test_support.h"
+#include "tests/support/temp_folder.h"
+
+namespace qv::rowsmith {
+namespace {
+
+using test::child;
+using test::click;
+
+class NoClipboard : public ClipboardPort {
+  public:
+    bool hasText() const override { return false; }
+    Read read(std::string&) override { return Read::Empty; }
+    bool write(const std::string&, bool& opened) override {
+        opened = true;
+        return true;
+    }
+};
+
+class ModelessDialogsTest : public ::testing::Test {
+  protected:
+    void start(const std::string& bytes) {
+        test::writeBytes(path, bytes);
+        frame = std::make_unique<CMainFrame>(settings, fonts, settingsFile, clipboard, messages);
+        frame->resize(800, 600);
+        frame->show();
+        frame->openStartFiles({path});
+        ASSERT_NE(frame->activeChild(), nullptr);
+    }
+    CChildFrame& window() const { return *frame->activeChild(); }
+    // The command as the grid's double click and pop-up menu ask for it.
+    void command(int id) const { emit window().view().commandRequested(id); }
+    std::vector<QDialog*> visibleDialogs() const {
+        std::vector<QDialog*> shown;
+        for (QDialog* dialog : frame->findChildren<QDialog*>()) {
+            if (dialog->isVisible()) shown.push_back(dialog);
+        }
+        return shown;
+    }
+    // The only dialog on screen, after `id` was asked for twice.
+    QDialog* openTwice(int id) {
+        command(id);
+        command(id);
+        const std::vector<QDialog*> shown = visibleDialogs();
+        EXPECT_EQ(shown.size(), 1u) << id;
+        return shown.size() == 1 ? shown[0] : nullptr;
+    }
+
+    test::TempFolder folder;
+    std::string path = folder.file("shop.csv");
+    ProfileFile settingsFile{folder.file("ROWSMITH.INI")};
+    RowsmithSettings settings;
+    RowsmithFonts fonts;
+    NoClipboard clipboard;
+    RecordingMessageService messages;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(ModelessDialogsTest, EveryWayOfEndingADialogLeavesNoWindowAndItOpensOnceAgain) {
+    start("CODE,NAME\r\n1,x\r\n2,y\r\n");
+    enum class End { CloseButton, Escape, WindowCloseBox };
+    for (int id : {kRecordDialog, kSearch, kBarcodeFields}) {
+        for (End end : {End::CloseButton, End::Escape, End::WindowCloseBox}) {
+            QDialog* dialog = openTwice(id);
+            ASSERT_NE(dialog, nullptr);
+            switch (end) {
+                case End::CloseButton:
+                    click(child<QPushButton>(*dialog, "closeButton"));
+                    break;
+                case End::Escape:
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                    break;
+                case End::WindowCloseBox:
+                    dialog->close();
+                    break;
+            }
+            EXPECT_TRUE(visibleDialogs().empty()) << id << " " << static_cast<int>(end);
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_TRUE(frame->findChildren<QDialog*>().empty()) << id;
+        }
+    }
+    EXPECT_FALSE(window().recordDialogOpen());
+    EXPECT_FALSE(window().document().isModified());  // browsing stored nothing
+}
+
+}  // namespace
+}  // namespace qv::rowsmith
