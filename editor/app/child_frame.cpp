@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStyle>
 
+#include "editor/dialogs/record_maintenance_dialog.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "platform/qt_text.h"
 
@@ -91,6 +92,8 @@ bool CChildFrame::maySave() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
+    // The record being typed in the record dialog is stored before the save question.
+    if (recordDialog_ != nullptr) recordDialog_->reject();
     if (!maySave()) {
         event->ignore();
         return;

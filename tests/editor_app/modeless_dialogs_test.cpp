@@ -1,7 +1,9 @@
 // The data editor's modeless dialogs as a user drives them from the main window: every way of
-// ending them leaves no window behind, and opening one again gives exactly one.
+// ending them leaves no window behind, opening one again gives exactly one, and what the record
+// dialog held reaches the saved file.
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -10,6 +12,7 @@
 
 #include "editor/app/child_frame.h"
 #include "editor/app/main_frame.h"
+#include "editor/dialogs/record_maintenance_dialog.h"
 #include "editor/widgets/rowsmith_commands.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "tests/label_app/widget_test_support.h"
@@ -95,6 +98,36 @@ TEST_F(ModelessDialogsTest, EveryWayOfEndingADialogLeavesNoWindowAndItOpensOnceA
     }
     EXPECT_FALSE(window().recordDialogOpen());
     EXPECT_FALSE(window().document().isModified());  // browsing stored nothing
+}
+
+// Shift-JIS throughout: the changed field is the typed text, the others keep their bytes.
+TEST_F(ModelessDialogsTest, TheRecordTypedBeforeTheDialogEndsIsTheRecordSaved) {
+    start("CODE,NAME,PRICE\r\n\"001\",\x83\x8a\x83\x93\x83\x53,\"1,000\"\r\n2,pear,90\r\n");
+    command(kRecordDialog);
+    auto* dialog = frame->findChild<RecordMaintenanceDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    QLineEdit* name = child<QLineEdit>(*dialog, "box1");
+    name->selectAll();
+    name->insert(QStringLiteral("みかん"));  // as the input method hands it over
+    click(child<QPushButton>(*dialog, "closeButton"));
+    ASSERT_TRUE(window().save());
+    EXPECT_EQ(test::readBytes(path),
+              "CODE,NAME,PRICE\r\n\"001\",\x82\xdd\x82\xa9\x82\xf1,\"1,000\"\r\n2,pear,90\r\n");
+
+    // A new record still being typed when its document window closes is saved with it, once.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    dialog = qobject_cast<RecordMaintenanceDialog*>(openTwice(kRecordDialog));
+    ASSERT_NE(dialog, nullptr);
+    click(child<QPushButton>(*dialog, "addButton"));
+    QTest::keyClicks(child<QLineEdit>(*dialog, "box0"), QStringLiteral("3"));
+    QTest::keyClicks(child<QLineEdit>(*dialog, "box2"), QStringLiteral("120"));
+    messages.scriptAnswer(MessageAnswer::Yes);
+    window().close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame->children().empty());
+    EXPECT_EQ(test::readBytes(path),
+              "CODE,NAME,PRICE\r\n\"001\",\x82\xdd\x82\xa9\x82\xf1,\"1,000\"\r\n2,pear,90\r\n"
+              "3,,120\r\n");
 }
 
 }  // namespace
