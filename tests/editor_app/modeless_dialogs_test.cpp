@@ -1,11 +1,13 @@
 // The data editor's modeless dialogs as a user drives them from the main window: every way of
-// ending them leaves no window behind, opening one again gives exactly one, and what the record
-// dialog held reaches the saved file.
+// ending them leaves no window behind, opening one again gives exactly one, what the record
+// dialog held reaches the saved file, and a replacement is asked about with its record in view.
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 #include "editor/app/child_frame.h"
 #include "editor/app/main_frame.h"
 #include "editor/dialogs/record_maintenance_dialog.h"
+#include "editor/dialogs/search_replace_dialog.h"
 #include "editor/widgets/rowsmith_commands.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "tests/label_app/widget_test_support.h"
@@ -32,6 +35,16 @@ class NoClipboard : public ClipboardPort {
         opened = true;
         return true;
     }
+};
+
+// Records every message and runs `onQuestion` the moment a Yes/No question comes.
+class WatchingMessages : public RecordingMessageService {
+  public:
+    MessageAnswer show(const Message& message) override {
+        if (message.buttons == MessageButtons::YesNo && onQuestion) onQuestion();
+        return RecordingMessageService::show(message);
+    }
+    std::function<void()> onQuestion;
 };
 
 class ModelessDialogsTest : public ::testing::Test {
@@ -69,7 +82,7 @@ class ModelessDialogsTest : public ::testing::Test {
     RowsmithSettings settings;
     RowsmithFonts fonts;
     NoClipboard clipboard;
-    RecordingMessageService messages;
+    WatchingMessages messages;
     std::unique_ptr<CMainFrame> frame;
 };
 
@@ -128,6 +141,32 @@ TEST_F(ModelessDialogsTest, TheRecordTypedBeforeTheDialogEndsIsTheRecordSaved) {
     EXPECT_EQ(test::readBytes(path),
               "CODE,NAME,PRICE\r\n\"001\",\x82\xdd\x82\xa9\x82\xf1,\"1,000\"\r\n2,pear,90\r\n"
               "3,,120\r\n");
+}
+
+TEST_F(ModelessDialogsTest, ReplaceAsksWithTheMatchCurrentAndInView) {
+    std::string bytes = "CODE,SHOP\r\n";
+    for (int i = 1; i <= 200; ++i)
+        bytes += std::to_string(i) + (i == 150 ? ",OSAKA\r\n" : ",TOKYO\r\n");
+    start(bytes);
+    CROWSMITHView& view = window().view();
+    std::vector<int> rowsAsked;
+    messages.onQuestion = [&] {
+        const bool inView = view.viewport()->rect().contains(view.cellRect(150, -1));
+        rowsAsked.push_back(view.rowHighlighted() && inView ? view.editor().currentRow() : -1);
+    };
+    command(kSearch);
+    auto* dialog = frame->findChild<SearchReplaceDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClicks(child<QLineEdit>(*dialog, "fieldName"), QStringLiteral("SHOP"));
+    QTest::keyClicks(child<QLineEdit>(*dialog, "searchText"), QStringLiteral("OSAKA"));
+    click(child<QRadioButton>(*dialog, "replaceMode"));
+    QTest::keyClicks(child<QLineEdit>(*dialog, "replaceText"), QStringLiteral("KOBE"));
+    messages.scriptAnswer(MessageAnswer::Yes);
+    click(child<QPushButton>(*dialog, "searchButton"));
+
+    EXPECT_EQ(rowsAsked, std::vector<int>{150});
+    EXPECT_EQ(window().document().lines[150], "150,KOBE");
+    EXPECT_EQ(messages.messages().at(0).text, "置き換えてもいいですか　？");
 }
 
 }  // namespace
