@@ -183,6 +183,27 @@ size_t SplitHeader(const std::vector<std::string>& lines, std::vector<std::strin
     return names.size();
 }
 
+// The same walk as SplitCommaLine's: a quote toggles quoting unless a real backslash escapes it,
+// and only separators outside quotes end a field.
+std::vector<FieldSpan> RecordFieldSpans(std::string_view line) {
+    if (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    std::vector<FieldSpan> spans;
+    size_t begin = 0;
+    bool inQuotes = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') {
+            if (i == 0 || line[i - 1] != '\\' || !IsEscapeBackslash(line, i - 1))
+                inQuotes = !inQuotes;
+        } else if (!inQuotes && (c == kComma || c == kTab)) {
+            spans.push_back({begin, i});
+            begin = i + 1;
+        }
+    }
+    spans.push_back({begin, line.size()});
+    return spans;
+}
+
 std::string QuoteField(std::string_view value) {
     std::string quoted;
     quoted.reserve(value.size() + 2);

@@ -41,6 +41,15 @@ std::string RecordField(std::string_view line, size_t index);
 // n + 1 names, empty ones included. Returns the number of names; an empty `lines` gives none.
 size_t SplitHeader(const std::vector<std::string>& lines, std::vector<std::string>& names);
 
+// Where field i of a line lies: the bytes [begin, end) between the separators SplitCommaLine
+// splits at, quotes included; a trailing newline or carriage return lies behind the last field.
+// There is always at least one field, as SplitCommaLine gives.
+struct FieldSpan {
+    size_t begin = 0;
+    size_t end = 0;
+};
+std::vector<FieldSpan> RecordFieldSpans(std::string_view line);
+
 // A value as written into a line: a backslash before every double quote, and the whole enclosed in
 // double quotes when the value holds a comma.
 std::string QuoteField(std::string_view value);

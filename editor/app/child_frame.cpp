@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStyle>
 
+#include "editor/dialogs/record_maintenance_dialog.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "platform/qt_text.h"
 
@@ -94,7 +95,14 @@ bool CChildFrame::maySave() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (!view_->commitOpenEdit() || !maySave()) {
+    // An open cell edit and the record being typed in the record dialog are stored before the
+    // save question.
+    if (!view_->commitOpenEdit()) {
+        event->ignore();
+        return;
+    }
+    if (recordDialog_ != nullptr) recordDialog_->reject();
+    if (!maySave()) {
         event->ignore();
         return;
     }

@@ -1,6 +1,7 @@
 // CChildFrame: one window inside the data editor's main window, holding one document and its
 // grid view. Its title is the file's name ("無題" while it has none) with a mark while modified;
-// closing a modified document asks whether to save it first.
+// closing a modified document asks whether to save it first, after the record dialog stored what
+// it holds.
 #pragma once
 
 #include <QMdiSubWindow>
@@ -57,6 +58,7 @@ class CChildFrame : public QMdiSubWindow {
     bool maySave();
     void updateTitle();
     void documentChanged();
+    void takeBackFocus();
     // Brings an open dialog forward; false when there is none.
     static bool raise(QDialog* dialog);
     template <typename Dialog>

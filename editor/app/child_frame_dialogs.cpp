@@ -1,5 +1,7 @@
 // The dialogs of one data editor window: record and field maintenance, search and replace, and the
 // barcode field conversion. They change the document and ask the grid to follow.
+#include <QMdiArea>
+
 #include "editor/app/child_frame.h"
 #include "editor/dialogs/barcode_field_dialog.h"
 #include "editor/dialogs/field_maintenance_dialog.h"
@@ -22,11 +24,21 @@ void CChildFrame::documentChanged() {
     updateTitle();
 }
 
-// What every maintenance dialog asks of the grid: show a record, follow a change of the lines.
+// A dialog that closed hands the keyboard back to this window's grid, so the menus go on working
+// on this document.
+void CChildFrame::takeBackFocus() {
+    if (QMdiArea* area = mdiArea()) area->setActiveSubWindow(this);
+    activateWindow();
+    view_->setFocus();
+}
+
+// What every maintenance dialog asks of the grid: show a record, follow a change of the lines,
+// take the keyboard back when it closes.
 template <typename Dialog>
 void CChildFrame::follow(Dialog* dialog) {
     connect(dialog, &Dialog::highlightRecord, view_, &CROWSMITHView::scrollToRecord);
     connect(dialog, &Dialog::documentChanged, this, &CChildFrame::documentChanged);
+    connect(dialog, &Dialog::closed, this, &CChildFrame::takeBackFocus);
 }
 
 void CChildFrame::openRecordDialog() {

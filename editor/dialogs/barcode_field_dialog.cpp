@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,11 +23,10 @@ BarcodeFieldMemory BarcodeFieldDialog::remembered;
 
 BarcodeFieldDialog::BarcodeFieldDialog(CROWSMITHDoc& document, MessageService& messages,
                                        QWidget* parent)
-    : QDialog(parent),
+    : ModelessDialog(parent),
       form_(document, messages, remembered),
       title_(QStringLiteral("ﾊﾞｰｺｰﾄﾞﾌｨｰﾙﾄﾞのﾒﾝﾃ")) {
     setWindowTitle(title_);
-    setModal(false);
     form_.highlightRecord = [this](int record) { emit highlightRecord(record); };
     form_.documentChanged = [this] { emit documentChanged(); };
     form_.busy = [this](bool on) {
@@ -104,7 +102,7 @@ QLayout* BarcodeFieldDialog::buildButtons() {
     connect(help, &QPushButton::clicked, this,
             [this] { showExplanation(this, kBarcodeFieldExplanation); });
     auto* close = makeButton(QStringLiteral("終了"), "closeButton", this);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(close, &QPushButton::clicked, this, &BarcodeFieldDialog::reject);
     grid->addWidget(add, 0, 0);
     grid->addWidget(removeButton_, 0, 1);
     grid->addWidget(help, 1, 0);
@@ -135,11 +133,11 @@ void BarcodeFieldDialog::showState() {
 }
 
 void BarcodeFieldDialog::addPass() {
-    form_.addPass();
+    if (!ended()) form_.addPass();
 }
 
 void BarcodeFieldDialog::removePass() {
-    form_.removePass();
+    if (!ended()) form_.removePass();
 }
 
 void BarcodeFieldDialog::keyPressEvent(QKeyEvent* event) {
@@ -147,14 +145,13 @@ void BarcodeFieldDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void BarcodeFieldDialog::reject() {
-    close();
-}
-
-void BarcodeFieldDialog::closeEvent(QCloseEvent* event) {
+// A letter still being typed counts as left, so the next dialog starts with it.
+void BarcodeFieldDialog::end() {
+    if (form_.startStopEnabled()) {
+        letterEdited(startEdit_, true);
+        letterEdited(stopEdit_, false);
+    }
     remembered = form_.memory();
-    emit closed();
-    QDialog::closeEvent(event);
 }
 
 }  // namespace qv

@@ -3,9 +3,9 @@
 // bind to BarcodeFieldForm; the field, action and NW7 letters are kept for the next opening.
 #pragma once
 
-#include <QDialog>
 #include <array>
 
+#include "editor/dialogs/modeless_dialog.h"
 #include "editor/model/barcode_field_form.h"
 
 class QCheckBox;
@@ -16,7 +16,7 @@ class QRadioButton;
 
 namespace qv {
 
-class BarcodeFieldDialog : public QDialog {
+class BarcodeFieldDialog : public ModelessDialog {
     Q_OBJECT
 
   public:
@@ -30,16 +30,14 @@ class BarcodeFieldDialog : public QDialog {
   public slots:
     void addPass();     // "付加"
     void removePass();  // "SSｺｰﾄﾞを取る"
-    void reject() override;
 
   signals:
     void highlightRecord(int record);  // a value failed: show its record
     void documentChanged();            // the pass is over: redraw
-    void closed();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void end() override;
 
   private:
     QLayout* buildActions();

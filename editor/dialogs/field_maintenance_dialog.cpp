@@ -1,16 +1,17 @@
 #include "editor/dialogs/field_maintenance_dialog.h"
 
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/dialogs/dialog_controls.h"
 #include "platform/qt_text.h"
@@ -24,13 +25,19 @@ FieldMaintenanceDialog::FieldMaintenanceDialog(CROWSMITHDoc& document, MessageSe
     form_.recordsChanged = [this] { emit documentChanged(); };
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
-    list_ = new QListWidget(this);
+    // An entry's name and width stand in columns of their own, so they line up in any face.
+    list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("fieldList"));
-    // The entries are padded to columns: a fixed-pitch face keeps the widths in line.
-    list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    list_->setColumnCount(2);
+    list_->setHeaderHidden(true);
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(QString(36, QLatin1Char('M'))));
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        form_.select(row);
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        form_.select(item == nullptr ? -1 : list_->indexOfTopLevelItem(item));
         showState();
     });
     left->addWidget(list_);
@@ -83,7 +90,7 @@ QLayout* FieldMaintenanceDialog::buildButtons() {
     modeButton_->setCheckable(true);
     connect(modeButton_, &QPushButton::clicked, this, [this] {
         form_.toggleModifyMode();
-        form_.select(list_->currentRow());
+        form_.select(list_->indexOfTopLevelItem(list_->currentItem()));
         showState();
     });
     afterBox_ = new QCheckBox(QStringLiteral("後に挿入"), this);
@@ -119,7 +126,7 @@ void FieldMaintenanceDialog::enterInWidth() {
     switch (form_.enterInWidth()) {
         case FieldMaintenanceForm::EnterResult::SelectedNext: {
             const QSignalBlocker blocker(list_);
-            list_->setCurrentRow(form_.selected());
+            selectEntry(form_.selected());
             showState();
             break;
         }
@@ -133,22 +140,29 @@ void FieldMaintenanceDialog::enterInWidth() {
     }
 }
 
+// Each "%-30s%d" entry split where its width begins: the name without its padding, the width.
 void FieldMaintenanceDialog::showList() {
     const QSignalBlocker blocker(list_);
     const auto& entries = form_.entries();
-    while (list_->count() > static_cast<int>(entries.size()))
-        delete list_->takeItem(list_->count() - 1);
+    while (list_->topLevelItemCount() > static_cast<int>(entries.size()))
+        delete list_->takeTopLevelItem(list_->topLevelItemCount() - 1);
     for (size_t i = 0; i < entries.size(); ++i) {
-        const QString text = fromSjis(entries[i]);
-        if (static_cast<int>(i) < list_->count()) {
-            if (list_->item(static_cast<int>(i))->text() != text) {
-                list_->item(static_cast<int>(i))->setText(text);
-            }
-        } else {
-            list_->addItem(text);
+        const std::string& entry = entries[i];
+        const QString name = fromSjis(FieldMaintenanceForm::entryName(entry));
+        const QString width = fromSjis(entry.substr(std::min(entry.size(), kMaxFieldNameBytes)));
+        QTreeWidgetItem* item = list_->topLevelItem(static_cast<int>(i));
+        if (item == nullptr) {
+            item = new QTreeWidgetItem(list_);
+            item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         }
+        if (item->text(0) != name) item->setText(0, name);
+        if (item->text(1) != width) item->setText(1, width);
     }
-    list_->setCurrentRow(form_.selected());
+    selectEntry(form_.selected());
+}
+
+void FieldMaintenanceDialog::selectEntry(int entry) {
+    list_->setCurrentItem(list_->topLevelItem(entry));
 }
 
 // The edits follow the form (a selection in modify mode loads them); the buttons its state.

@@ -9,7 +9,7 @@
 
 class QCheckBox;
 class QLineEdit;
-class QListWidget;
+class QTreeWidget;
 class QPushButton;
 
 namespace qv {
@@ -43,10 +43,11 @@ class FieldMaintenanceDialog : public QDialog {
     // Runs a button of the form; the list is shown again when it changed.
     void press(bool (FieldMaintenanceForm::*button)());
     void showList();
+    void selectEntry(int entry);
     void showState();
 
     FieldMaintenanceForm form_;
-    QListWidget* list_;
+    QTreeWidget* list_;  // name and width of every entry, in two columns
     QLineEdit* nameEdit_ = nullptr;
     QLineEdit* widthEdit_ = nullptr;
     QPushButton* addButton_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -58,8 +57,7 @@ RecordMaintenanceDialog* RecordMaintenanceDialog::open(CROWSMITHDoc& document,
 RecordMaintenanceDialog::RecordMaintenanceDialog(CROWSMITHDoc& document, MessageService& messages,
                                                  const QString& documentTitle, int currentRow,
                                                  QWidget* parent)
-    : QDialog(parent), form_(document, messages) {
-    setModal(false);
+    : ModelessDialog(parent), form_(document, messages) {
     baseCaption_ = QStringLiteral("レコードメンテ(") + documentTitle + QStringLiteral(")");
     form_.highlightRecord = [this](int record) { emit highlightRecord(record); };
     form_.extentChanged = [this] { emit documentChanged(); };
@@ -154,7 +152,7 @@ QLayout* RecordMaintenanceDialog::buildButtons() {
     column->addWidget(new QLabel(QStringLiteral("ﾒｯｾｰｼﾞ表示"), this));
     column->addStretch(1);
     closeButton_ = makeButton(QStringLiteral("終了"), "closeButton", this);
-    connect(closeButton_, &QPushButton::clicked, this, &QDialog::close);
+    connect(closeButton_, &QPushButton::clicked, this, &RecordMaintenanceDialog::reject);
     column->addWidget(closeButton_);
     return column;
 }
@@ -186,8 +184,10 @@ void RecordMaintenanceDialog::scrolled(int action) {
     scrollBar_->setSliderPosition(std::clamp(form_.position(), 1, std::max(form_.count(), 1)));
 }
 
+// A closed dialog waiting to be deleted no longer touches the document.
 template <typename Action>
 void RecordMaintenanceDialog::act(Action action) {
+    if (ended()) return;
     action();
     showState();
 }
@@ -222,17 +222,8 @@ void RecordMaintenanceDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void RecordMaintenanceDialog::reject() {
-    close();
-}
-
-void RecordMaintenanceDialog::closeEvent(QCloseEvent* event) {
-    if (usable_) {
-        form_.close();
-        usable_ = false;  // closing twice stores nothing twice
-        emit closed();
-    }
-    QDialog::closeEvent(event);
+void RecordMaintenanceDialog::end() {
+    if (usable_) form_.close();
 }
 
 }  // namespace qv

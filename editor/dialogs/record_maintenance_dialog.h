@@ -1,12 +1,12 @@
 // The record dialog "レコードメンテ": a modeless window beside the grid that shows one record as a
 // column of boxes, one per field, and steps through the records. The widgets only bind to
-// RecordMaintenanceForm; the grid follows through the signals.
+// RecordMaintenanceForm; the grid follows through the signals. Closing stores the record typed.
 #pragma once
 
-#include <QDialog>
 #include <QString>
 #include <vector>
 
+#include "editor/dialogs/modeless_dialog.h"
 #include "editor/model/record_maintenance_form.h"
 
 class QCheckBox;
@@ -17,7 +17,7 @@ class QScrollBar;
 
 namespace qv {
 
-class RecordMaintenanceDialog : public QDialog {
+class RecordMaintenanceDialog : public ModelessDialog {
     Q_OBJECT
 
   public:
@@ -41,17 +41,15 @@ class RecordMaintenanceDialog : public QDialog {
   public slots:
     // The grid asks for record `record` (beyond the last: a new record).
     void showRecord(int record);
-    void reject() override;
 
   signals:
     void highlightRecord(int record);  // make this record the grid's current row
     void documentChanged();            // records were added or removed: recompute the extent
     void redrawRequested();            // a record's text changed
-    void closed();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void end() override;
 
   private:
     QWidget* buildBoxes();

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -20,9 +19,10 @@ namespace qv {
 
 SearchReplaceDialog::SearchReplaceDialog(CROWSMITHDoc& document, MessageService& messages,
                                          QWidget* parent)
-    : QDialog(parent), form_(document, messages), title_(QStringLiteral("検索・ﾌｨｰﾙﾄﾞ置換")) {
+    : ModelessDialog(parent),
+      form_(document, messages),
+      title_(QStringLiteral("検索・ﾌｨｰﾙﾄﾞ置換")) {
     setWindowTitle(title_);
-    setModal(false);
     form_.highlightRecord = [this](int record) { emit highlightRecord(record); };
     form_.documentChanged = [this] { emit documentChanged(); };
     form_.busy = [this](bool on) {
@@ -42,7 +42,7 @@ SearchReplaceDialog::SearchReplaceDialog(CROWSMITHDoc& document, MessageService&
     auto* searchButton = makeButton(QStringLiteral("検索"), "searchButton", this);
     connect(searchButton, &QPushButton::clicked, this, &SearchReplaceDialog::search);
     auto* closeButton = makeButton(QStringLiteral("終了"), "closeButton", this);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(closeButton, &QPushButton::clicked, this, &SearchReplaceDialog::reject);
     buttons->addWidget(searchButton);
     buttons->addWidget(closeButton);
     right->addLayout(buttons);
@@ -103,7 +103,7 @@ void SearchReplaceDialog::showMode() {
 }
 
 void SearchReplaceDialog::search() {
-    form_.step();
+    if (!ended()) form_.step();
 }
 
 void SearchReplaceDialog::keyPressEvent(QKeyEvent* event) {
@@ -113,15 +113,6 @@ void SearchReplaceDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void SearchReplaceDialog::reject() {
-    close();
-}
-
-void SearchReplaceDialog::closeEvent(QCloseEvent* event) {
-    emit closed();
-    QDialog::closeEvent(event);
 }
 
 }  // namespace qv

@@ -2,8 +2,7 @@
 // field and can replace that field's whole value. The widgets only bind to SearchReplaceForm.
 #pragma once
 
-#include <QDialog>
-
+#include "editor/dialogs/modeless_dialog.h"
 #include "editor/model/search_replace_form.h"
 
 class QCheckBox;
@@ -13,7 +12,7 @@ class QRadioButton;
 
 namespace qv {
 
-class SearchReplaceDialog : public QDialog {
+class SearchReplaceDialog : public ModelessDialog {
     Q_OBJECT
 
   public:
@@ -25,16 +24,13 @@ class SearchReplaceDialog : public QDialog {
   public slots:
     // "検索": one step.
     void search();
-    void reject() override;
 
   signals:
     void highlightRecord(int record);  // a match: make it the grid's current row
     void documentChanged();            // fields were replaced: redraw
-    void closed();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     QLayout* buildTexts();

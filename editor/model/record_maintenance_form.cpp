@@ -1,6 +1,7 @@
 #include "editor/model/record_maintenance_form.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "common/message_service.h"
 #include "common/record_line.h"
@@ -78,6 +79,42 @@ std::string RecordMaintenanceForm::buildLine() const {
     return line;
 }
 
+// The stored record with each changed box in place of its field; every field the user did not
+// change keeps its bytes, quotes and separator. Boxes typed beyond the record's last field are
+// appended with the record's own separator.
+std::string RecordMaintenanceForm::withChangedBoxes(const std::string& line) const {
+    const std::vector<FieldSpan> spans = RecordFieldSpans(line);
+    const auto changed = [this](size_t i) {
+        return i < boxes_.size() && boxes_[i] != (i < loaded_.size() ? loaded_[i] : kNoText);
+    };
+    size_t fields = spans.size();
+    for (size_t i = fields; i < boxes_.size(); ++i) {
+        if (changed(i)) fields = i + 1;
+    }
+    char separator = kComma;
+    SplitRecordLine(line, separator);
+    std::string out;
+    for (size_t i = 0; i < fields; ++i) {
+        if (i > 0) out += i < spans.size() ? line[spans[i].begin - 1] : separator;
+        if (changed(i)) {
+            out += QuoteField(boxes_[i]);
+        } else if (i < spans.size()) {
+            const std::string_view raw =
+                std::string_view(line).substr(spans[i].begin, spans[i].end - spans[i].begin);
+            // Only a last field may hide a comma or TAB as 0x10 or 0x11: one that stops being
+            // last is written out plainly.
+            const bool hides = raw.find_first_of("\x10\x11") != std::string_view::npos;
+            const bool stopsBeingLast = i + 1 == spans.size() && fields > spans.size();
+            if (hides && stopsBeingLast) {
+                out += QuoteField(loaded_[i]);
+            } else {
+                out += raw;
+            }
+        }
+    }
+    return out + line.substr(spans.back().end);  // a line end kept with the line
+}
+
 RecordMaintenanceForm::Commit RecordMaintenanceForm::commit() {
     if (allEmpty()) {
         if (addMode_) {
@@ -101,10 +138,11 @@ RecordMaintenanceForm::Commit RecordMaintenanceForm::commit() {
     }
     if (position_ < 1 || position_ > count()) return Commit::Nothing;
     std::string& stored = document_.lines[static_cast<size_t>(position_)];
+    const bool inserted = insertMode_;
     insertMode_ = false;
     // An untouched record keeps its own text (and separators): browsing changes nothing.
     if (matchesLoaded()) return Commit::Nothing;
-    stored = buildLine();
+    stored = inserted ? buildLine() : withChangedBoxes(stored);
     loaded_ = SplitRecordLine(stored);
     document_.setModified();
     notify(redraw);

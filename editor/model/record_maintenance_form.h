@@ -1,9 +1,10 @@
 // The rules of the record dialog "レコードメンテ", without widgets: one record shown as a column
 // of boxes, one per field, stepping through the records, appending, inserting and deleting.
 //
-// Every move stores the boxes first. A document with more than 30 fields shows the first 29; the
-// fields behind the boxes (and any fields a record has beyond its names) are carried over from
-// the record's line when it is stored, so a commit never loses a field.
+// Every move stores the boxes first. Storing a record rewrites only the fields whose box changed:
+// every other field keeps its bytes, quotes and separator. A document with more than 30 fields
+// shows the first 29; the fields behind the boxes (and any fields a record has beyond its names)
+// stay as they are, so a commit never loses a field.
 #pragma once
 
 #include <functional>
@@ -82,6 +83,7 @@ class RecordMaintenanceForm {
     bool allEmpty() const;
     bool matchesLoaded() const;
     std::string buildLine() const;
+    std::string withChangedBoxes(const std::string& line) const;
     void notify(const std::function<void()>& callback) const;
     void highlight(int record) const;
 

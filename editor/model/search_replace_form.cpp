@@ -70,17 +70,21 @@ SearchReplaceForm::Step SearchReplaceForm::step() {
         SplitCommaLine(lines[line], fields, separator);
         const size_t index = static_cast<size_t>(field);
         if (!matches(index < fields.size() ? fields[index] : std::string())) continue;
+        // The grid shows the match before the question about it; replacing all, it follows once,
+        // after the last replacement.
+        if (!replaceAll_ || mode_ == Mode::Search) {
+            if (highlightRecord) highlightRecord(static_cast<int>(line));
+        }
         if (mode_ == Mode::Search) {
             result = Step::Found;
         } else if (replaceAt(line, index)) {
             ++replaced;
             lastReplaced = line;
-            if (replaceAll_) continue;  // the grid follows once, after the last replacement
+            if (replaceAll_) continue;
             result = Step::Replaced;
         } else {
             result = Step::Declined;
         }
-        if (highlightRecord) highlightRecord(static_cast<int>(line));
         break;
     }
     next_ = line + 1;

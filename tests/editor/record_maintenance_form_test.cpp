@@ -67,6 +67,32 @@ TEST_F(RecordMaintenanceFormTest, UntouchedRecordsKeepTheirTextAndSeparators) {
     EXPECT_FALSE(document.isModified());
 }
 
+// A stored record rewrites only the box that changed; the other fields keep their bytes.
+TEST_F(RecordMaintenanceFormTest, StoringRewritesOnlyTheChangedField) {
+    struct Case {
+        const char* line;
+        int box;
+        const char* typed;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"\"001\",a,\"1,000\"", 1, "b", "\"001\",b,\"1,000\""},  // quotes not needed, kept
+        {"r\ta", 2, "9", "r\ta\t9"},                             // own separator for a new field
+        {"r,a\x10z", 2, "9", "r,\"a,z\",9"},           // a hidden comma that stops being last
+        {"\"\x95\x5c\",a", 1, "b", "\"\x95\x5c\",b"},  // 表 ends in 0x5C: the quote is real
+    };
+    document.lines = {"CODE,NAME,PRICE", ""};
+    document.splitHeader();
+    for (const Case& c : cases) {
+        document.lines[1] = c.line;
+        RecordMaintenanceForm edited(document, messages);
+        ASSERT_TRUE(edited.open(1));
+        edited.setBox(c.box, c.typed);
+        edited.close();
+        EXPECT_EQ(document.lines[1], c.stored) << c.line;
+    }
+}
+
 TEST_F(RecordMaintenanceFormTest, DownOnTheLastRecordWithNothingTypedAddsNothing) {
     form.open(3);
     form.next();

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -74,11 +75,15 @@ TEST_F(MaintenanceDialogTest, FieldDialogEnterMovesToTheWidthAndThenToTheNextEnt
     FieldMaintenanceDialog dialog(document, messages);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    auto* list = child<QListWidget>(dialog, "fieldList");
+    auto* list = child<QTreeWidget>(dialog, "fieldList");
     auto* name = child<QLineEdit>(dialog, "fieldName");
     auto* width = child<QLineEdit>(dialog, "fieldWidth");
+    // Name and width stand in columns of their own: the widths line up whatever the names.
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(1)->text(0), QStringLiteral("NAME"));
+    EXPECT_EQ(list->topLevelItem(1)->text(1), QStringLiteral("20"));
     click(child<QPushButton>(dialog, "modifyModeButton"));
-    list->setCurrentRow(0);
+    list->setCurrentItem(list->topLevelItem(0));
     EXPECT_EQ(name->text(), QStringLiteral("CODE"));
     EXPECT_EQ(width->text(), QStringLiteral("13"));
 
@@ -86,7 +91,7 @@ TEST_F(MaintenanceDialogTest, FieldDialogEnterMovesToTheWidthAndThenToTheNextEnt
     QTest::keyClick(name, Qt::Key_Return);
     EXPECT_TRUE(width->hasFocus());
     QTest::keyClick(width, Qt::Key_Return);
-    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(1));
     EXPECT_EQ(name->text(), QStringLiteral("NAME"));
     EXPECT_TRUE(dialog.isVisible());  // Enter never closes the dialog
     EXPECT_TRUE(messages.messages().empty());
