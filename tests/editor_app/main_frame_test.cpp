@@ -80,6 +80,21 @@ TEST_F(RowsmithMainFrameTest, TheLastSessionsFilesAndANewDocumentOpenOtherwise) 
     EXPECT_TRUE(frame->activeChild()->displayName().startsWith(QStringLiteral("無題")));
 }
 
+// New documents are numbered among themselves: files opened before or between them take no
+// number.
+TEST_F(RowsmithMainFrameTest, NewDocumentsCountOnlyNewDocuments) {
+    settingsFile.writeInt("FILES MODE", "NewOpen", 0);
+    start({folder.file("a.csv"), folder.file("b.csv")});
+    QAction* newCommand = action(QStringLiteral("新規作成(&N)"));
+    ASSERT_NE(newCommand, nullptr);
+    newCommand->trigger();
+    EXPECT_EQ(frame->activeChild()->windowTitle(), QStringLiteral("無題1"));
+    frame->openDocument(QString::fromStdString(folder.file("c.csv")));
+    newCommand->trigger();
+    EXPECT_EQ(frame->activeChild()->windowTitle(), QStringLiteral("無題2"));
+    EXPECT_EQ(frame->children().front()->windowTitle(), QStringLiteral("a.csv"));
+}
+
 TEST_F(RowsmithMainFrameTest, ClosingKeepsTheOpenFilesWithTheLastActiveOneLast) {
     settingsFile.writeInt("FILES MODE", "NewOpen", 0);
     start({folder.file("a.csv"), folder.file("b.csv"), folder.file("c.csv")});
