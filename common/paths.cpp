@@ -47,9 +47,12 @@ std::string folderOf(std::string_view path) {
 }
 
 std::string companionPath(std::string_view path, std::string_view extension) {
+    const size_t separator = lastSeparator(path);
+    const size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
     const size_t dot = path.rfind('.');
-    if (dot == std::string_view::npos) return std::string(extension);
-    std::string companion(path.substr(0, dot + 1));
+    const bool hasExtension = dot != std::string_view::npos && dot >= nameStart;
+    std::string companion(path.substr(0, hasExtension ? dot : path.size()));
+    companion += '.';
     companion += extension;
     return companion;
 }

@@ -13,8 +13,9 @@ std::string baseName(std::string_view path);
 // Everything before the last "/" or "\" ("/" for a file in the root, empty when there is none).
 std::string folderOf(std::string_view path);
 
-// `path` cut after its last dot with `extension` appended ("SHOP.CSV" + "CSL" -> "SHOP.CSL");
-// a path without a dot gives just `extension`.
+// `path` with the extension of its file name replaced by `extension` ("SHOP.CSV" + "CSL" ->
+// "SHOP.CSL"); a file name without a dot gets it appended ("proj.v2/items" -> "proj.v2/items.CSL").
+// A dot in a folder name is no extension: the companion always stays beside its own file.
 std::string companionPath(std::string_view path, std::string_view extension);
 
 // A stored (Shift-JIS) path as a local path: converted to UTF-8, "\" taken as a separator, and a

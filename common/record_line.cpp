@@ -221,6 +221,48 @@ std::string SetRecordField(std::string_view line, std::string_view value, size_t
 
 namespace {
 
+// Where field `index` stands in the line: the bytes from `begin` up to `end`, its quotes and
+// escapes included. The same reading as SplitCommaLine: one line end is not part of the line, a
+// quote toggles quoting unless an escaping backslash stands before it, and only a separator
+// outside quotes ends a field.
+bool FindFieldBytes(std::string_view line, size_t index, size_t& begin, size_t& end) {
+    if (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    size_t field = 0;
+    begin = 0;
+    bool inQuotes = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') {
+            if (i == 0 || line[i - 1] != '\\' || !IsEscapeBackslash(line, i - 1)) {
+                inQuotes = !inQuotes;
+            }
+        } else if (!inQuotes && (c == kComma || c == kTab)) {
+            if (field == index) {
+                end = i;
+                return true;
+            }
+            ++field;
+            begin = i + 1;
+        }
+    }
+    end = line.size();
+    return field == index;
+}
+
+}  // namespace
+
+std::string SpliceRecordField(std::string_view line, std::string_view value, size_t index) {
+    size_t begin = 0;
+    size_t end = 0;
+    if (!FindFieldBytes(line, index, begin, end)) return std::string(line);
+    std::string spliced(line.substr(0, begin));
+    AppendQuoted(spliced, value);
+    spliced.append(line.substr(end));
+    return spliced;
+}
+
+namespace {
+
 // The common frame of inserting and removing a field: the line comes back unchanged when it has
 // no field `index`; otherwise `edit` changes the fields and the line is rebuilt with its leftmost
 // separator.

@@ -58,6 +58,11 @@ std::string QuoteField(std::string_view value);
 // A line with fewer fields comes back unchanged.
 std::string SetRecordField(std::string_view line, std::string_view value, size_t index);
 
+// Replaces only the bytes of field `index` with `value` (quoted as QuoteField does); every other
+// byte of the line stays as it stands: the separators, the other fields with their quotes and
+// escapes, a line end. A line with fewer fields comes back unchanged.
+std::string SpliceRecordField(std::string_view line, std::string_view value, size_t index);
+
 // Inserts an empty field before field `index`, or removes field `index`; the line is rebuilt with
 // the leftmost separator of the line (a comma when it has none). A line with fewer separators than
 // `index`, or without field `index`, comes back unchanged.

@@ -14,14 +14,15 @@ namespace qv::rowsmith {
 namespace {
 
 const QString kFilter = QStringLiteral("ROWSMITH Files (*.csv *.CSV);;全て (*)");
-int untitledCount = 0;
 
 }  // namespace
 
-CChildFrame::CChildFrame(ClipboardPort& clipboard, MessageService& messages, QWidget* parent)
+CChildFrame::CChildFrame(ClipboardPort& clipboard, MessageService& messages, int untitledNumber,
+                         QWidget* parent)
     : QMdiSubWindow(parent),
       messages_(messages),
-      document_(std::make_unique<CROWSMITHDoc>(messages)) {
+      document_(std::make_unique<CROWSMITHDoc>(messages)),
+      untitledNumber_(untitledNumber) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
     view_ = new CROWSMITHView(*document_, clipboard, messages, this);
@@ -35,10 +36,11 @@ CChildFrame::CChildFrame(ClipboardPort& clipboard, MessageService& messages, QWi
 
 CChildFrame::~CChildFrame() = default;
 
-// New documents are numbered in the order they are first named: "無題1", "無題2", ...
+// A new document shows the number the main window gave it; a window still opening its file
+// shows a plain "無題" until the file is read.
 QString CChildFrame::displayName() const {
     if (document_->pathName().empty()) {
-        if (untitledNumber_ == 0) untitledNumber_ = ++untitledCount;
+        if (untitledNumber_ == 0) return QStringLiteral("無題");
         return QStringLiteral("無題%1").arg(untitledNumber_);
     }
     return QFileInfo(fromUtf8(document_->pathName())).fileName();

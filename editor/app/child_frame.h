@@ -24,7 +24,9 @@ class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 
   public:
-    CChildFrame(ClipboardPort& clipboard, MessageService& messages, QWidget* parent = nullptr);
+    // `untitledNumber` names a new document ("無題1", ...); a window for a file has none.
+    CChildFrame(ClipboardPort& clipboard, MessageService& messages, int untitledNumber = 0,
+                QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     CROWSMITHDoc& document() { return *document_; }
@@ -67,7 +69,7 @@ class CChildFrame : public QMdiSubWindow {
     MessageService& messages_;
     std::unique_ptr<CROWSMITHDoc> document_;
     CROWSMITHView* view_;
-    mutable int untitledNumber_ = 0;
+    int untitledNumber_;
     RecordMaintenanceDialog* recordDialog_ = nullptr;
     SearchReplaceDialog* searchDialog_ = nullptr;
     BarcodeFieldDialog* barcodeDialog_ = nullptr;

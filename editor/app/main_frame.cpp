@@ -97,7 +97,7 @@ CChildFrame* CMainFrame::adopt(CChildFrame* child) {
 }
 
 CChildFrame* CMainFrame::newDocument() {
-    auto* child = new CChildFrame(clipboard_, messages_);
+    auto* child = new CChildFrame(clipboard_, messages_, ++untitledCount_);
     child->document().newDocument();
     return adopt(child);
 }

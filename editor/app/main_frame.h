@@ -125,7 +125,8 @@ class CMainFrame : public QMainWindow {
     QAction* printAction_ = nullptr;
     QAction* previewAction_ = nullptr;
     QString lastActive_;
-    bool exiting_ = false;  // the exit command, not the close box: the reopen list stays
+    bool exiting_ = false;   // the exit command, not the close box: the reopen list stays
+    int untitledCount_ = 0;  // new documents made so far; files opened do not count
 };
 
 }  // namespace rowsmith

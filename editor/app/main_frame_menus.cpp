@@ -2,14 +2,13 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
+#include "common/guide_file.h"
 #include "editor/app/child_frame.h"
 #include "editor/app/main_frame.h"
 #include "editor/dialogs/about_dialog.h"
@@ -18,6 +17,7 @@
 #include "editor/widgets/rowsmith_view.h"
 #include "platform/bar_toggles.h"
 #include "platform/desktop_identity.h"
+#include "platform/qt_text.h"
 
 namespace qv::rowsmith {
 
@@ -191,17 +191,21 @@ void CMainFrame::chooseFonts() {
     applyScreenFont();
 }
 
-// The guide that comes with the programs: the README installed beside them, or the project's.
+// "目次": the guide that comes with the programs, in the desktop's viewer. A guide that is not
+// there, or a desktop that cannot show it, is told rather than passed over.
 void CMainFrame::showHelp() {
-    const QDir here(QApplication::applicationDirPath());
-    for (const QString& candidate : {here.filePath(QStringLiteral("../share/doc/quorvi/README.md")),
-                                     here.filePath(QStringLiteral("../../README.md"))}) {
-        if (QFileInfo::exists(candidate)) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(candidate).absoluteFilePath()));
-            return;
-        }
+    const std::string programFolder = toUtf8(QApplication::applicationDirPath());
+    const std::string guide = findGuide(programFolder);
+    if (guide.empty()) {
+        std::string text = "ヘルプ (README.md) が見つかりません　！\n探した場所:";
+        for (const std::string& candidate : guideCandidates(programFolder))
+            text += "\n" + candidate;
+        messages_.exclamation(text);
+        return;
     }
-    statusBar()->showMessage(QStringLiteral("ヘルプファイルが見つかりません"));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fromUtf8(guide)))) {
+        messages_.exclamation(guide + " を表示できませんでした　！");
+    }
 }
 
 void CMainFrame::about() {

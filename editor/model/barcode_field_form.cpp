@@ -124,15 +124,27 @@ bool BarcodeFieldForm::addTo(std::string& value, std::string& message) {
     return false;
 }
 
-void BarcodeFieldForm::removeFrom(std::string& value) const {
+bool BarcodeFieldForm::removeFrom(std::string& value) const {
+    std::string taken = value;
+    bool isStartStop = false;
+    auto takeOff = [&taken, &isStartStop](bool (*matches)(char)) {
+        if (!taken.empty() && matches(taken.front())) {
+            taken.erase(0, 1);
+            isStartStop = true;
+        }
+        if (!taken.empty() && matches(taken.back())) {
+            taken.pop_back();
+            isStartStop = true;
+        }
+    };
     if (memory_.action == BarcodeAction::Code39) {
-        if (!value.empty() && value.front() == '*') value.erase(0, 1);
-        if (!value.empty() && value.back() == '*') value.pop_back();
+        takeOff([](char c) { return c == '*'; });
     } else if (memory_.action == BarcodeAction::Nw7) {
-        asciiLower(value);
-        if (!value.empty() && isStartStopLetter(value.front())) value.erase(0, 1);
-        if (!value.empty() && isStartStopLetter(value.back())) value.pop_back();
+        asciiLower(taken);  // NW7 values are stored in lower case once their letters are off
+        takeOff(isStartStopLetter);
     }
+    if (isStartStop) value = std::move(taken);
+    return isStartStop;
 }
 
 bool BarcodeFieldForm::askToGoOn(int record, const std::string& message) {
@@ -192,9 +204,10 @@ bool BarcodeFieldForm::removePass() {
         if (!removes || index >= fields.size() || fields[index].empty()) continue;
         std::string value = fields[index];
         TrimTrailingBlanks(value);
-        removeFrom(value);
-        if (value == fields[index]) continue;
-        lines[line] = SetRecordField(lines[line], value, index);
+        // Only a value that had start or stop characters is rewritten, and only its own bytes:
+        // the rest of the line keeps its separators, quotes and blanks.
+        if (!removeFrom(value)) continue;
+        lines[line] = SpliceRecordField(lines[line], value, index);
         changed = true;
     }
     finish(changed, true);

@@ -59,8 +59,9 @@ class BarcodeFieldForm {
 
     // One value through the adding rules; false (with `message`) when the validator refuses it.
     bool addTo(std::string& value, std::string& message);
-    // One value through the removing rules.
-    void removeFrom(std::string& value) const;
+    // One value through the removing rules; true when a start or stop character came off. A
+    // value without them is left exactly as it was.
+    bool removeFrom(std::string& value) const;
 
   private:
     int findField();

@@ -26,12 +26,16 @@ TEST(Paths, NameAndFolderTakeBothSeparators) {
     }
 }
 
-TEST(Paths, CompanionPathCutsAtTheLastDotAnywhere) {
+TEST(Paths, CompanionPathReplacesTheFileNamesExtensionOnly) {
     EXPECT_EQ(companionPath("SHOP.CSV", "CSL"), "SHOP.CSL");
     EXPECT_EQ(companionPath("a.b.csv", "CSL"), "a.b.CSL");
     EXPECT_EQ(companionPath("SHOP.", "CSL"), "SHOP.CSL");
-    EXPECT_EQ(companionPath("SHOP", "CSL"), "CSL");
-    EXPECT_EQ(companionPath("/data/v1.2/SHOP", "CSL"), "/data/v1.CSL");  // dot in a folder name
+    EXPECT_EQ(companionPath("SHOP", "CSL"), "SHOP.CSL");  // not a shared "CSL" elsewhere
+    // A dot in a folder name is no extension.
+    EXPECT_EQ(companionPath("/data/v1.2/SHOP", "CSB"), "/data/v1.2/SHOP.CSB");
+    EXPECT_EQ(companionPath("proj.v2/items", "CSL"), "proj.v2/items.CSL");
+    EXPECT_EQ(companionPath("C:\\PROJ.V2\\ITEMS", "CSL"), "C:\\PROJ.V2\\ITEMS.CSL");
+    EXPECT_EQ(companionPath("proj.v2/items.csv", "CSL"), "proj.v2/items.CSL");
 }
 
 TEST(Paths, StoredPathsBecomeLocalPaths) {

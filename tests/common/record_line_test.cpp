@@ -176,6 +176,30 @@ TEST(SetRecordField, ValuesReadBackEqual) {
     }
 }
 
+TEST(SpliceRecordField, ChangesOnlyThatFieldsBytes) {
+    const struct {
+        std::string line;
+        const char* value;
+        size_t index;
+        std::string spliced;
+        const char* why;
+    } cases[] = {
+        {"a,b\tc", "X", 1, "a,X\tc", "mixed separators stay"},
+        {"\"p\",*q*,\"r\"", "q", 1, "\"p\",q,\"r\"", "neighbours keep their quotes"},
+        {"a,\"*x,y*\"\tb", "x,y", 1, "a,\"x,y\"\tb", "a quoted comma is inside the field"},
+        {"a\\\"b,c", "X", 1, "a\\\"b,X", "an escaped quote toggles nothing"},
+        {kHyo + "\"x,y\",z", "Z", 1, kHyo + "\"x,y\",Z", "表's 0x5C escapes no quote"},
+        {"a,b\r", "X", 1, "a,X\r", "the line end stays"},
+        {"a,,c", "X", 1, "a,X,c", "an empty field"},
+        {"a,", "X", 1, "a,X", "the empty last field"},
+        {"a,b", "X", 2, "a,b", "no such field: unchanged"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(SpliceRecordField(c.line, c.value, c.index), c.spliced);
+    }
+}
+
 TEST(InsertDeleteRecordField, Rules) {
     EXPECT_EQ(InsertRecordField("a,b,c", 0), ",a,b,c");
     EXPECT_EQ(InsertRecordField("a,b,c", 2), "a,b,,c");
@@ -232,6 +256,10 @@ TEST(RecordLineRobustness, RandomLines) {
         ASSERT_LE(bytes, line.size()) << "no byte may be invented";
         EXPECT_EQ(RecordField(line, fresh.size() - 1), fresh.back());
         EXPECT_EQ(SetRecordField(line, "v", fresh.size()), line);
+        EXPECT_EQ(SpliceRecordField(line, "v", fresh.size()), line);
+        DataRecord spliced = fresh;
+        spliced[n % fresh.size()] = "v";
+        EXPECT_EQ(SplitRecordLine(SpliceRecordField(line, "v", n % fresh.size())), spliced);
         InsertRecordField(line, n % 4);
         DeleteRecordField(line, n % 4);
         lines.push_back(line);

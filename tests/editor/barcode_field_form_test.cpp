@@ -129,6 +129,31 @@ TEST_F(BarcodeFieldFormTest, RemovingTakesOffStartAndStopAndJanChangesNothing) {
     EXPECT_EQ(value(2), "123");
 }
 
+// Lines whose value has no start or stop character stay byte for byte, and a line that loses
+// them changes in that value only: its separators, quotes and blanks stay.
+TEST_F(BarcodeFieldFormTest, RemovingLeavesOtherValuesAndLinesByteForByte) {
+    document.lines = {"NAME,CODE,MEMO",
+                      "n\t*A1*,memo  ",         // mixed separators, blanks after the memo
+                      "n,E2  \tx",              // blanks only, mixed separators
+                      "\"n\",F3,\"y\"",         // quoted neighbours
+                      "n,\"*D,4*\"  \t\"z\" ",  // quoted value with blanks after it
+                      "n,X123\tq",              // no NW7 letters at either end
+                      "n,A123B,\"q\""};
+    document.splitHeader();
+    const std::vector<std::string> before = document.lines;
+    form.setAction(BarcodeAction::Code39);
+    EXPECT_TRUE(form.removePass());
+    EXPECT_EQ(document.lines,
+              (std::vector<std::string>{before[0], "n\tA1,memo  ", before[2], before[3],
+                                        "n,\"D,4\"\t\"z\" ", before[5], before[6]}));
+
+    document.lines = before;
+    form.setAction(BarcodeAction::Nw7);
+    EXPECT_TRUE(form.removePass());
+    EXPECT_EQ(document.lines, (std::vector<std::string>{before[0], before[1], before[2], before[3],
+                                                        before[4], before[5], "n,123,\"q\""}));
+}
+
 TEST_F(BarcodeFieldFormTest, ALongLineIsReportedAndStillProcessed) {
     setValues({"*ABC*"});
     document.lines[1] += "," + std::string(520, 'x');

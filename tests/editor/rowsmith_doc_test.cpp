@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "editor/model/line_files.h"
@@ -61,12 +63,24 @@ TEST_F(RowsmithDocTest, LongLinesNulBytesAndInvalidShiftJisSurviveASave) {
     EXPECT_EQ(test::readBytes(path), "H1,H2\r\n" + odd + "\r\n");
 }
 
-TEST_F(RowsmithDocTest, CompanionsOfAPathWithoutADot) {
-    ASSERT_TRUE(document.open(write("DATA", "A,B\r\n"), false));
-    EXPECT_EQ(document.backupPath(), "CSB");
-    EXPECT_EQ(document.layoutPath(), "CSL");
-    ASSERT_TRUE(document.open(write("SHOP.CSV", "A,B\r\n"), false));
-    EXPECT_EQ(document.backupPath(), folder.file("SHOP.CSB"));
+// A file without an extension in a dotted folder keeps its companions beside it, and the
+// companions of a file named like that folder ("proj.CSV") are not touched.
+TEST_F(RowsmithDocTest, CompanionsOfAFileWithoutAnExtensionStayBesideIt) {
+    std::filesystem::create_directory(folder.file("proj.v2"));
+    const std::string others = "OTHER\r\n";
+    write("proj.CSB", others);
+    write("proj.CSL", others);
+    const std::string path = write("proj.v2/items", "A,B\r\n1,2\r\n");
+    ASSERT_TRUE(document.open(path, true));
+    EXPECT_EQ(document.backupPath(), path + ".CSB");
+    EXPECT_EQ(document.layoutPath(), path + ".CSL");
+    document.columnWidths[0] = 5;
+    ASSERT_TRUE(document.save(path));
+    EXPECT_EQ(test::readBytes(path + ".CSB"), "A,B\r\n1,2\r\n");
+    EXPECT_EQ(test::readBytes(path + ".CSL"), "   5\r\n");
+    EXPECT_EQ(test::readBytes(folder.file("proj.CSB")), others);
+    EXPECT_EQ(test::readBytes(folder.file("proj.CSL")), others);
+    EXPECT_TRUE(messages.messages().empty());
 }
 
 TEST_F(RowsmithDocTest, EmptyFilesAndFoldersAreNotOpened) {

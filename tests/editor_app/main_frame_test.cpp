@@ -4,8 +4,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTest>
+#include <QUrl>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -28,6 +32,17 @@ class NoClipboard : public ClipboardPort {
         opened = true;
         return true;
     }
+};
+
+// Stands in for the desktop's viewer: records what it was asked to show.
+class RecordingViewer : public QObject {
+    Q_OBJECT
+
+  public:
+    std::vector<QUrl> shown;
+
+  public slots:
+    void show(const QUrl& url) { shown.push_back(url); }
 };
 
 class RowsmithMainFrameTest : public ::testing::Test {
@@ -78,6 +93,42 @@ TEST_F(RowsmithMainFrameTest, TheLastSessionsFilesAndANewDocumentOpenOtherwise) 
     EXPECT_EQ(openPaths(),
               (std::vector<std::string>{folder.file("a.csv"), folder.file("b.csv"), ""}));
     EXPECT_TRUE(frame->activeChild()->displayName().startsWith(QStringLiteral("無題")));
+}
+
+// New documents are numbered among themselves: files opened before or between them take no
+// number.
+TEST_F(RowsmithMainFrameTest, NewDocumentsCountOnlyNewDocuments) {
+    settingsFile.writeInt("FILES MODE", "NewOpen", 0);
+    start({folder.file("a.csv"), folder.file("b.csv")});
+    QAction* newCommand = action(QStringLiteral("新規作成(&N)"));
+    ASSERT_NE(newCommand, nullptr);
+    newCommand->trigger();
+    EXPECT_EQ(frame->activeChild()->windowTitle(), QStringLiteral("無題1"));
+    frame->openDocument(QString::fromStdString(folder.file("c.csv")));
+    newCommand->trigger();
+    EXPECT_EQ(frame->activeChild()->windowTitle(), QStringLiteral("無題2"));
+    EXPECT_EQ(frame->children().front()->windowTitle(), QStringLiteral("a.csv"));
+}
+
+// "目次" shows the checkout's README in the desktop's viewer: the tests run from the build
+// folder, where the program finds it too.
+TEST_F(RowsmithMainFrameTest, HelpContentsShowTheReadme) {
+    const QString readme =
+        QFileInfo(QString::fromUtf8(QUORVI_SOURCE_DIR "/README.md")).canonicalFilePath();
+    const QDir checkout(QApplication::applicationDirPath() + QStringLiteral("/../../.."));
+    if (QFileInfo(checkout.filePath(QStringLiteral("README.md"))).canonicalFilePath() != readme) {
+        GTEST_SKIP() << "the build folder is not at the top of the checkout";
+    }
+    start({});
+    RecordingViewer viewer;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "show");
+    QAction* contents = action(QStringLiteral("目次(&C)"));
+    ASSERT_NE(contents, nullptr);
+    contents->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(viewer.shown.size(), 1u);
+    EXPECT_EQ(viewer.shown[0].toLocalFile(), readme);
+    EXPECT_TRUE(messages.texts().empty());
 }
 
 TEST_F(RowsmithMainFrameTest, ClosingKeepsTheOpenFilesWithTheLastActiveOneLast) {
@@ -154,3 +205,5 @@ TEST_F(RowsmithMainFrameTest, DataMenuOpensTheWindowsDialogs) {
 
 }  // namespace
 }  // namespace qv::rowsmith
+
+#include "main_frame_test.moc"
