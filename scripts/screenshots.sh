@@ -17,6 +17,7 @@ out=docs/screenshots
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
+    set -e
     QUORVI_CONFIG_DIR=$config build/label/app/quorvi32 examples/shop.qvd &
     pid=\$!
     sleep 3

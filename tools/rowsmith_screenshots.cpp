@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTreeWidget>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -62,7 +63,8 @@ void saveMaintenanceDialogs(const QString& folder) {
     qv::RecordMaintenanceDialog record(document, messages, QStringLiteral("SHOP.CSV"), 2);
     save(record, folder, "rowsmith-dialog-record");
     qv::FieldMaintenanceDialog field(document, messages);
-    field.findChild<QListWidget*>(QStringLiteral("fieldList"))->setCurrentRow(1);
+    auto* fields = field.findChild<QTreeWidget*>(QStringLiteral("fieldList"));
+    fields->setCurrentItem(fields->topLevelItem(1));
     setText(field, "fieldName", QStringLiteral("商品名カナ"));
     save(field, folder, "rowsmith-dialog-field");
     qv::SearchReplaceDialog search(document, messages);
