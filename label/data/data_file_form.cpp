@@ -147,13 +147,12 @@ bool DataFileForm::addField(const std::string& name, int length) {
     return true;
 }
 
-// Fixed-length text: the later lengths move with their fields (the last slot drops off, which
-// the 30-field limit keeps free). Comma-separated data: only the new length is written.
+// The later lengths move with their fields, in both file types (the last slot drops off, which
+// the 30-field limit keeps free); a length left behind would make a field print cut or not at
+// all.
 void DataFileForm::insertLength(int index, int length) {
     auto& lengths = dataFile_.fieldLengths;
-    if (isFixedLength()) {
-        std::copy_backward(lengths.begin() + index, lengths.end() - 1, lengths.end());
-    }
+    std::copy_backward(lengths.begin() + index, lengths.end() - 1, lengths.end());
     lengths[static_cast<size_t>(index)] = length;
 }
 

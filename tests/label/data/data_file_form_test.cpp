@@ -66,7 +66,7 @@ TEST_F(DataFileFormTest, AddPlacesTheFieldBySelectionAndAbove) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST_F(DataFileFormTest, FixedLengthsMoveWithTheirFieldsCommaLengthsStay) {
+TEST_F(DataFileFormTest, LengthsMoveWithTheirFieldsInBothFileTypes) {
     DataFileForm fixed = formOf(0);
     fixed.select(0);
     fixed.addField("N", 7);
@@ -76,8 +76,8 @@ TEST_F(DataFileFormTest, FixedLengthsMoveWithTheirFieldsCommaLengthsStay) {
     DataFileForm comma = formOf(1);
     comma.select(0);
     comma.addField("N", 7);
-    // Only slot 1 is written: B now shows C's old length and C the empty slot after it.
-    EXPECT_EQ(firstLengths(comma, 5), (Lengths{5, 7, 10, 0, 0}));
+    // The later fields keep their lengths, so C still prints with its own length.
+    EXPECT_EQ(firstLengths(comma, 5), (Lengths{5, 7, 3, 10, 0}));
 }
 
 TEST_F(DataFileFormTest, RefusedEntriesChangeNothing) {
