@@ -82,8 +82,9 @@ void RestoreHiddenSeparators(std::string& field) {
     }
 }
 
+// A value holding a separator (comma or TAB, both split a line) is enclosed in quotes.
 void AppendQuoted(std::string& out, std::string_view value) {
-    const bool enclose = value.find(kComma) != std::string_view::npos;
+    const bool enclose = value.find_first_of(",\t") != std::string_view::npos;
     if (enclose) out += '"';
     for (size_t quote = value.find('"'); quote != std::string_view::npos; quote = value.find('"')) {
         out.append(value.data(), quote);

@@ -145,7 +145,9 @@ TEST(SplitHeader, CommasOnly) {
 
 TEST(QuoteField, EscapesAndEncloses) {
     EXPECT_EQ(QuoteField(""), "");
-    EXPECT_EQ(QuoteField("a\tb"), "a\tb");  // a TAB alone does not enclose
+    // A TAB splits a line as a comma does, so it encloses too: the value reads back whole.
+    EXPECT_EQ(QuoteField("a\tb"), "\"a\tb\"");
+    EXPECT_EQ(SplitRecordLine(QuoteField("a\tb") + ",c"), (DataRecord{"a\tb", "c"}));
     EXPECT_EQ(QuoteField("a,b"), "\"a,b\"");
     EXPECT_EQ(QuoteField("a\"b"), "a\\\"b");
     EXPECT_EQ(QuoteField("\"a,b\""), "\"\\\"a,b\\\"\"");
@@ -208,8 +210,9 @@ TEST(InsertDeleteRecordField, Rules) {
     EXPECT_EQ(InsertRecordField("", 0), ",");
     EXPECT_EQ(InsertRecordField("a\tb,c", 1), "a\t\tb\tc");  // leftmost separator joins
     EXPECT_EQ(InsertRecordField("\"x,y\"", 1), "\"x,y\"");   // quoted comma counts, no field 1
-    // A quoted TAB is still the leftmost separator; the value loses its quotes.
-    EXPECT_EQ(InsertRecordField("\"x\ty\",b", 1), "x\ty\t\tb");
+    // A quoted TAB is still the leftmost separator; the value keeps its quotes, so it stays one
+    // field when read back.
+    EXPECT_EQ(InsertRecordField("\"x\ty\",b", 1), "\"x\ty\"\t\tb");
     EXPECT_EQ(DeleteRecordField("a,b,c", 0), "b,c");
     EXPECT_EQ(DeleteRecordField("a\tb\tc", 1), "a\tc");
     EXPECT_EQ(DeleteRecordField("a,b,c", 3), "a,b,c");

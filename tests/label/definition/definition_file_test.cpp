@@ -67,9 +67,10 @@ TEST(DefinitionFile, PositionsOfMinusOne) {
     EXPECT_EQ(loaded.literals[0].xMm, -1);
 }
 
-TEST(DefinitionFile, LiteralTextWithCommaOrQuoteReadsBackWhole) {
+TEST(DefinitionFile, LiteralTextWithCommaTabOrQuoteReadsBackWhole) {
     LabelDefinition d;
     d.literals[0].entry = makeLiteralEntry({"1,000円", "", 2});
+    d.literals[3].entry = makeLiteralEntry({"A\tB", "Arial", 1});
     d.literals[1].entry = makeLiteralEntry({"say \"hi\"", "Arial", 0});
     d.literals[2].entry = makeLiteralEntry({"\\d1", "", 0});
     const LabelDefinition loaded = saveAndLoad(d);
@@ -80,6 +81,8 @@ TEST(DefinitionFile, LiteralTextWithCommaOrQuoteReadsBackWhole) {
     EXPECT_EQ(parseLiteralEntry(loaded.literals[1].entry).text, "say \"hi\"");
     EXPECT_EQ(parseLiteralEntry(loaded.literals[1].entry).fontName, "Arial");
     EXPECT_EQ(loaded.literals[2].entry, "\\d1,,0");  // a plain text is written as before
+    EXPECT_EQ(parseLiteralEntry(loaded.literals[3].entry).text, "A\tB");
+    EXPECT_EQ(parseLiteralEntry(loaded.literals[3].entry).fontName, "Arial");
 }
 
 TEST(DefinitionFile, StringLengthPrefixForms) {
