@@ -19,20 +19,13 @@
 #include "editor/dialogs/record_maintenance_dialog.h"
 #include "editor/dialogs/search_replace_dialog.h"
 #include "editor/widgets/rowsmith_view.h"
+#include "tests/support/no_clipboard.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv::rowsmith {
 namespace {
 
-class NoClipboard : public ClipboardPort {
-  public:
-    bool hasText() const override { return false; }
-    Read read(std::string&) override { return Read::Empty; }
-    bool write(const std::string&, bool& opened) override {
-        opened = true;
-        return true;
-    }
-};
+using test::NoClipboard;
 
 // Stands in for the desktop's viewer: records what it was asked to show.
 class RecordingViewer : public QObject {

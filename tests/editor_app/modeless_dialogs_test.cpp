@@ -19,6 +19,7 @@
 #include "editor/widgets/rowsmith_commands.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "tests/label_app/widget_test_support.h"
+#include "tests/support/no_clipboard.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv::rowsmith {
@@ -27,15 +28,7 @@ namespace {
 using test::child;
 using test::click;
 
-class NoClipboard : public ClipboardPort {
-  public:
-    bool hasText() const override { return false; }
-    Read read(std::string&) override { return Read::Empty; }
-    bool write(const std::string&, bool& opened) override {
-        opened = true;
-        return true;
-    }
-};
+using test::NoClipboard;
 
 // Records every message and runs `onQuestion` the moment a Yes/No question comes.
 class WatchingMessages : public RecordingMessageService {

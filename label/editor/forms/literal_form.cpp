@@ -1,5 +1,7 @@
 #include "label/editor/forms/literal_form.h"
 
+#include <algorithm>
+
 #include "common/message_service.h"
 #include "label/definition/literal_entry.h"
 
@@ -66,6 +68,11 @@ void LiteralForm::selectRow(int row) {
 void LiteralForm::pickPosition(int xMm, int yMm) {
     xMm_ = xMm;
     yMm_ = yMm;
+}
+
+int LiteralForm::rowOfSlot(int slot) const {
+    const auto found = std::find(listSlots_.begin(), listSlots_.end(), slot);
+    return found == listSlots_.end() ? -1 : static_cast<int>(found - listSlots_.begin());
 }
 
 bool LiteralForm::followMove(int slot) {

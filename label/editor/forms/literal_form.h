@@ -38,6 +38,8 @@ class LiteralForm {
     int selectedRow() const { return selectedRow_; }
     // The slot of the selected literal; -1 when none is selected.
     int selectedSlot() const;
+    // The list row of the literal in `slot`; -1 when the slot holds none.
+    int rowOfSlot(int slot) const;
 
     void setText(const std::string& textSjis) { text_ = textSjis; }
     // A position typed into the edits; nothing when the edit holds no number.

@@ -1,7 +1,5 @@
 #include "label/editor/widgets/literal_dialog.h"
 
-#include <algorithm>
-
 #include <QCheckBox>
 #include <QFontDialog>
 #include <QGridLayout>
@@ -153,9 +151,7 @@ void LiteralDialog::literalMoved(int slot) {
 }
 
 void LiteralDialog::selectSlot(int slot) {
-    const std::vector<int>& listed = form_.listSlots();
-    const auto found = std::find(listed.begin(), listed.end(), slot);
-    list_->setCurrentRow(found == listed.end() ? -1 : static_cast<int>(found - listed.begin()));
+    list_->setCurrentRow(form_.rowOfSlot(slot));
 }
 
 void LiteralDialog::reject() {
