@@ -78,43 +78,84 @@ void injectWriteFault(WriteFault fault) {
     injectedFault = fault;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-    std::string temp = path + ".XXXXXX";
-    if (injectedFault == WriteFault::ReadOnlyFolder) errno = EACCES;
-    const int fd = injectedFault == WriteFault::ReadOnlyFolder ? -1 : ::mkstemp(temp.data());
-    if (fd < 0) {
-        setError(error, "Cannot create a temporary file for", path, errno);
-        return false;
+ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)) {
+    temp_ = target_ + ".XXXXXX";
+    if (injectedFault == WriteFault::ReadOnlyFolder) {
+        openError_ = EACCES;
+        temp_.clear();
+        return;
+    }
+    fd_ = ::mkstemp(temp_.data());
+    if (fd_ < 0) {
+        openError_ = errno;
+        temp_.clear();
+        return;
     }
     struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : kNewFileMode;
+    const mode_t mode = ::stat(target_.c_str(), &old) == 0 ? (old.st_mode & 07777) : kNewFileMode;
+    if (::fchmod(fd_, mode) != 0) {
+        openError_ = errno;
+        discard();
+    }
+}
+
+ReplacementFile::~ReplacementFile() {
+    if (!committed_) discard();
+}
+
+void ReplacementFile::discard() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    temp_.clear();
+}
+
+bool ReplacementFile::ready(std::string* error) const {
+    if (fd_ >= 0) return true;
+    setError(error, "Cannot create a temporary file for", target_, openError_);
+    return false;
+}
+
+bool ReplacementFile::commit(std::string* error) {
+    if (!ready(error)) return false;
     const char* failedStep = nullptr;
     int code = 0;
-    const auto fail = [&](const char* step) {
-        if (failedStep) return;
-        failedStep = step;
+    if (::fsync(fd_) != 0) {
+        failedStep = "Cannot flush";
         code = errno;
-    };
-    if (::fchmod(fd, mode) != 0) {
-        fail("Cannot set the permissions for");
-    } else if (!writeAll(fd, bytes)) {
-        fail("Cannot write");
-    } else if (::fsync(fd) != 0) {
-        fail("Cannot flush");
     }
-    if (::close(fd) != 0) fail("Cannot close");
+    if (::close(fd_) != 0 && !failedStep) {
+        failedStep = "Cannot close";
+        code = errno;
+    }
+    fd_ = -1;
     if (!failedStep && injectedFault == WriteFault::CutBeforeRename) {
-        setError(error, "Interrupted before replacing", path, EINTR);
+        committed_ = true;  // the temporary file stays, as a crash would leave it
+        setError(error, "Interrupted before replacing", target_, EINTR);
         return false;
     }
-    if (!failedStep && ::rename(temp.c_str(), path.c_str()) != 0) fail("Cannot replace");
+    if (!failedStep && ::rename(temp_.c_str(), target_.c_str()) != 0) {
+        failedStep = "Cannot replace";
+        code = errno;
+    }
     if (failedStep) {
-        ::unlink(temp.c_str());
-        setError(error, failedStep, path, code);
+        discard();
+        setError(error, failedStep, target_, code);
         return false;
     }
-    syncFolder(folderOfFile(path));
+    committed_ = true;
+    syncFolder(folderOfFile(target_));
     return true;
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    ReplacementFile file(path);
+    if (!file.ready(error)) return false;
+    if (!writeAll(file.descriptor(), bytes)) {
+        setError(error, "Cannot write", path, errno);
+        return false;
+    }
+    return file.commit(error);
 }
 
 bool makeFolders(const std::string& folder) {
