@@ -67,8 +67,8 @@ std::string japaneseMonthDay(const MacroTimestamp& t) {
 // The era year counts from the whole calendar year, so a year in which the era changed still
 // shows the configured era throughout.
 std::string eraDate(const MacroTimestamp& t, const DateSettings& date) {
-    const int eraYear = (t.year - 1900) - date.eraOffset;
-    return date.eraName + formatText("%d", eraYear) + japanese().year + japaneseMonthDay(t);
+    const long long eraYear = (t.year - 1900LL) - date.eraOffset;
+    return date.eraName + formatText("%lld", eraYear) + japanese().year + japaneseMonthDay(t);
 }
 
 std::string dateMacro(char kind, const MacroTimestamp& t, const DateSettings& date) {
@@ -135,11 +135,6 @@ std::string expandCodeAtStart(std::string_view text, const MacroTimestamp& t,
         if (!expanded.empty()) return expanded;
     }
     return std::string(text);
-}
-
-// Counter arithmetic wraps as a 32-bit counter would instead of overflowing.
-int wrapped(int64_t value) {
-    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
 }
 
 bool isLeapYear(int year) {
@@ -261,7 +256,7 @@ std::string expandLiteralText(std::string_view text, int& labelCounter,
                               const MacroTimestamp& timestamp, const DateSettings& date) {
     if (startsWith(text, kSerialCode)) {
         // The number that replaces the text never begins with a code, so nothing more applies.
-        labelCounter = wrapped(static_cast<int64_t>(labelCounter) + 1);
+        labelCounter = wrappedCounter(static_cast<int64_t>(labelCounter) + 1);
         return formatText("%d", labelCounter);
     }
     return expandCodeAtStart(text, timestamp, date);
@@ -272,8 +267,12 @@ std::string expandLiteralForEditor(std::string_view text, const MacroTimestamp& 
     return expandCodeAtStart(text, timestamp, date);
 }
 
+int wrappedCounter(int64_t value) {
+    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
+}
+
 int labelCounterAtPageStart(int page, int labelsPerPage, int serialStartNumber) {
-    return wrapped((static_cast<int64_t>(page) - 1) * labelsPerPage + serialStartNumber - 1);
+    return wrappedCounter((static_cast<int64_t>(page) - 1) * labelsPerPage + serialStartNumber - 1);
 }
 
 std::vector<MacroPickerEntry> macroPickerEntries(const MacroTimestamp& timestamp,

@@ -80,6 +80,9 @@ std::string expandLiteralText(std::string_view text, int& labelCounter,
 std::string expandLiteralForEditor(std::string_view text, const MacroTimestamp& timestamp,
                                    const DateSettings& date);
 
+// Counter arithmetic wraps as a 32-bit counter would instead of overflowing.
+int wrappedCounter(int64_t value);
+
 // The label counter at the start of `page` (from 1), so that the page's first "\@" shows
 // (page - 1) * labelsPerPage + serialStartNumber.
 int labelCounterAtPageStart(int page, int labelsPerPage, int serialStartNumber);

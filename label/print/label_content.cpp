@@ -5,6 +5,7 @@
 #include "common/sjis_text.h"
 #include "label/barcode/barcode_drawer.h"
 #include "label/barcode/barcode_kind.h"
+#include "label/barcode/barcode_rules.h"
 #include "label/definition/literal_entry.h"
 #include "label/print/font_template.h"
 #include "label/print/sheet_geometry.h"
@@ -19,13 +20,16 @@ constexpr int kVerticalWriting = 0x04;
 constexpr int kCentred = 0x01;
 constexpr int kRightAligned = 0x02;
 
-// Visits every label of the grid in fill order: Z rows outer, N columns outer.
-template <typename Visit>
-void forEachLabel(const SheetGeometry& sheet, Visit visit) {
-    for (int i = 0; i < labelsPerPage(sheet); ++i) {
-        const GridCell cell = cellOfIndex(sheet, i);
-        visit(i, cell.column, cell.row);
+// How far the running number goes up on one label: once for every "\@" literal it draws.
+int serialStepPerLabel(const LabelDefinition& d, const MacroTimestamp& time,
+                       const DateSettings& date) {
+    int counter = 0;
+    for (const LiteralPlacement& literal : d.literals) {
+        if (literal.xMm == -1) continue;
+        if (!isListEntry(literal.entry)) break;
+        (void)expandLiteralText(parseLiteralEntry(literal.entry).text, counter, time, date);
     }
+    return counter;
 }
 
 LogicalPoint inLabel(LogicalPoint corner, int scale, int xMm, int yMm) {
@@ -57,9 +61,18 @@ void drawLabelConstants(DrawSurface& surface, const LabelDefinition& d, LogicalP
     for (int slot = kBitmapSlots - 1; slot >= 0 && bitmaps; --slot) {
         const BitmapPlacement& bitmap = d.bitmaps[static_cast<size_t>(slot)];
         if (bitmap.path.empty()) continue;
-        const LogicalRect target = {
-            corner.x + bitmap.left * scale / 10, corner.y + bitmap.top * scale / 10,
-            corner.x + bitmap.right * scale / 10, corner.y + bitmap.bottom * scale / 10};
+        const auto at = [scale](int base, int tenths) {
+            return static_cast<long long>(base) + static_cast<long long>(tenths) * scale / 10;
+        };
+        const long long edges[] = {at(corner.x, bitmap.left), at(corner.y, bitmap.top),
+                                   at(corner.x, bitmap.right), at(corner.y, bitmap.bottom)};
+        // A rectangle beyond any page is a damaged value: nothing of it could be seen.
+        if (std::any_of(std::begin(edges), std::end(edges),
+                        [](long long v) { return v < -kMostMm || v > kMostMm; })) {
+            continue;
+        }
+        const LogicalRect target = {static_cast<int>(edges[0]), static_cast<int>(edges[1]),
+                                    static_cast<int>(edges[2]), static_cast<int>(edges[3])};
         bitmaps(surface, slot, bitmap, target);
     }
     for (const LiteralPlacement& literal : d.literals) {
@@ -67,6 +80,15 @@ void drawLabelConstants(DrawSurface& surface, const LabelDefinition& d, LogicalP
         if (!isListEntry(literal.entry)) break;  // the first placed slot without text ends them
         drawLiteral(surface, literal, corner, scale, labelCounter, time, date);
     }
+}
+
+// The most bytes of a text field value that can reach the paper. No glyph is narrower than a
+// tenth of the font height and a character takes at most two bytes, so the rest of a longer value
+// would only be laid out beyond the paper's edge.
+size_t mostBytesShown(const SheetGeometry& sheet, bool vertical, int fontHeight, int scale) {
+    const long long spanMm = std::max(0, vertical ? sheet.paperHeightMm : sheet.paperWidthMm);
+    const long long height = std::max(1, std::abs(fontHeight));
+    return static_cast<size_t>(2 * (spanMm * scale * 10 / height + 1));
 }
 
 }  // namespace
@@ -87,18 +109,22 @@ LogicalPoint labelCorner(const SheetGeometry& sheet, const PagePlacement& place,
 
 void drawGridFrame(DrawSurface& surface, const SheetGeometry& sheet) {
     const int s = kLogicalUnitsPerMm;
+    const long long width = static_cast<long long>(sheet.maxColumns) * sheet.labelWidthMm;
+    const long long height = static_cast<long long>(sheet.maxRows) * sheet.labelHeightMm;
     const int left = s * sheet.firstLabelLeftMm;
     const int top = -s * sheet.firstLabelTopMm;
-    const int right = left + s * sheet.maxColumns * sheet.labelWidthMm;
-    const int bottom = top - s * sheet.maxRows * sheet.labelHeightMm;
+    const int right = s * heldMm(sheet.firstLabelLeftMm + width);
+    const int bottom = -s * heldMm(sheet.firstLabelTopMm + height);
     surface.selectSolidPen(kOuterFramePen, kBlack);
     surface.rectangle({left, top, right, bottom});
     surface.selectSolidPen(kInnerFramePen, kBlack);
-    for (int k = 1; k < sheet.maxColumns; ++k) {
+    // Only the lines between labels that reach onto the paper.
+    const GridRange shown = visibleGrid(sheet);
+    for (int k = std::max(1, shown.firstColumn); k < shown.endColumn; ++k) {
         surface.moveTo(left + s * k * sheet.labelWidthMm, top);
         surface.lineTo(left + s * k * sheet.labelWidthMm, bottom);
     }
-    for (int k = 1; k < sheet.maxRows; ++k) {
+    for (int k = std::max(1, shown.firstRow); k < shown.endRow; ++k) {
         surface.moveTo(left, top - s * k * sheet.labelHeightMm);
         surface.lineTo(right, top - s * k * sheet.labelHeightMm);
     }
@@ -107,16 +133,18 @@ void drawGridFrame(DrawSurface& surface, const SheetGeometry& sheet) {
 
 void drawRuledLines(DrawSurface& surface, const LabelDefinition& d, const PagePlacement& place) {
     surface.selectBlackPen();
-    for (int row = 0; row < d.sheet.maxRows; ++row) {
-        for (int column = 0; column < d.sheet.maxColumns; ++column) {
+    const GridRange shown = visibleGrid(d.sheet);
+    for (int row = shown.firstRow; row < shown.endRow; ++row) {
+        for (int column = shown.firstColumn; column < shown.endColumn; ++column) {
             const LogicalPoint corner = labelCorner(d.sheet, place, column, row);
             for (const RuledLine& line : d.ruledLines) {
                 if (line.startX == -1) continue;
                 // The stored y values are already negative downward.
-                surface.moveTo(corner.x + place.scale * line.startX,
-                               corner.y + place.scale * line.startY);
-                surface.lineTo(corner.x + place.scale * line.endX,
-                               corner.y + place.scale * line.endY);
+                const auto at = [&](int base, int32_t mm) {
+                    return base + place.scale * heldMm(mm);
+                };
+                surface.moveTo(at(corner.x, line.startX), at(corner.y, line.startY));
+                surface.lineTo(at(corner.x, line.endX), at(corner.y, line.endY));
             }
         }
     }
@@ -126,10 +154,17 @@ void drawConstants(DrawSurface& surface, const LabelDefinition& d, const PagePla
                    int& labelCounter, const MacroTimestamp& time, const DateSettings& date,
                    const BitmapPainter& bitmaps) {
     surface.setBackgroundTransparent(true);
-    forEachLabel(d.sheet, [&](int, int column, int row) {
-        drawLabelConstants(surface, d, labelCorner(d.sheet, place, column, row), place.scale,
-                           labelCounter, time, date, bitmaps);
+    // Labels off the paper are not drawn, but their running numbers are still counted.
+    const long long step = serialStepPerLabel(d, time, date);
+    const long long pageStart = labelCounter;
+    forEachLabelIn(d.sheet, visibleGrid(d.sheet), [&](long long index, GridCell cell) {
+        labelCounter = wrappedCounter(pageStart + index * step);
+        drawLabelConstants(surface, d, labelCorner(d.sheet, place, cell.column, cell.row),
+                           place.scale, labelCounter, time, date, bitmaps);
+        return true;
     });
+    labelCounter =
+        wrappedCounter(pageStart + static_cast<long long>(labelsPerPage(d.sheet)) * step);
 }
 
 void drawTextField(DrawSurface& surface, const LabelDefinition& d, int k, const std::string& value,
@@ -139,48 +174,57 @@ void drawTextField(DrawSurface& surface, const LabelDefinition& d, int k, const 
     const bool vertical = (field.layoutFlags & kVerticalWriting) != 0;
     FontSpec font = fontTemplate();
     const std::string face = isListEntry(field.fontName) ? field.fontName : kDefaultFaceName;
-    setFaceAndHeight(font, vertical ? "@" + face : face, pointsAtScale(field.pointSize, scale));
+    const int height = pointsAtScale(field.pointSize, scale);
+    setFaceAndHeight(font, vertical ? "@" + face : face, height);
     setStyle(font, field.attributes & 1, field.attributes & 2, field.attributes & 4);
     if (vertical) font.escapement = 900;
     const FontSpec previous = surface.selectFont(font);
-    const size_t length = static_cast<size_t>(std::max(d.dataFile.fieldLengths[k], 0));
-    const TextSize b = surface.textExtent(value, length);
-    const TextSize t = surface.textExtent(value, sjis::characterCount(value));
+    const size_t most = mostBytesShown(d.sheet, vertical, height, scale);
+    const std::string shown = value.size() > most ? sjis::truncateBytes(value, most) : value;
+    const size_t length =
+        std::min(static_cast<size_t>(std::max(d.dataFile.fieldLengths[k], 0)), most);
+    const TextSize b = surface.textExtent(shown, length);
+    const TextSize t = surface.textExtent(shown, sjis::characterCount(shown));
     const LogicalPoint p = inLabel(corner, scale, field.xMm, field.yMm);
     const LogicalRect box = vertical ? LogicalRect{p.x, p.y, p.x + b.cy, p.y - b.cx}
                                      : LogicalRect{p.x, p.y, p.x + b.cx, p.y - b.cy};
     const bool centred = (field.layoutFlags & kCentred) != 0;
     const bool right = !centred && (field.layoutFlags & kRightAligned) != 0;
     if (!vertical && (centred || right)) {
-        surface.drawTextInRect(box, value, centred ? HAlign::Centre : HAlign::Right, VAlign::Top);
+        surface.drawTextInRect(box, shown, centred ? HAlign::Centre : HAlign::Right, VAlign::Top);
     } else if (vertical && (centred || right)) {
         const int shift = centred ? (b.cx - t.cx) / 2 : b.cx - t.cx;
-        surface.textOutClipped(box.right, p.y - shift, box, value);
+        surface.textOutClipped(box.right, p.y - shift, box, shown);
     } else {
-        surface.textOut(vertical ? box.right : p.x, p.y, value);
+        surface.textOut(vertical ? box.right : p.x, p.y, shown);
     }
     surface.selectFont(previous);
 }
 
-void drawDataLabels(DrawSurface& surface, const LabelDefinition& d, DataFileReader& reader,
+void drawDataLabels(DrawSurface& surface, LabelDefinition& d, DataFileReader& reader,
                     const PrintSettings& settings) {
     const PagePlacement place;
     const BarcodeTextFont barFont{settings.barTextFace, settings.barTextBold};
-    for (int i = 0; i < labelsPerPage(d.sheet) && reader.Record(static_cast<size_t>(i)); ++i) {
-        const GridCell cell = cellOfIndex(d.sheet, i);
+    // The i-th record goes to the i-th label in fill order; labels off the paper are skipped.
+    forEachLabelIn(d.sheet, visibleGrid(d.sheet), [&](long long index, GridCell cell) {
+        if (index >= labelsPerPage(d.sheet) || !reader.Record(static_cast<size_t>(index))) {
+            return false;
+        }
         const LogicalPoint corner = labelCorner(d.sheet, place, cell.column, cell.row);
         for (int k = 0; k < kMaxFields && d.dataFile.fieldLengths[k] >= 1; ++k) {
             const FieldPlacement& field = d.fields[static_cast<size_t>(k)];
             if (field.xMm < 0) continue;
             const std::string& value = reader.Field(static_cast<size_t>(k));
             if (barcodeKindOf(field.attributes) != BarcodeKind::Text) {
+                d.barTextFlag = (field.attributes & kBarcodeShowText) != 0 ? 1 : 0;
                 drawBarcodeField(surface, d, k, value, corner.x, corner.y, barFont);
                 continue;
             }
             surface.setTextColor(textColourOf(surface, field.colourIndex));
             drawTextField(surface, d, k, value, corner);
         }
-    }
+        return true;
+    });
 }
 
 }  // namespace qv

@@ -42,7 +42,8 @@ void drawConstants(DrawSurface& surface, const LabelDefinition& definition,
                    const DateSettings& date, const BitmapPainter& bitmaps);
 
 // The data fields of the page's records: the i-th label in fill order gets the i-th record.
-void drawDataLabels(DrawSurface& surface, const LabelDefinition& definition, DataFileReader& reader,
+// Drawing a barcode field sets the definition's barTextFlag from that field's show-text bit.
+void drawDataLabels(DrawSurface& surface, LabelDefinition& definition, DataFileReader& reader,
                     const PrintSettings& settings);
 
 // One text field of one label, with its corner at `corner`, at `scale` logical units per mm

@@ -112,9 +112,9 @@ int LabelSizeForm::fitRowCount() const {
 }
 
 std::string LabelSizeForm::summaryLine() const {
-    return formatText("%s  横 %d列   縦 %d列  １頁当たり %d枚",
+    return formatText("%s  横 %d列   縦 %d列  １頁当たり %lld枚",
                       PaperTable::displayName(sheet_.paperIndex), sheet_.maxColumns, sheet_.maxRows,
-                      sheet_.maxColumns * sheet_.maxRows);
+                      static_cast<long long>(sheet_.maxColumns) * sheet_.maxRows);
 }
 
 std::string LabelSizeForm::paperLine() const {

@@ -2,6 +2,7 @@
 
 #include "common/text_format.h"
 #include "label/print/font_template.h"
+#include "label/print/sheet_geometry.h"
 
 namespace qv {
 
@@ -17,7 +18,8 @@ const VAlign kTitleVertical[] = {VAlign::Top, VAlign::Middle, VAlign::Bottom};
 // The band below the label grid down to the bottom of the page.
 LogicalRect footerBand(DrawSurface& surface, const LabelDefinition& d, const PagePlacement& p) {
     const SheetGeometry& s = d.sheet;
-    const int gridBottomMm = s.maxRows * s.labelHeightMm + s.firstLabelTopMm;
+    const int gridBottomMm =
+        heldMm(static_cast<long long>(s.maxRows) * s.labelHeightMm + s.firstLabelTopMm);
     const int bottom =
         p.printing ? -10 * surface.verticalSizeMm() : p.origin.y - p.scale * s.paperHeightMm;
     return {p.origin.x + kBandInsetMm * p.scale, p.origin.y - p.scale * gridBottomMm,

@@ -36,9 +36,45 @@ struct GridCell {
     }
 };
 
-inline int labelsPerPage(const SheetGeometry& sheet) {
-    return sheet.maxColumns * sheet.maxRows;
+// Labels per page, counted in 64 bits and saturated at the largest int: a damaged definition may
+// hold a grid of 65535 x 65535.
+int labelsPerPage(const SheetGeometry& sheet);
+
+// The columns [firstColumn, endColumn) and rows [firstRow, endRow) of the grid whose labels lie
+// at least partly on the paper. Only these are drawn, so the work of a page follows what the
+// paper shows, whatever counts a definition holds; a label without width or height shows nothing.
+// At most kMostDrawnLabels labels lie in the range (a sheet of 1 mm labels on A4 holds 62,370).
+struct GridRange {
+    int firstColumn = 0;
+    int endColumn = 0;
+    int firstRow = 0;
+    int endRow = 0;
+    bool empty() const { return firstColumn >= endColumn || firstRow >= endRow; }
+};
+constexpr long long kMostDrawnLabels = 100000;
+GridRange visibleGrid(const SheetGeometry& sheet);
+
+// The place of the label at `cell` in the page's fill order; the inverse of cellOfIndex.
+long long indexOfCell(const SheetGeometry& sheet, GridCell cell);
+
+// Visits the labels of `range` in fill order (Z rows outer, N columns outer) with their index.
+template <typename Visit>
+void forEachLabelIn(const SheetGeometry& sheet, const GridRange& range, Visit visit) {
+    const bool zOrder = sheet.printDirection == 1;
+    const int outerEnd = zOrder ? range.endRow : range.endColumn;
+    const int innerEnd = zOrder ? range.endColumn : range.endRow;
+    for (int outer = zOrder ? range.firstRow : range.firstColumn; outer < outerEnd; ++outer) {
+        for (int inner = zOrder ? range.firstColumn : range.firstRow; inner < innerEnd; ++inner) {
+            const GridCell cell = zOrder ? GridCell{inner, outer} : GridCell{outer, inner};
+            if (!visit(indexOfCell(sheet, cell), cell)) return;
+        }
+    }
 }
+
+// A length in mm computed from file values, held to +-kMostMm so that it stays in int range at
+// any drawing scale; far beyond any paper, so nothing that can be seen changes.
+constexpr long long kMostMm = 1000000;
+int heldMm(long long mm);
 
 // The label at `column`, `row` (from 0) in mm from the paper's top-left corner; labels touch.
 CellRect cellRect(const SheetGeometry& sheet, int column, int row);

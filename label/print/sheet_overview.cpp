@@ -31,8 +31,8 @@ LogicalRect drawDescription(DrawSurface& surface, const SheetGeometry& s) {
     const std::string lines[] = {
         formatText("用紙サイズ     %s  (%dmm  × %dmm) ", PaperTable::displayName(s.paperIndex),
                    s.paperWidthMm, s.paperHeightMm),
-        formatText("ラベル枚数　　横 %d × 縦 %d     %d 枚", s.maxColumns, s.maxRows,
-                   s.maxColumns * s.maxRows),
+        formatText("ラベル枚数　　横 %d × 縦 %d     %lld 枚", s.maxColumns, s.maxRows,
+                   static_cast<long long>(s.maxColumns) * s.maxRows),
         formatText("印刷時枠線     %s", s.noFrameLines ? "なし" : "あり"),
     };
     int y = kTextTop;
@@ -58,16 +58,19 @@ OverviewHitAreas drawPaperAndGrid(DrawSurface& surface, const SheetGeometry& s,
     surface.selectSolidPen(kPaperPen, kBlack);
     surface.rectangle(areas.paper);
     const LogicalPoint corner = labelCorner(s, place, 0, 0);
-    areas.grid = {corner.x, corner.y, corner.x + z * s.maxColumns * s.labelWidthMm,
-                  corner.y - z * s.maxRows * s.labelHeightMm};
+    const long long width = static_cast<long long>(s.maxColumns) * s.labelWidthMm;
+    const long long height = static_cast<long long>(s.maxRows) * s.labelHeightMm;
+    areas.grid = {corner.x, corner.y, corner.x + z * heldMm(width), corner.y - z * heldMm(height)};
     surface.selectSolidPen(kGridPen, kBlack);
     surface.rectangle(areas.grid);
     surface.selectBlackPen();
-    for (int k = 1; k < s.maxColumns; ++k) {
+    // Only the lines between labels that reach onto the paper.
+    const GridRange shown = visibleGrid(s);
+    for (int k = std::max(1, shown.firstColumn); k < shown.endColumn; ++k) {
         surface.moveTo(corner.x + z * k * s.labelWidthMm, areas.grid.top);
         surface.lineTo(corner.x + z * k * s.labelWidthMm, areas.grid.bottom);
     }
-    for (int k = 1; k < s.maxRows; ++k) {
+    for (int k = std::max(1, shown.firstRow); k < shown.endRow; ++k) {
         surface.moveTo(areas.grid.left, corner.y - z * k * s.labelHeightMm);
         surface.lineTo(areas.grid.right, corner.y - z * k * s.labelHeightMm);
     }
@@ -90,8 +93,7 @@ OverviewHitAreas drawSheetOverview(DrawSurface& surface, LabelDefinition& d, int
     areas.drawn = {0, 0, std::max(text.right, areas.paper.right),
                    std::min(text.bottom, areas.paper.bottom)};
     drawRuledLines(surface, d, place);
-    int labelCounter =
-        labelCounterAtPageStart(1, d.sheet.maxColumns * d.sheet.maxRows, d.serialStartNumber);
+    int labelCounter = labelCounterAtPageStart(1, labelsPerPage(d.sheet), d.serialStartNumber);
     drawConstants(surface, d, place, labelCounter, time, settings.date, bitmaps);
     drawTitle(surface, d, place, "");
     drawPageNumber(surface, d, place, PageNumbering{}, settings.pageStyle);
