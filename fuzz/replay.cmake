@@ -3,7 +3,8 @@
 include(${CMAKE_CURRENT_LIST_DIR}/harnesses.cmake)
 foreach(name IN LISTS QUORVI_FUZZERS)
     add_executable(replay_${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp
-                                  ${CMAKE_CURRENT_LIST_DIR}/replay_main.cpp)
+                                  ${CMAKE_CURRENT_LIST_DIR}/replay_main.cpp
+                                  ${QUORVI_FUZZER_SOURCES_${name}})
     target_link_libraries(replay_${name} PRIVATE rowsmith_core quorvi_core)
     target_include_directories(replay_${name} PRIVATE ${PROJECT_SOURCE_DIR})
     quorvi_warnings(replay_${name})
