@@ -111,12 +111,13 @@ void ReplacementFile::discard() {
 }
 
 bool ReplacementFile::ready(std::string* error) const {
-    if (fd_ >= 0) return true;
+    if (fd_ >= 0 || finished_) return true;
     setError(error, "Cannot create a temporary file for", target_, openError_);
     return false;
 }
 
-bool ReplacementFile::commit(std::string* error) {
+bool ReplacementFile::finish(std::string* error) {
+    if (finished_) return true;
     if (!ready(error)) return false;
     const char* failedStep = nullptr;
     int code = 0;
@@ -129,18 +130,26 @@ bool ReplacementFile::commit(std::string* error) {
         code = errno;
     }
     fd_ = -1;
-    if (!failedStep && injectedFault == WriteFault::CutBeforeRename) {
+    if (failedStep) {
+        discard();
+        setError(error, failedStep, target_, code);
+        return false;
+    }
+    finished_ = true;
+    return true;
+}
+
+bool ReplacementFile::commit(std::string* error) {
+    if (!finish(error)) return false;
+    if (injectedFault == WriteFault::CutBeforeRename) {
         committed_ = true;  // the temporary file stays, as a crash would leave it
         setError(error, "Interrupted before replacing", target_, EINTR);
         return false;
     }
-    if (!failedStep && ::rename(temp_.c_str(), target_.c_str()) != 0) {
-        failedStep = "Cannot replace";
-        code = errno;
-    }
-    if (failedStep) {
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+        const int code = errno;
         discard();
-        setError(error, failedStep, target_, code);
+        setError(error, "Cannot replace", target_, code);
         return false;
     }
     committed_ = true;

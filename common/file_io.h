@@ -35,7 +35,10 @@ class ReplacementFile {
     // it directly; it stays owned by this object.
     int descriptor() const { return fd_; }
 
-    // Flushes and closes the temporary file and renames it over the target. False, with the
+    // Flushes the temporary file to disk and closes it, for an output of several files that are
+    // all written before any replaces its target. False, with the reason, on failure.
+    bool finish(std::string* error = nullptr);
+    // Finishes the temporary file (unless done) and renames it over the target. False, with the
     // reason in `error`, when any step fails; the target then keeps its old bytes.
     bool commit(std::string* error = nullptr);
 
@@ -46,6 +49,7 @@ class ReplacementFile {
     std::string temp_;
     int fd_ = -1;
     int openError_ = 0;
+    bool finished_ = false;
     bool committed_ = false;
 };
 

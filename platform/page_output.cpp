@@ -1,6 +1,7 @@
 #include "platform/page_output.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -8,6 +9,10 @@
 #include <QPdfWriter>
 #include <QTemporaryFile>
 #include <cmath>
+#include <memory>
+#include <vector>
+
+#include "common/file_io.h"
 
 #include "platform/qpainter_surface.h"
 #include "platform/qt_text.h"
@@ -38,9 +43,44 @@ PagePainter pagesFrom(int first, const PagePainter& paint) {
     return [first, paint](DrawSurface& surface, int page) { paint(surface, first + page - 1); };
 }
 
+namespace {
+
+// A Qt device on the temporary file of `file`; false with the reason when it cannot be opened.
+bool openOn(QFile& device, const ReplacementFile& file, std::string& error) {
+    if (!file.ready(&error)) return false;
+    if (device.open(file.descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        return true;
+    }
+    error = "cannot write " + file.tempPath() + ": " + toUtf8(device.errorString());
+    return false;
+}
+
+// Whether everything the writer gave the device reached the file.
+bool flushed(QFile& device, const std::string& path, std::string& error) {
+    if (device.flush() && device.error() == QFileDevice::NoError) return true;
+    error = "cannot write " + path + ": " + toUtf8(device.errorString());
+    return false;
+}
+
+SurfaceDevice pdfSurface(const PageFormat& format, const PdfDevice& device) {
+    SurfaceDevice surface;
+    surface.dpi = device.dpi;
+    surface.colourCount = device.colourCount;
+    surface.wholeDots = device.wholeDots;
+    surface.verticalSizeMm =
+        static_cast<int>(device.printableHeightMm > 0 ? device.printableHeightMm : format.heightMm);
+    return surface;
+}
+
+}  // namespace
+
+// The pages go to a temporary file that replaces `path` only when the PDF is whole.
 bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
               const PagePainter& paint, std::string& error, const PdfDevice& device) {
-    QPdfWriter writer(fromUtf8(path));
+    ReplacementFile file(path);
+    QFile output;
+    if (!openOn(output, file, error)) return false;
+    QPdfWriter writer(&output);
     writer.setResolution(device.dpi);
     writer.setPageLayout(QPageLayout(pageSizeOf(format), QPageLayout::Portrait, QMarginsF()));
     writer.setCreator(QStringLiteral("quorvi32"));
@@ -51,12 +91,7 @@ bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
     }
     // Bitmaps go into the PDF as their pixels are, never as lossy JPEG.
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    SurfaceDevice surface;
-    surface.dpi = device.dpi;
-    surface.colourCount = device.colourCount;
-    surface.wholeDots = device.wholeDots;
-    surface.verticalSizeMm =
-        static_cast<int>(device.printableHeightMm > 0 ? device.printableHeightMm : format.heightMm);
+    const SurfaceDevice surface = pdfSurface(format, device);
     const QPointF origin(device.originXMm / kMmPerInch * device.dpi,
                          device.originYMm / kMmPerInch * device.dpi);
     for (int page = 1; page <= pageCount; ++page) {
@@ -70,7 +105,9 @@ bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
         error = "cannot finish " + path;
         return false;
     }
-    return true;
+    if (!flushed(output, path, error)) return false;
+    output.close();
+    return file.commit(&error);
 }
 
 std::string pngPagePath(const std::string& path, int page) {
@@ -78,8 +115,23 @@ std::string pngPagePath(const std::string& path, int page) {
     return stem + "-" + std::to_string(page) + ".png";
 }
 
+std::string pngPageTooLarge(const PageFormat& format, int dpi) {
+    const double pixels =
+        (format.widthMm / kMmPerInch * dpi) * (format.heightMm / kMmPerInch * dpi);
+    if (pixels <= kMostPngPagePixels) return {};
+    return "a page of " + std::to_string(std::lround(format.widthMm)) + " x " +
+           std::to_string(std::lround(format.heightMm)) + " mm at " + std::to_string(dpi) +
+           " dpi has " + std::to_string(std::llround(pixels / 1e6)) +
+           " million pixels, more than the " + std::to_string(kMostPngPagePixels / 1000000) +
+           " million a PNG page may have: choose a lower --dpi";
+}
+
+// Every page goes to a temporary file first; the pages replace their files only when all of them
+// were written, so a failure leaves the old pages as they were.
 bool writePngs(const std::string& path, const PageFormat& format, int dpi, int pageCount,
                const PagePainter& paint, std::string& error) {
+    error = pngPageTooLarge(format, dpi);
+    if (!error.empty()) return false;
     const QSize pixels(qRound(format.widthMm / kMmPerInch * dpi),
                        qRound(format.heightMm / kMmPerInch * dpi));
     QImage image(pixels, QImage::Format_RGB32);
@@ -89,16 +141,25 @@ bool writePngs(const std::string& path, const PageFormat& format, int dpi, int p
         error = "the page is too large for an image at this resolution";
         return false;
     }
+    std::vector<std::unique_ptr<ReplacementFile>> files;
     for (int page = 1; page <= pageCount; ++page) {
         image.fill(Qt::white);
         QPainter painter(&image);
         paintPage(painter, paint, page, describeDevice(image));
         painter.end();
         const std::string pagePath = pngPagePath(path, page);
-        if (!image.save(fromUtf8(pagePath), "PNG")) {
-            error = "cannot write " + pagePath;
+        files.push_back(std::make_unique<ReplacementFile>(pagePath));
+        QFile output;
+        if (!openOn(output, *files.back(), error)) return false;
+        if (!image.save(&output, "PNG") || !flushed(output, pagePath, error)) {
+            if (error.empty()) error = "cannot write " + pagePath;
             return false;
         }
+        output.close();
+        if (!files.back()->finish(&error)) return false;
+    }
+    for (const auto& file : files) {
+        if (!file->commit(&error)) return false;
     }
     return true;
 }

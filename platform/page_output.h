@@ -35,9 +35,16 @@ struct PdfDevice {
 };
 
 // One PDF, one page per sheet, the page as large as the paper; images are stored lossless.
-// False with `error` on failure.
+// The file replaces `path` only when whole; false with `error` on failure, the old file kept.
 bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
               const PagePainter& paint, std::string& error, const PdfDevice& device = PdfDevice());
+
+// The most pixels a PNG page may have (an A4 page at 1200 dpi has 139 million): a larger page is
+// refused before anything is drawn.
+constexpr long long kMostPngPagePixels = 160000000;
+
+// Why a page of `format` at `dpi` is too large for a PNG page; empty when it is not.
+std::string pngPageTooLarge(const PageFormat& format, int dpi);
 
 // One PNG per page at `dpi`, named after `path`'s stem + "-" + page number + ".png".
 bool writePngs(const std::string& path, const PageFormat& format, int dpi, int pageCount,

@@ -16,15 +16,35 @@ namespace qv {
 
 namespace {
 
-bool openDefinition(CQuorviDoc& document, const std::string& path, MessageService& messages) {
-    if (!isDefinitionFileName(path)) {
-        messages.exclamation(notADefinitionFileMessage(path));
+// As when printing at start-up: a missing data file is reported, no dialog opens. With another
+// data file for the run, the definition's own is not looked at.
+bool openDefinition(CQuorviDoc& document, const QuorviCommandLine& c, MessageService& messages) {
+    if (!isDefinitionFileName(c.definitionPath)) {
+        messages.exclamation(notADefinitionFileMessage(c.definitionPath));
         return false;
     }
-    // As when printing at start-up: a missing data file is reported, no dialog opens.
-    document.addOpenStep(
-        [&messages](CQuorviDoc& opened) { checkDataFileOnOpen(opened, messages, true, nullptr); });
-    return document.openDocument(path);
+    if (c.dataPath.empty()) {
+        document.addOpenStep([&messages](CQuorviDoc& opened) {
+            checkDataFileOnOpen(opened, messages, true, nullptr);
+        });
+    }
+    return document.openDocument(c.definitionPath);
+}
+
+// The data file given with --data must be one the program reads; told before anything opens.
+bool dataFileArgumentUsable(const std::string& path, MessageService& messages) {
+    if (!dataFileModes(path).usable) {
+        messages.exclamation(formatText(
+            "quorvi32: --data %s: a data file ends in .TXT, .CSV or .CSZ", path.c_str()));
+        return false;
+    }
+    if (!canReadDataFile(path)) {
+        messages.exclamation(formatText(
+            "quorvi32: --data %s: cannot be read (missing, a folder or not a regular file)",
+            path.c_str()));
+        return false;
+    }
+    return true;
 }
 
 // The exit status of a print: 2 for a printer that does not exist (a wrong argument), 1 for
@@ -87,8 +107,9 @@ int chooseMonoPattern(const QuorviCommandLine& c, CQuorviDoc& document, LabelPri
 }  // namespace
 
 int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
+    if (!c.dataPath.empty() && !dataFileArgumentUsable(c.dataPath, messages)) return kExitRefused;
     CQuorviDoc document(messages);
-    if (!openDefinition(document, c.definitionPath, messages)) return kExitRefused;
+    if (!openDefinition(document, c, messages)) return kExitRefused;
     if (c.startNumber >= 0) document.definition().serialStartNumber = c.startNumber;
     MacroClock clock;
     MacroTimestamp fixed;
@@ -97,6 +118,7 @@ int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
     LabelPrintJob job(document, settings, clock, messages);
     if (!c.dataPath.empty()) job.useDataFile(c.dataPath);
     int pages = job.prepare();
+    if (job.dataFileFailed()) return kExitFailure;  // the reader has told why
     if (job.monoPatternMode()) {
         pages = chooseMonoPattern(c, document, job, messages);
         if (pages < 1) {

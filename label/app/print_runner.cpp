@@ -122,7 +122,7 @@ PrintRunner::Outcome PrintRunner::print(bool withDialog, bool pdfWithoutPrinter)
 PrintRunner::Outcome PrintRunner::print(LabelPrintJob& job, bool withDialog,
                                         bool pdfWithoutPrinter) {
     const int pages = prepare(job);
-    if (pages < 1) return nothingToPrint();
+    if (pages < 1) return job.dataFileFailed() ? dataFileFailed() : nothingToPrint();
     PrintOutcome why;
     std::vector<std::string> printers;
     if (!CupsPrinting().printerNames(printers, why.reason)) {
@@ -174,12 +174,22 @@ PrintRunner::Outcome PrintRunner::nothingToPrint() {
     return Outcome::NothingToPrint;
 }
 
+// The reader has told why the data file cannot be read; the status bar keeps it in view.
+PrintRunner::Outcome PrintRunner::dataFileFailed() {
+    status_ = QStringLiteral("データファイルを読めないため印刷しませんでした");
+    return Outcome::Failed;
+}
+
 void PrintRunner::preview() {
     LabelPrintJob job(document_, settings_.print, clock_, messages_);
     const int pages = prepare(job);
     if (pages < 1) {
         job.end();
-        nothingToPrint();
+        if (job.dataFileFailed()) {
+            dataFileFailed();
+        } else {
+            nothingToPrint();
+        }
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

@@ -55,6 +55,7 @@ class PrintRunner {
                       bool pdfWithoutPrinter);
     Outcome failed(const PrintOutcome& why);
     Outcome nothingToPrint();
+    Outcome dataFileFailed();
 
     CQuorviDoc& document_;
     const QuorviSettings& settings_;

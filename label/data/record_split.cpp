@@ -22,13 +22,8 @@ std::string breakFieldValue(std::string_view line, bool isComma, const FieldLeng
     if (isComma) {
         SplitCommaLine(line, fields, separator);
     } else {
+        // The slices themselves: a value holding a comma stays one field.
         splitFixedLength(line, lengths, fields);
-        std::string joined;
-        for (size_t i = 0; i < fields.size(); ++i) {
-            if (i > 0) joined += kComma;
-            joined += fields[i];
-        }
-        SplitCommaLine(joined, fields, separator);
     }
     const size_t index = static_cast<size_t>(number - 1);
     return number >= 1 && index < fields.size() ? fields[index] : std::string();

@@ -19,8 +19,8 @@ using FieldLengths = std::array<int, kMaxFields>;
 // stays in the line, so a field that reaches it holds the newline.
 void splitFixedLength(std::string_view line, const FieldLengths& lengths, DataRecord& fields);
 
-// Field `number` (from 1) of a line, as the page break by field compares it. A fixed-length
-// line is first joined with commas into one line, which is then split as comma-separated.
+// Field `number` (from 1) of a line, as the page break by field compares it: the comma-separated
+// field, or the fixed-length slice.
 std::string breakFieldValue(std::string_view line, bool isComma, const FieldLengths& lengths,
                             int number);
 

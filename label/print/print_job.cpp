@@ -19,6 +19,7 @@ void LabelPrintJob::useDataFile(const std::string& localPath) {
 
 int LabelPrintJob::prepare() {
     clock_.readClock();
+    dataFileFailed_ = false;
     const LabelDefinition& d = document_.definition();
     const int n = labelsPerPage(d.sheet);
     dataUse_ = dataFileOverride_.empty() ? document_.dataFileUsable
@@ -35,8 +36,9 @@ int LabelPrintJob::prepare() {
     reader_ = std::make_unique<DataFileReader>(readerSettings, messages_);
     const std::string path =
         dataFileOverride_.empty() ? dataFileLocalPath(document_) : dataFileOverride_;
-    reader_->Open(path, d.dataFile.skipFirstLine != 0);
-    pageCount_ = countPages(n);
+    // A data file that cannot be read prints nothing: blank labels would waste the stock.
+    dataFileFailed_ = !reader_->Open(path, d.dataFile.skipFirstLine != 0);
+    pageCount_ = dataFileFailed_ ? 0 : countPages(n);
     return pageCount_;
 }
 

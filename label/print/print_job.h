@@ -29,6 +29,8 @@ class LabelPrintJob {
     // number of pages (0: nothing to print). A CSZ file gives 0 until a mono-pattern selection
     // is handed over.
     int prepare();
+    // Whether prepare() gave 0 because the data file could not be opened (the user was told).
+    bool dataFileFailed() const { return dataFileFailed_; }
     // Whether the data file read by prepare() is a CSZ file, and what it holds.
     bool monoPatternMode() const;
     const CszContent* cszContent() const;
@@ -55,6 +57,7 @@ class LabelPrintJob {
     std::unique_ptr<DataFileReader> reader_;
     std::string dataFileOverride_;
     bool dataUse_ = false;
+    bool dataFileFailed_ = false;
     int pageCount_ = 0;
 };
 

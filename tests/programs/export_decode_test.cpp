@@ -166,9 +166,11 @@ TEST_F(ExportDecodeTest, BadDefinitionsFinishWithMessages) {
     LabelDefinition d = definition(kSymbologies[0], 70, 30);
     d.dataFile.dataFilePath = "missing.csv";
     write(d, "x");
-    EXPECT_EQ(exportTo(folder.file("missing.pdf")), 0);  // constants still print
+    // Reported when the definition opens; a run without its records prints nothing.
+    EXPECT_EQ(exportTo(folder.file("missing.pdf")), 1 << 8);
     EXPECT_NE(test::readBytes(folder.file("err.txt")).find("データファイルが存在しません"),
               std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("missing.pdf")));
 
     d = definition(kSymbologies[0], 70, 30);
     d.fields[0].xMm = 5000;  // outside label and paper

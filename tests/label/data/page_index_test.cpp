@@ -127,15 +127,17 @@ TEST_F(PageIndexTest, ChangeRightAfterAFullPageStartsANewGroup) {
     EXPECT_EQ(loadAll(3), (std::vector<std::vector<std::string>>{{"1", "2"}, {"3", "4"}}));
 }
 
-TEST_F(PageIndexTest, FixedLengthRecordsBreakOnTheirJoinedFields) {
+TEST_F(PageIndexTest, FixedLengthRecordsBreakOnTheirSlices) {
     DataReaderSettings settings = test::readerSettings(2);
-    settings.fieldLengths = {2, 1};
-    test::writeBytes(folder.file("data.txt"), test::linesOf({"01A", "02A", "03B"}, "\n"));
+    settings.fieldLengths = {5, 1};
+    // The first slice holds a comma: it stays one field, so field 2 is still the letter.
+    test::writeBytes(folder.file("data.txt"), test::linesOf({"1,000A", "2,000A", "3,000B"}, "\n"));
     DataFileReader fixed(settings, messages);
     ASSERT_TRUE(fixed.Open(folder.file("data.txt"), false));
     EXPECT_FALSE(fixed.isComma());
     fixed.BuildPageIndex(6, false);
     ASSERT_EQ(fixed.pageCount(), 2);
+    EXPECT_EQ(fixed.pageIndex()[0].recordCount, 2);
     EXPECT_EQ(fixed.pageIndex()[1].subtitle, kOpenBracket + "B" + kCloseBracket);
 }
 

@@ -68,6 +68,32 @@ TEST_F(PrintJobTest, RuledLinesOnEveryLabelAndTheFrame) {
     EXPECT_TRUE(print(1, "rectangle").empty());
 }
 
+// A damaged definition's grid of 65535 x 65535: the 8 x 7 labels that reach onto the paper are
+// drawn, each with the running number of its place in the fill order; the records go to the
+// first labels; extreme ruled lines and bitmap rectangles stay in range or are left out.
+TEST_F(PrintJobTest, ADamagedGridDrawsOnlyWhatThePaperShows) {
+    LabelDefinition& d = document.definition();
+    d.sheet.maxColumns = 65535;
+    d.sheet.maxRows = 65535;
+    d.literals[0] = {makeLiteralEntry({"\\@", "", 0}), 10, 0, 1, 1};
+    d.ruledLines[0] = {0, INT32_MIN, INT32_MAX, -5};
+    d.bitmaps[0] = {"logo.bmp", INT32_MIN, 0, INT32_MAX, -100};
+    ASSERT_EQ(prepare(test::numberedRecords(3)), 1);
+    RecordingSurface surface;
+    job->printPage(surface, 1);
+    EXPECT_LT(surface.calls().size(), 1000u);
+    EXPECT_EQ(surface.callsStartingWith("lineTo").size(), 7u + 6u + 56u);  // columns, rows, lines
+    const std::vector<std::string> texts = surface.callsStartingWith("textOut");
+    ASSERT_EQ(texts.size(), 56u + 3u);
+    EXPECT_EQ(texts[0], "textOut 110 -210 1");
+    EXPECT_EQ(texts[7], "textOut 510 -210 65536");  // column 1 begins at label 65535
+    EXPECT_EQ(texts[56], "textOut 120 -230 r1");
+    EXPECT_EQ(texts[58], "textOut 120 -830 r3");
+    for (const std::string& call : surface.callsStartingWith("moveTo")) {
+        EXPECT_EQ(call.find("-2147"), std::string::npos) << call;
+    }
+}
+
 TEST_F(PrintJobTest, TextFieldBoxAndAlignments) {
     // 10 pt = 35 units high, a character 17 wide: the box of 10 characters is 170 wide.
     LabelDefinition& d = document.definition();
