@@ -108,7 +108,8 @@ int runDesktop(QApplication& application, const QuorviCommandLine& commandLine) 
         frame.show();
     }
     const int status = application.exec();
-    if (!qv::writeExitSettings(settingsFile, settings)) {
+    // A settings file that could not be written is told once, however many writes fail at exit.
+    if (!qv::writeExitSettings(settingsFile, settings) && !frame.settingsFailureShown()) {
         messages.exclamation(qv::settingsNotSavedMessage(settingsFile));
     }
     return status != 0 ? status : frame.exitStatus();

@@ -410,6 +410,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     settings_.lastBarcodeKind = document_.definition().lastBarcodeKind;  // "Code" at exit
     if (!writeMainWindowSettings(settingsFile_, settings_)) {
         messages_.exclamation(settingsNotSavedMessage(settingsFile_));
+        settingsFailureShown_ = true;
     }
     savePlacement();
     event->accept();

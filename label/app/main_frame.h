@@ -45,6 +45,8 @@ class CMainFrame : public QMainWindow {
     void printAtStartup();
     // 1 when the start-up print mode ended without printing, else 0.
     int exitStatus() const { return exitStatus_; }
+    // Whether closing has already told that the settings file could not be written.
+    bool settingsFailureShown() const { return settingsFailureShown_; }
 
     CQuorviView* sheetView() const { return view_; }
 
@@ -131,6 +133,7 @@ class CMainFrame : public QMainWindow {
     bool exitAfterPrint_ = false;     // the print running is the start-up print mode's
     bool closingAfterPrint_ = false;  // that print is done: close without questions
     int exitStatus_ = 0;
+    bool settingsFailureShown_ = false;
 };
 
 }  // namespace qv
