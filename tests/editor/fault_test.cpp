@@ -61,7 +61,7 @@ TEST_P(FaultTest, DefinitionKeepsItsOldFile) {
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(test::readBytes(path), old);
     ASSERT_EQ(messages.messages().size(), 1u);
-    const std::string& text = messages.texts()[0];
+    const std::string text = messages.texts()[0];
     EXPECT_EQ(text.rfind(std::string(kCannotSaveDocumentMessage) + "\n", 0), 0u);
     EXPECT_NE(text.find(reason()), std::string::npos) << text;
     EXPECT_EQ(filesInFolder(), expectedFiles(1));
@@ -78,7 +78,7 @@ TEST_P(FaultTest, DataFileKeepsItsOldFile) {
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(test::readBytes(folder.file("SHOP.CSV")), "A,B\r\n1,2\r\n");
     ASSERT_EQ(messages.texts().size(), 1u);
-    const std::string& text = messages.texts()[0];
+    const std::string text = messages.texts()[0];
     EXPECT_EQ(text.rfind(folder.file("SHOP.CSV") + " の Open に失敗しました　！\n", 0), 0u);
     EXPECT_NE(text.find(reason()), std::string::npos) << text;
     EXPECT_EQ(filesInFolder(), expectedFiles(1));
