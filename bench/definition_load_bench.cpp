@@ -13,7 +13,7 @@ const std::string kExample = QUORVI_SOURCE_DIR "/examples/shop.qvd";
 
 std::string exampleBytes() {
     std::string bytes;
-    qv::readWholeFile(kExample, bytes);
+    qv::readWholeFile(kExample, bytes, qv::kLargestDefinitionFile);
     return bytes;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "common/file_io.h"
 #include "common/text_format.h"
 
 namespace qv {
@@ -45,11 +46,9 @@ LayoutWidths parseLayoutLine(std::string_view line) {
 }
 
 bool readLayoutFile(const std::string& path, LayoutWidths& widths) {
-    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (!file) return false;
-    char buffer[kLongestUsefulLine];
-    const size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-    const std::string_view line = firstLine(std::string_view(buffer, got));
+    std::string bytes;
+    if (readWholeFile(path, bytes, kLargestLayoutFile) != ReadStatus::Ok) return false;
+    const std::string_view line = firstLine(std::string_view(bytes).substr(0, kLongestUsefulLine));
     if (line.empty()) return false;
     widths = parseLayoutLine(line);
     return true;

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/file_io.h"
+
 namespace qv {
 
 constexpr int kLayoutSlots = 30;
@@ -24,6 +26,8 @@ LayoutWidths parseLayoutLine(std::string_view line);
 
 // Reads the first line of the layout file at `path` (a local path) into `widths`. False, with
 // `widths` untouched, when the file cannot be read or its first line is empty.
+// A larger layout file is not read.
+constexpr size_t kLargestLayoutFile = 1 * kMiB;
 bool readLayoutFile(const std::string& path, LayoutWidths& widths);
 
 }  // namespace qv

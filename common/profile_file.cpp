@@ -123,7 +123,7 @@ KeyLocation locate(std::string_view bytes, const std::vector<TextLine>& lines,
 std::optional<std::string> findValue(const std::string& path, std::string_view section,
                                      std::string_view key) {
     std::string bytes;
-    if (readWholeFile(path, bytes) != ReadStatus::Ok) return std::nullopt;
+    if (readWholeFile(path, bytes, kLargestSettingsFile) != ReadStatus::Ok) return std::nullopt;
     const KeyLocation where = locate(bytes, splitLines(bytes), section, key);
     if (where.keyLine == kNone) return std::nullopt;
     std::string_view value = where.key.value;
@@ -210,7 +210,7 @@ std::string withEntry(std::string bytes, std::string_view section, std::string_v
 
 // The file as it is now; a missing file is empty, an unreadable one an error.
 bool loadForWrite(const std::string& path, std::string& bytes, std::string& error) {
-    if (readWholeFile(path, bytes) == ReadStatus::Ok) return true;
+    if (readWholeFile(path, bytes, kLargestSettingsFile) == ReadStatus::Ok) return true;
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
         bytes.clear();

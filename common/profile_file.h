@@ -11,7 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_io.h"
+
 namespace qv {
+
+// A larger settings file reads as missing and is not rewritten.
+constexpr size_t kLargestSettingsFile = 1 * kMiB;
 
 class ProfileFile {
   public:

@@ -273,9 +273,10 @@ void CMainFrame::writeReopenList() {
 
 void CMainFrame::applyPlacement() {
     const RowsmithPlacement& p = settings_.placement;
-    if (p.hasRect && p.rect.right > p.rect.left && p.rect.bottom > p.rect.top) {
-        setGeometry(p.rect.left, p.rect.top, p.rect.right - p.rect.left,
-                    p.rect.bottom - p.rect.top);
+    const std::optional<WindowPlacement> placed =
+        p.hasRect ? placementOf(p.rect) : std::optional<WindowPlacement>();
+    if (placed) {
+        setGeometry(placed->x, placed->y, placed->width, placed->height);
     } else {
         resize(900, 600);
     }

@@ -1,6 +1,7 @@
 #include "editor/dialogs/grid_print_runner.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -12,6 +13,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "common/file_io.h"
 #include "editor/dialogs/grid_print_job.h"
 #include "platform/qpainter_surface.h"
 #include "platform/qt_text.h"
@@ -25,6 +27,10 @@ constexpr int kPdfResolution = 1200;
 
 int twips(double inches) {
     return static_cast<int>(inches * kTwipsPerInch);
+}
+
+QString cannotWrite(const QString& path, const std::string& reason) {
+    return QStringLiteral("%1 に書き込めません\n").arg(path) + fromUtf8(reason);
 }
 
 }  // namespace
@@ -71,15 +77,39 @@ int GridPrintRunner::paint(QPainter& painter, GridPrintJob& job, double widthInc
     return pages;
 }
 
+// The PDF goes into a temporary file that replaces `path` only when whole, so a full disk or a
+// refusing folder leaves an earlier PDF as it was.
 bool GridPrintRunner::writePdf(const QString& path, QString& error) {
-    QPdfWriter writer(path);
+    ReplacementFile output(toUtf8(path));
+    std::string reason;
+    QFile file;
+    if (!output.ready(&reason) ||
+        !file.open(output.descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        error = cannotWrite(path, reason.empty() ? toUtf8(file.errorString()) : reason);
+        return false;
+    }
+    if (!paintPdf(file, path, error)) return false;
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        error = cannotWrite(path, toUtf8(file.errorString()));
+        return false;
+    }
+    file.close();
+    if (!output.commit(&reason)) {
+        error = cannotWrite(path, reason);
+        return false;
+    }
+    return true;
+}
+
+bool GridPrintRunner::paintPdf(QIODevice& device, const QString& path, QString& error) {
+    QPdfWriter writer(&device);
     writer.setResolution(kPdfResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setCreator(QStringLiteral("rowsmith"));
     writer.setTitle(title_);
     QPainter painter;
     if (!painter.begin(&writer)) {
-        error = QStringLiteral("%1 に書き込めません").arg(path);
+        error = cannotWrite(path, toUtf8(device.errorString()));
         return false;
     }
     const QSizeF inches = QPageSize(QPageSize::A4).size(QPageSize::Inch);

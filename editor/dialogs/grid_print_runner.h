@@ -9,6 +9,7 @@
 #include "editor/model/rowsmith_doc.h"
 #include "editor/model/rowsmith_fonts.h"
 
+class QIODevice;
 class QPrinter;
 class QPainter;
 class QWidget;
@@ -52,6 +53,8 @@ class GridPrintRunner {
     int paint(QPainter& painter, GridPrintJob& job, double widthInches, double heightInches,
               const std::function<void()>& newPage, int first = 1, int last = 0);
     void paintOnPrinter(QPrinter& printer, GridPrintJob& job, bool range);
+    // Every page as a PDF into `device`; `path` names it in a failure message.
+    bool paintPdf(QIODevice& device, const QString& path, QString& error);
 
     CROWSMITHDoc& document_;
     QString title_;

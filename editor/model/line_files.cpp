@@ -55,7 +55,7 @@ bool readSplit(FILE* file, std::vector<std::string>& lines) {
 
 ReadLinesStatus ReadLines(const std::string& path, std::vector<std::string>& lines) {
     if (isFolder(path)) return ReadLinesStatus::IsFolder;
-    std::unique_ptr<FILE, int (*)(FILE*)> file(fopen(path.c_str(), "rb"), fclose);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(openRegularStream(path), fclose);
     if (!file) return ReadLinesStatus::CannotOpen;
     std::vector<std::string> read;
     if (!readSplit(file.get(), read)) return ReadLinesStatus::CannotOpen;
@@ -78,9 +78,10 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 bool writeLinesFile(const std::vector<std::string>& lines, const std::string& path,
                     MessageService& messages) {
-    if (writeFileAtomically(path, joinLines(lines))) return true;
+    std::string error;
+    if (writeFileAtomically(path, joinLines(lines), &error)) return true;
     Message failed;
-    failed.text = formatText("%s の Open に失敗しました　！", path.c_str());
+    failed.text = formatText("%s の Open に失敗しました　！", path.c_str()) + "\n" + error;
     failed.beep = true;
     messages.show(failed);
     return false;

@@ -20,7 +20,8 @@ enum class ReadLinesStatus { Ok, CannotOpen, IsFolder };
 ReadLinesStatus ReadLines(const std::string& path, std::vector<std::string>& lines);
 
 // Writes every non-empty element of `lines` followed by CR LF. When the file cannot be written
-// it beeps, tells "%s の Open に失敗しました　！" and gives false; the old file, if any, is intact.
+// it beeps, tells "%s の Open に失敗しました　！" with the reason on the next line and gives false;
+// the old file, if any, is intact.
 bool writeLinesFile(const std::vector<std::string>& lines, const std::string& path,
                     MessageService& messages);
 

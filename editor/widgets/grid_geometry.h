@@ -1,6 +1,7 @@
 // Where the grid's rows and columns lie, in content pixels (before scrolling).
 //
-// The record-number column is 4 character widths wide; field column k is columnWidths[k]
+// The record-number column is as many character widths wide as the highest row number drawn has
+// digits, 4 at least; field column k is columnWidths[k]
 // characters wide, 10 when that width is 0. Row r (a record number from 1) starts at
 // (r - 1) x row height. The scrollable area is the columns plus 3 pixels across and the
 // document's lines plus 4 rows down.
@@ -20,7 +21,7 @@ class GridGeometry {
 
     int rowHeight() const { return rowHeight_; }
     int charWidth() const { return charWidth_; }
-    int numberWidth() const { return 4 * charWidth_; }
+    int numberWidth() const { return lefts_.front(); }
     size_t columnCount() const { return lefts_.size() - 1; }
     int columnLeft(size_t field) const { return lefts_[field]; }
     int columnWidth(size_t field) const { return lefts_[field + 1] - lefts_[field]; }
@@ -32,6 +33,9 @@ class GridGeometry {
     // The record number at content y (1 for the first row).
     int rowAt(int y) const { return y / rowHeight_ + 1; }
     int rowTop(int row) const { return (row - 1) * rowHeight_; }
+
+    // The digits of the highest row number that the extent of `lines` lines shows, 4 at least.
+    static int numberDigits(size_t lines);
 
   private:
     int rowHeight_ = 16;

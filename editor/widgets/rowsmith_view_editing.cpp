@@ -95,7 +95,7 @@ void CROWSMITHView::confirmCell() {
         return;
     }
     if (editing_.blank && editor_.commitBlankRow()) {
-        updateScrollRanges();
+        relayout();  // one more row may need one more digit in the number column
         emit documentChanged();
         editor_.startBlankRow();
         beginEditing(document_.recordCount() + 1, 0, true);
@@ -108,7 +108,7 @@ bool CROWSMITHView::commitOpenEdit() {
     if (!editing_.active) return true;
     if (!storeOpenCell()) return false;
     if (editing_.blank && editor_.commitBlankRow()) {
-        updateScrollRanges();
+        relayout();
         emit documentChanged();
     }
     endEditing();

@@ -370,12 +370,8 @@ void CMainFrame::restorePlacement() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     // Right and bottom are stored one past the window, as savePlacement writes them; a damaged
     // rectangle is not taken.
-    const WindowRect r = parseWindowRect(rect);
-    const int64_t width = int64_t{r.right} - r.left;
-    const int64_t height = int64_t{r.bottom} - r.top;
-    constexpr int64_t kLargest = 1 << 15;
-    if (width > 0 && height > 0 && width <= kLargest && height <= kLargest) {
-        setGeometry(r.left, r.top, static_cast<int>(width), static_cast<int>(height));
+    if (const std::optional<WindowPlacement> placed = placementOf(parseWindowRect(rect))) {
+        setGeometry(placed->x, placed->y, placed->width, placed->height);
     } else {
         const int w = screen.width() / 6;
         const int h = screen.height() / 6;

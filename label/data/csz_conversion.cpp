@@ -87,7 +87,7 @@ bool CszConversion::renameToTarget(const std::string& targetPath) {
 
 bool CszConversion::copyToTarget(const std::string& targetPath) {
     std::string bytes;
-    if (readWholeFile(source_, bytes) != ReadStatus::Ok) {
+    if (readWholeFile(source_, bytes, kLargestCszFile) != ReadStatus::Ok) {
         messages_.exclamation(formatText(kCannotOpen, source_.c_str()));
         return false;
     }

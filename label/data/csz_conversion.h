@@ -8,9 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "common/file_io.h"
 #include "common/message_service.h"
 
 namespace qv {
+
+// A larger source is not copied.
+constexpr size_t kLargestCszFile = 16 * kMiB;
 
 inline constexpr const char* kCszBrowseTitle = "ファイルの参照";
 inline constexpr const char* kCszBrowseFilter = "ｶﾝﾏ編集(*.CSV)|*.csv|全て(*.*)|*.*||";

@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "common/file_io.h"
 #include "common/layout_file.h"
 #include "common/paths.h"
 #include "common/record_line.h"
@@ -35,7 +36,7 @@ const char* const kFixedFilter = "Text Files (*.TXT)|*.txt|ｶﾝﾏText(*.CS*)|
 
 // The first line of a file without its line end, read no further than the label program reads.
 bool readFirstLine(const std::string& path, std::string& line) {
-    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    const std::unique_ptr<FILE, int (*)(FILE*)> file(openRegularStream(path), std::fclose);
     if (!file) return false;
     std::string read;
     int c = 0;

@@ -1,10 +1,10 @@
 #include "label/data/line_reader.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+
+#include "common/file_io.h"
 
 namespace qv {
 
@@ -15,15 +15,11 @@ LineReader::~LineReader() {
 
 bool LineReader::open(const std::string& path, std::string* error) {
     close();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    ReadStatus status = ReadStatus::Ok;
+    std::FILE* file = openRegularStream(path, &status);
     if (file == nullptr) {
-        if (error) *error = std::strerror(errno);
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-        if (error) *error = "not a regular file";
-        std::fclose(file);
+        if (error)
+            *error = status == ReadStatus::NotRegular ? "not a regular file" : std::strerror(errno);
         return false;
     }
     file_ = file;

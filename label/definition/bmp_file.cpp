@@ -88,7 +88,8 @@ int LoadBitmapFile(const std::string& path, LoadedBitmap& bitmap, BmpStatus* sta
     std::string bytes;
     BmpInfo info;
     BmpStatus result = BmpStatus::CannotRead;
-    if (readWholeFile(path, bytes) == ReadStatus::Ok) result = parseBmp(bytes, info);
+    if (readWholeFile(path, bytes, kLargestBitmapFile) == ReadStatus::Ok)
+        result = parseBmp(bytes, info);
     if (status != nullptr) *status = result;
     if (result != BmpStatus::Ok) return -1;
     bitmap.bytes = std::move(bytes);

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_io.h"
 #include "label/surface/draw_surface.h"
 
 namespace qv {
@@ -43,6 +44,9 @@ struct LoadedBitmap {
 };
 
 // Loads `path`; gives the bit count, or -1 when the file cannot be read or is no usable BMP.
+// A larger bitmap file is refused as one that cannot be read.
+constexpr size_t kLargestBitmapFile = 64 * kMiB;
+
 int LoadBitmapFile(const std::string& path, LoadedBitmap& bitmap, BmpStatus* status = nullptr);
 
 // The message of the bitmap dialog for a depth it cannot take.

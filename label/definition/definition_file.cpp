@@ -14,7 +14,8 @@ const char* const kCannotSaveDocumentMessage = "ﾄﾞｷｭﾒﾝﾄを保存�
 
 DefinitionFileStatus loadDefinitionFile(const std::string& path, LabelDefinition& definition) {
     std::string bytes;
-    if (readWholeFile(path, bytes) != ReadStatus::Ok) return DefinitionFileStatus::CannotOpen;
+    if (readWholeFile(path, bytes, kLargestDefinitionFile) != ReadStatus::Ok)
+        return DefinitionFileStatus::CannotOpen;
     CBarSerial record;
     if (!record.Load(bytes, definition)) return DefinitionFileStatus::UnexpectedFormat;
     return DefinitionFileStatus::Ok;

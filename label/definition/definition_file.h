@@ -3,12 +3,16 @@
 
 #include <string>
 
+#include "common/file_io.h"
 #include "label/definition/label_definition.h"
 #include "label/definition/paper_table.h"
 
 namespace qv {
 
 enum class DefinitionFileStatus { Ok, CannotOpen, UnexpectedFormat, CannotWrite };
+
+// Far beyond any real definition; a larger file is refused as one that cannot be opened.
+constexpr size_t kLargestDefinitionFile = 16 * kMiB;
 
 // Loads `path` into `definition`; anything but Ok leaves `definition` as it was. The steps after
 // a load (applyLoadedSheet) are the caller's.

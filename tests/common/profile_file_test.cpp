@@ -29,7 +29,7 @@ class ProfileFileTest : public ::testing::Test {
     }
     std::string contents() const {
         std::string bytes;
-        readWholeFile(folder_ + "/TEST.INI", bytes);
+        readWholeFile(folder_ + "/TEST.INI", bytes, kLargestSettingsFile);
         return bytes;
     }
 
@@ -157,7 +157,7 @@ TEST_F(ProfileFileTest, NewFileInNewFolderAndValuesKeptAsBytes) {
     ASSERT_TRUE(profile.writeString("S", "Path", "\x95\x5C.csv")) << profile.lastError();  // 表
     ASSERT_TRUE(profile.writeInt("S", "Count", -12));
     std::string bytes;
-    ASSERT_EQ(readWholeFile(profile.path(), bytes), ReadStatus::Ok);
+    ASSERT_EQ(readWholeFile(profile.path(), bytes, kLargestSettingsFile), ReadStatus::Ok);
     EXPECT_EQ(bytes, "[S]\r\nPath=\x95\x5C.csv\r\nCount=-12\r\n");
     EXPECT_EQ(profile.readString("s", "path", ""), "\x95\x5C.csv");
 }

@@ -1,6 +1,8 @@
 // Saving when the disk refuses: a full disk, a folder that takes no new file, and a save cut off
 // after its temporary file was written. For a definition, a data file and both settings files the
 // old file stays whole, the user is told, and a document keeps its modified flag.
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -29,6 +31,17 @@ class FaultTest : public ::testing::TestWithParam<WriteFault> {
         }
         return count;
     }
+    // The reason the failure message carries on its second line.
+    std::string reason() const {
+        switch (GetParam()) {
+            case WriteFault::DiskFull:
+                return std::strerror(ENOSPC);
+            case WriteFault::ReadOnlyFolder:
+                return std::strerror(EACCES);
+            default:
+                return std::strerror(EINTR);
+        }
+    }
     size_t expectedFiles(size_t written) const {
         return written + (GetParam() == WriteFault::CutBeforeRename ? 1 : 0);
     }
@@ -48,6 +61,9 @@ TEST_P(FaultTest, DefinitionKeepsItsOldFile) {
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(test::readBytes(path), old);
     ASSERT_EQ(messages.messages().size(), 1u);
+    const std::string text = messages.texts()[0];
+    EXPECT_EQ(text.rfind(std::string(kCannotSaveDocumentMessage) + "\n", 0), 0u);
+    EXPECT_NE(text.find(reason()), std::string::npos) << text;
     EXPECT_EQ(filesInFolder(), expectedFiles(1));
 }
 
@@ -61,8 +77,10 @@ TEST_P(FaultTest, DataFileKeepsItsOldFile) {
     EXPECT_FALSE(document.save(folder.file("SHOP.CSV")));
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(test::readBytes(folder.file("SHOP.CSV")), "A,B\r\n1,2\r\n");
-    EXPECT_EQ(messages.texts(),
-              std::vector<std::string>{folder.file("SHOP.CSV") + " の Open に失敗しました　！"});
+    ASSERT_EQ(messages.texts().size(), 1u);
+    const std::string text = messages.texts()[0];
+    EXPECT_EQ(text.rfind(folder.file("SHOP.CSV") + " の Open に失敗しました　！\n", 0), 0u);
+    EXPECT_NE(text.find(reason()), std::string::npos) << text;
     EXPECT_EQ(filesInFolder(), expectedFiles(1));
 }
 

@@ -3,11 +3,13 @@
 #include <QFileInfo>
 #include <QPrinterInfo>
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "common/file_io.h"
 #include "editor/dialogs/grid_print_runner.h"
 #include "platform/qt_text.h"
 #include "tests/programs/program_test_support.h"
@@ -123,6 +125,38 @@ TEST_F(GridPrintTest, WithoutAPrinterPrintGoesToThePdfTheUserNames) {
     EXPECT_TRUE(holds(pages[0], "apple"));
     EXPECT_EQ(statuses.back(),
               QStringLiteral("プリンタがないため %1 に出力しました").arg(fromUtf8(path + ".pdf")));
+}
+
+// Written through a temporary file: a PDF that cannot be made whole is reported as a failure
+// and the earlier PDF stays; the next good run leaves no temporary file behind.
+TEST_F(GridPrintTest, AFailedPdfIsReportedAndTheEarlierOneStays) {
+    const std::string path = folder.file("table.pdf");
+    test::writeBytes(path, "earlier");
+    GridPrintRunner runner(document, QStringLiteral("shop.csv"), RowsmithFonts{}, messages,
+                           nullptr);
+    runner.askPdfPath = [&path](const QString&) { return fromUtf8(path); };
+    const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
+    for (const WriteFault fault :
+         {WriteFault::DiskFull, WriteFault::ReadOnlyFolder, WriteFault::CutBeforeRename}) {
+        injectWriteFault(fault);
+        QString error;
+        EXPECT_FALSE(runner.writePdf(fromUtf8(path), error));
+        EXPECT_EQ(toUtf8(error).rfind(path + " に書き込めません\n", 0), 0u) << toUtf8(error);
+        if (noPrinter) {
+            EXPECT_EQ(runner.print(false), GridPrintRunner::Outcome::Failed);
+        }
+        injectWriteFault(WriteFault::None);
+        EXPECT_EQ(test::readBytes(path), "earlier");
+    }
+    if (noPrinter) {
+        EXPECT_EQ(messages.messages().size(), 3u);
+    }
+    QString error;
+    ASSERT_TRUE(runner.writePdf(fromUtf8(path), error)) << toUtf8(error);
+    EXPECT_EQ(test::readBytes(path).rfind("%PDF", 0), 0u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST_F(GridPrintTest, ALongDocumentAsksFirstAndNoWritesNothing) {

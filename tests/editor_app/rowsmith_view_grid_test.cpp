@@ -37,6 +37,24 @@ TEST_F(GridTest, ColumnsAndExtentFollowTheWidthsAndTheLines) {
     EXPECT_EQ(grid.fieldAt(34 * a), -1);
 }
 
+// The number column holds every row number drawn, the 4 blank rows below the lines included.
+TEST(GridGeometryTest, TheNumberColumnWidensWithTheDigitsOfTheRows) {
+    EXPECT_EQ(GridGeometry::numberDigits(0), 4);
+    EXPECT_EQ(GridGeometry::numberDigits(9995), 4);  // row 9999 is the last drawn
+    EXPECT_EQ(GridGeometry::numberDigits(9996), 5);
+    EXPECT_EQ(GridGeometry::numberDigits(999995), 6);
+    EXPECT_EQ(GridGeometry::numberDigits(1000001), 7);  // a million records and the header
+    RecordingMessageService messages;
+    CROWSMITHDoc document(messages);
+    document.lines = numberedDocument(10000);
+    document.splitHeader();
+    GridGeometry grid;
+    grid.layout(document, 16, 8);
+    EXPECT_EQ(grid.numberWidth(), 5 * 8);
+    EXPECT_EQ(grid.columnLeft(0), 5 * 8);
+    EXPECT_EQ(grid.fieldAt(5 * 8 - 1), -1);
+}
+
 TEST_F(GridTest, KeysScrollByPagesRowsAndToTheEnds) {
     document.columnWidths = {60, 60, 60};
     open(numberedDocument(1000));

@@ -1,5 +1,8 @@
 #include "label/app/quorvi_settings.h"
 
+#include <climits>
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "common/sjis_text.h"
@@ -60,6 +63,24 @@ TEST(QuorviSettingsTest, WindowRectAtFixedOffsets) {
     const WindowRect cut = parseWindowRect("0010 00");  // a short value reads what it has
     EXPECT_EQ(cut.top, 0);
     EXPECT_EQ(cut.bottom, 0);
+}
+
+TEST(QuorviSettingsTest, OnlyASensibleRectPlacesTheWindow) {
+    const std::optional<WindowPlacement> placed = placementOf({-10, 20, 630, 470});
+    ASSERT_TRUE(placed);
+    EXPECT_EQ(placed->x, -10);
+    EXPECT_EQ(placed->y, 20);
+    EXPECT_EQ(placed->width, 640);
+    EXPECT_EQ(placed->height, 450);
+    // Values at the ends of int (as a damaged settings file gives them), edges beyond any
+    // desktop, and empty, inverted or giant sizes all fall back to the default placement.
+    EXPECT_FALSE(placementOf(parseWindowRect("-9999 0000 9999999999 0009")));
+    for (const WindowRect& bad :
+         {WindowRect{INT_MIN, 0, INT_MAX, 10}, WindowRect{0, INT_MIN, 10, INT_MAX},
+          WindowRect{INT_MAX - 5, 0, INT_MAX, 10}, WindowRect{100, 0, 100, 10},
+          WindowRect{0, 50, 10, 40}, WindowRect{0, 0, 40000, 10}}) {
+        EXPECT_FALSE(placementOf(bad)) << formatWindowRect(bad);
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "label/data/line_reader.h"
 #include "tests/label/data/data_test_support.h"
 
 namespace qv {
@@ -24,6 +25,23 @@ TEST(HostileDataFile, MissingFolderOrUnreadableFileIsReported) {
     EXPECT_EQ(messages.texts()[0], folder.path() + " はオープンできませんでした ");
     EXPECT_EQ(reader.BuildPageIndex(6, false), root ? 2 : 1);
     EXPECT_TRUE(reader.LoadPage(2, 6));
+}
+
+// A FIFO without a writer would block a plain open; a device never ends.
+TEST(HostileDataFile, AFifoOrADeviceIsRefusedAtOnce) {
+    test::TempFolder folder;
+    const std::string fifo = folder.file("fifo.csv");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        LineReader lines;
+        std::string error;
+        EXPECT_FALSE(lines.open(path, &error)) << path;
+        EXPECT_EQ(error, "not a regular file");
+    }
+    RecordingMessageService messages;
+    DataFileReader reader(test::readerSettings(), messages);
+    EXPECT_FALSE(reader.Open(fifo, false));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{fifo + " はオープンできませんでした "});
 }
 
 TEST(HostileDataFile, NulBytesInvalidShiftJisAndHugeLinesGiveRecords) {

@@ -1,5 +1,8 @@
 // Definition files that are cut short, random or hostile: they fail cleanly or load, never crash
 // and never read past their data.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <random>
 
 #include <gtest/gtest.h>
@@ -20,6 +23,22 @@ std::string validFile() {
     d.bitmaps[1] = {"logo.bmp", 1, 2, 3, 4};
     CBarSerial writer;
     return writer.Store(d);
+}
+
+// Special files and oversized ones are refused as files that cannot be opened.
+TEST(HostileDefinitionFile, AFifoADeviceOrAHugeFileIsNotOpened) {
+    test::TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.file("fifo.qvd").c_str(), 0644), 0);
+    test::writeBytes(folder.file("huge.qvd"), validFile());
+    ASSERT_EQ(::truncate(folder.file("huge.qvd").c_str(), kLargestDefinitionFile + 1), 0);
+    RecordingMessageService messages;
+    CQuorviDoc doc(messages);
+    for (const std::string& path :
+         {folder.file("fifo.qvd"), std::string("/dev/zero"), folder.file("huge.qvd")}) {
+        EXPECT_FALSE(doc.openDocument(path)) << path;
+        EXPECT_EQ(messages.messages().back().text, kCannotOpenDocumentMessage) << path;
+    }
+    EXPECT_EQ(messages.messages().size(), 3u);
 }
 
 TEST(HostileDefinitionFile, EveryPrefixFailsWithTheMessageAndChangesNothing) {
