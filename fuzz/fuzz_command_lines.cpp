@@ -1,14 +1,31 @@
-// The label program's command line: the input split into arguments at NUL bytes. What parses
-// keeps every value within the range its option allows, a refusal says why, and a mode that runs
-// without a window names its definition.
+// Both programs' command lines: the input split into arguments at NUL bytes. For the label
+// program what parses keeps every value within the range its option allows, a refusal says why,
+// and a mode that runs without a window names its definition; the data editor opens exactly the
+// arguments that are no option, or refuses with a reason.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "editor/model/command_line.h"
 #include "label/app/command_line.h"
 #include "label/definition/text_macros.h"
+
+namespace {
+
+void checkRowsmith(const std::vector<std::string>& arguments) {
+    using Mode = qv::RowsmithCommandLine::Mode;
+    const qv::RowsmithCommandLine line = qv::parseRowsmithCommandLine(arguments);
+    if ((line.mode == Mode::Invalid) == line.error.empty()) __builtin_trap();
+    if (line.mode != Mode::Edit) return;
+    if (line.files != arguments) __builtin_trap();  // no option among them
+    for (const std::string& file : line.files) {
+        if (file.rfind("--", 0) == 0 || file == "-h") __builtin_trap();
+    }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> arguments;
@@ -18,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         arguments.emplace_back(rest.substr(0, end));
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
+    checkRowsmith(arguments);
     using Mode = qv::QuorviCommandLine::Mode;
     const qv::QuorviCommandLine c = qv::parseQuorviCommandLine(arguments);
     (void)qv::runsWithoutWindow(c);

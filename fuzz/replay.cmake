@@ -6,6 +6,9 @@ foreach(name IN LISTS QUORVI_FUZZERS)
                                   ${CMAKE_CURRENT_LIST_DIR}/replay_main.cpp
                                   ${QUORVI_FUZZER_SOURCES_${name}})
     target_link_libraries(replay_${name} PRIVATE rowsmith_core quorvi_core)
+    if(name IN_LIST QUORVI_FUZZERS_WITH_QT_GUI)
+        target_link_libraries(replay_${name} PRIVATE Qt6::Gui)
+    endif()
     target_include_directories(replay_${name} PRIVATE ${PROJECT_SOURCE_DIR})
     quorvi_warnings(replay_${name})
     add_test(NAME fuzz_replay_${name}

@@ -4,6 +4,7 @@
 # fuzz/corpus/NAME. Findings go to build-fuzz/findings/NAME/, logs to build-fuzz/logs/NAME.log.
 #   scripts/fuzz.sh 600                  every harness for ten minutes
 #   scripts/fuzz.sh 60 fuzz_bmp fuzz_profile
+#   FUZZ_JOBS=1 scripts/fuzz.sh 600 ...  one at a time, leaving a core free
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:?usage: scripts/fuzz.sh SECONDS [HARNESS...]}
@@ -35,7 +36,7 @@ running=0
 for name in "${harnesses[@]}"; do
     run "$name" &
     running=$((running + 1))
-    if [ "$running" -ge 2 ]; then wait -n; running=$((running - 1)); fi
+    if [ "$running" -ge "${FUZZ_JOBS:-2}" ]; then wait -n; running=$((running - 1)); fi
 done
 wait
 for name in "${harnesses[@]}"; do

@@ -1,12 +1,12 @@
 // rowsmith: the data editor of the comma-separated files that quorvi32 prints labels from.
 #include <QApplication>
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "common/profile_file.h"
 #include "editor/app/main_frame.h"
+#include "editor/model/command_line.h"
 #include "editor/model/rowsmith_fonts.h"
 #include "editor/model/rowsmith_settings.h"
 #include "platform/desktop_identity.h"
@@ -47,19 +47,21 @@ void showAsPlaced(qv::rowsmith::CMainFrame& frame, const qv::RowsmithPlacement& 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+    using Mode = qv::RowsmithCommandLine::Mode;
+    const qv::RowsmithCommandLine line =
+        qv::parseRowsmithCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (line.mode) {
+        case Mode::Help:
             std::cout << kHelp;
             return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
+        case Mode::Version:
             std::cout << "rowsmith " << QUORVI_VERSION << "\n";
             return 0;
-        }
-        if (std::strncmp(argv[i], "--", 2) == 0) {
-            std::cerr << "rowsmith: unknown option: " << argv[i] << " (see --help)\n";
+        case Mode::Invalid:
+            std::cerr << line.error << "\n";
             return 2;
-        }
+        case Mode::Edit:
+            break;
     }
     QApplication application(argc, argv);
     qv::setUpDesktopIdentity(application, "rowsmith");
