@@ -50,6 +50,8 @@ class ReplacementFile {
     // False when the temporary file could not be made; `error` then tells why.
     bool ready(std::string* error = nullptr) const;
     const std::string& tempPath() const { return temp_; }
+    // The file that is replaced: the target given, or the file a symbolic link names.
+    const std::string& target() const { return target_; }
     // The descriptor of the open temporary file (-1 when not ready), for a writer that writes to
     // it directly; it stays owned by this object.
     int descriptor() const { return fd_; }

@@ -1,7 +1,6 @@
 #include "platform/page_output.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -16,6 +15,7 @@
 
 #include "platform/qpainter_surface.h"
 #include "platform/qt_text.h"
+#include "platform/replacement_device.h"
 
 namespace qv {
 
@@ -45,23 +45,6 @@ PagePainter pagesFrom(int first, const PagePainter& paint) {
 
 namespace {
 
-// A Qt device on the temporary file of `file`; false with the reason when it cannot be opened.
-bool openOn(QFile& device, const ReplacementFile& file, std::string& error) {
-    if (!file.ready(&error)) return false;
-    if (device.open(file.descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-        return true;
-    }
-    error = "cannot write " + file.tempPath() + ": " + toUtf8(device.errorString());
-    return false;
-}
-
-// Whether everything the writer gave the device reached the file.
-bool flushed(QFile& device, const std::string& path, std::string& error) {
-    if (device.flush() && device.error() == QFileDevice::NoError) return true;
-    error = "cannot write " + path + ": " + toUtf8(device.errorString());
-    return false;
-}
-
 SurfaceDevice pdfSurface(const PageFormat& format, const PdfDevice& device) {
     SurfaceDevice surface;
     surface.dpi = device.dpi;
@@ -78,8 +61,8 @@ SurfaceDevice pdfSurface(const PageFormat& format, const PdfDevice& device) {
 bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
               const PagePainter& paint, std::string& error, const PdfDevice& device) {
     ReplacementFile file(path);
-    QFile output;
-    if (!openOn(output, file, error)) return false;
+    ReplacementDevice output(file);
+    if (!output.ready(error)) return false;
     QPdfWriter writer(&output);
     writer.setResolution(device.dpi);
     writer.setPageLayout(QPageLayout(pageSizeOf(format), QPageLayout::Portrait, QMarginsF()));
@@ -105,9 +88,7 @@ bool writePdf(const std::string& path, const PageFormat& format, int pageCount,
         error = "cannot finish " + path;
         return false;
     }
-    if (!flushed(output, path, error)) return false;
-    output.close();
-    return file.commit(&error);
+    return output.finish(error) && file.commit(&error);
 }
 
 std::string pngPagePath(const std::string& path, int page) {
@@ -149,14 +130,14 @@ bool writePngs(const std::string& path, const PageFormat& format, int dpi, int p
         painter.end();
         const std::string pagePath = pngPagePath(path, page);
         files.push_back(std::make_unique<ReplacementFile>(pagePath));
-        QFile output;
-        if (!openOn(output, *files.back(), error)) return false;
-        if (!image.save(&output, "PNG") || !flushed(output, pagePath, error)) {
-            if (error.empty()) error = "cannot write " + pagePath;
+        ReplacementDevice output(*files.back());
+        if (!output.ready(error)) return false;
+        const bool saved = image.save(&output, "PNG");
+        if (!output.finish(error)) return false;
+        if (!saved) {
+            error = "cannot write " + pagePath;
             return false;
         }
-        output.close();
-        if (!files.back()->finish(&error)) return false;
     }
     for (const auto& file : files) {
         if (!file->commit(&error)) return false;

@@ -17,6 +17,7 @@
 #include "editor/dialogs/grid_print_job.h"
 #include "platform/qpainter_surface.h"
 #include "platform/qt_text.h"
+#include "platform/replacement_device.h"
 
 namespace qv {
 
@@ -82,19 +83,13 @@ int GridPrintRunner::paint(QPainter& painter, GridPrintJob& job, double widthInc
 bool GridPrintRunner::writePdf(const QString& path, QString& error) {
     ReplacementFile output(toUtf8(path));
     std::string reason;
-    QFile file;
-    if (!output.ready(&reason) ||
-        !file.open(output.descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-        error = cannotWrite(path, reason.empty() ? toUtf8(file.errorString()) : reason);
+    ReplacementDevice file(output);
+    if (!file.ready(reason)) {
+        error = cannotWrite(path, reason);
         return false;
     }
     if (!paintPdf(file, path, error)) return false;
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        error = cannotWrite(path, toUtf8(file.errorString()));
-        return false;
-    }
-    file.close();
-    if (!output.commit(&reason)) {
+    if (!file.finish(reason) || !output.commit(&reason)) {
         error = cannotWrite(path, reason);
         return false;
     }

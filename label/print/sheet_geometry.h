@@ -43,7 +43,7 @@ int labelsPerPage(const SheetGeometry& sheet);
 // The columns [firstColumn, endColumn) and rows [firstRow, endRow) of the grid whose labels lie
 // at least partly on the paper. Only these are drawn, so the work of a page follows what the
 // paper shows, whatever counts a definition holds; a label without width or height shows nothing.
-// At most kMostDrawnLabels labels lie in the range (a sheet of 1 mm labels on A4 holds 62,370).
+// At most kMostDrawnLabels labels lie in the range: no label stock has more on one sheet.
 struct GridRange {
     int firstColumn = 0;
     int endColumn = 0;
@@ -51,7 +51,7 @@ struct GridRange {
     int endRow = 0;
     bool empty() const { return firstColumn >= endColumn || firstRow >= endRow; }
 };
-constexpr long long kMostDrawnLabels = 100000;
+constexpr long long kMostDrawnLabels = 10000;
 GridRange visibleGrid(const SheetGeometry& sheet);
 
 // The place of the label at `cell` in the page's fill order; the inverse of cellOfIndex.

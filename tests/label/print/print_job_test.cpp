@@ -120,6 +120,19 @@ TEST_F(PrintJobTest, TextFieldBoxAndAlignments) {
     EXPECT_TRUE(print(1, "font @").empty());
 }
 
+// A value of a megabyte, or a field length of 65535, lays out only what can reach the paper: at
+// 10 pt no more than 2 x (297 mm x 100 / 35 + 1) bytes.
+TEST_F(PrintJobTest, AHugeValueLaysOutWhatCanReachThePaper) {
+    LabelDefinition& d = document.definition();
+    d.dataFile.fieldLengths[0] = 65535;
+    d.fields[0].layoutFlags = 2;  // right: the box is measured on the field length
+    prepare({std::string(1000000, 'x')});
+    const std::vector<std::string> texts = print(1, "textInRect 120");
+    ASSERT_EQ(texts.size(), 1u);
+    const std::string shown = texts[0].substr(texts[0].rfind(' ') + 1);
+    EXPECT_EQ(shown, std::string(1698, 'x'));
+}
+
 TEST_F(PrintJobTest, ColoursAndMonochromeDevices) {
     LabelDefinition& d = document.definition();
     d.fields[0].colourIndex = 4;  // 0x0000FF
@@ -192,6 +205,21 @@ TEST_F(PrintJobTest, FailingBarcodeShowsItsMessageAndPrintingGoesOn) {
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0], "textOut 120 -230 ﾁｪｯｸﾃﾞｨｼﾞｯﾄｴﾗｰ(4)");
     EXPECT_EQ(texts[1], "textOut 120 -230 after");
+}
+
+// The listing's "文字" follows the barcode fields drawn: their show-text bit.
+TEST_F(PrintJobTest, DrawingABarcodeSetsTheBarTextFlag) {
+    LabelDefinition& d = document.definition();
+    d.fields[0].attributes = 8 | 1;  // JAN with its text
+    d.fields[0].barWidthMm = 30;
+    d.fields[0].barHeightMm = 10;
+    d.barTextFlag = 0;
+    prepare({"4901234567894"});
+    print(1, "");
+    EXPECT_EQ(d.barTextFlag, 1);
+    d.fields[0].attributes = 8;
+    print(1, "");
+    EXPECT_EQ(d.barTextFlag, 0);
 }
 
 }  // namespace
