@@ -209,11 +209,19 @@ void QPainterSurface::textOutClipped(int x, int y, const LogicalRect& clip, std:
 TextSize QPainterSurface::textExtent(std::string_view text, size_t characters) {
     // Every CP932 character, single or double byte, is one UTF-16 unit.
     constexpr size_t kLongest = 1 << 16;  // far beyond any label line
+    // Padding beyond this many blanks is measured as blanks times their count, so that a field
+    // length of 65535 costs no more than a short one; shorter padding is measured as laid out.
+    constexpr qsizetype kMeasuredPadding = 256;
     const auto count = static_cast<qsizetype>(std::min(characters, kLongest));
     QString measured = fromSjis(text).left(count);
-    measured.append(QString(count - measured.size(), QChar(u' ')));
+    const qsizetype padding = count - measured.size();
+    measured.append(QString(std::min(padding, kMeasuredPadding), QChar(u' ')));
     const QFontMetricsF metrics(font_, painter_.device());
-    return {static_cast<int>(std::lround(metrics.horizontalAdvance(measured) / scale_)),
+    qreal width = metrics.horizontalAdvance(measured);
+    if (padding > kMeasuredPadding) {
+        width += static_cast<qreal>(padding - kMeasuredPadding) * metrics.horizontalAdvance(u' ');
+    }
+    return {static_cast<int>(std::lround(width / scale_)),
             static_cast<int>(std::lround(metrics.height() / scale_))};
 }
 
