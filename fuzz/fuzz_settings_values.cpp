@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,10 +60,13 @@ void usePrintSettings(const qv::PrintSettings& print) {
     qv::drawBarcodeField(surface, definition, 0, "4912345100108", 0, 0, barFont);
 }
 
-// The rectangle as both programs take it apart; a rectangle of four-digit values is written and
-// read back unchanged.
+// The rectangle as both programs take it apart and place the window by it: a placement lies on
+// a plausible desktop; a rectangle of four-digit values is written and read back unchanged.
 void useWindowRect(const std::string& text) {
     const qv::WindowRect r = qv::parseWindowRect(text);
+    if (const std::optional<qv::WindowPlacement> placed = qv::placementOf(r)) {
+        if (placed->width <= 0 || placed->height <= 0) __builtin_trap();
+    }
     auto fits = [](int v) { return v >= -999 && v <= 9999; };
     if (fits(r.left) && fits(r.top) && fits(r.right) && fits(r.bottom)) {
         const qv::WindowRect again = qv::parseWindowRect(qv::formatWindowRect(r));
