@@ -73,6 +73,10 @@ bool takeValue(const std::string& option, const std::string& value, QuorviComman
         if (!parseNumber(value, 0, kMaxStartNumber, c.startNumber)) {
             error = "--start needs a number from 0 to 65535";
         }
+    } else if (option == "--first-label") {
+        if (!parseNumber(value, 1, kMaxStartNumber, c.firstLabel)) {
+            error = "--first-label needs a number from 1 to 65535";
+        }
     } else if (option == "--data") {
         c.dataPath = value;
     } else if (option == "--printer") {
@@ -98,8 +102,8 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
     if (c.mode != Mode::Desktop && c.definitionPath.empty()) {
         return invalid("a definition file (.qvd) is needed");
     }
-    for (const char* option :
-         {"--dpi", "--time", "--start", "--data", "--printer", "--record", "--copies", "--input"}) {
+    for (const char* option : {"--dpi", "--time", "--start", "--first-label", "--data", "--printer",
+                               "--record", "--copies", "--input"}) {
         if (seen.count(option) && !output) {
             return invalid(formatText("%s goes with --export or --print", option));
         }
@@ -123,9 +127,9 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
 }  // namespace
 
 QuorviCommandLine parseQuorviCommandLine(const std::vector<std::string>& arguments) {
-    static const std::set<std::string> kWithValue = {"--export", "--dpi",    "--time",
-                                                     "--start",  "--data",   "--printer",
-                                                     "--record", "--copies", "--input"};
+    static const std::set<std::string> kWithValue = {
+        "--export", "--dpi",     "--time",   "--start",  "--first-label",
+        "--data",   "--printer", "--record", "--copies", "--input"};
     QuorviCommandLine c;
     std::set<std::string> seen;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -162,9 +166,9 @@ std::string quorviHelpText() {
            "       quorvi32 --listing DEFINITION.qvd\n"
            "       quorvi32 --export OUTPUT [--dpi N] [--time \"YYYY-MM-DD HH:MM:SS\"] [--start "
            "N]\n"
+           "                [--first-label N] [--data FILE] DEFINITION.qvd\n"
+           "       quorvi32 --print [--printer NAME] [--time ...] [--start N] [--first-label N]\n"
            "                [--data FILE] DEFINITION.qvd\n"
-           "       quorvi32 --print [--printer NAME] [--time ...] [--start N] [--data FILE]\n"
-           "                DEFINITION.qvd\n"
            "       quorvi32 --export OUTPUT|--print [--record N | --input VALUE...] [--copies N]\n"
            "                DEFINITION.qvd            (with a .csz data file)\n"
            "\n"
@@ -182,6 +186,8 @@ std::string quorviHelpText() {
            "                       the print time for date and time codes and the output date,\n"
            "                       so the same command gives the same pages\n"
            "  --start N            start number of the running label number (0 to 65535)\n"
+           "  --first-label N      a partly used sheet: begin at label N of the first page (in\n"
+           "                       the definition's fill order); the labels before it stay blank\n"
            "  --data FILE          print this data file with the definition instead of the one\n"
            "                       it names (.csv comma-separated, .txt fixed-length, .csz CSZ)\n"
            "\n"

@@ -25,6 +25,7 @@ struct QuorviCommandLine {
     int dpi = 300;            // PNG resolution
     std::string timestamp;    // "YYYY-MM-DD HH:MM:SS" fixing the print time; empty: the clock
     int startNumber = -1;     // the running number's start; -1: the definition's
+    int firstLabel = 1;       // the first label printed on the first page (from 1)
     std::string dataPath;     // another data file for this run
     std::string printerName;  // empty: the default printer
 

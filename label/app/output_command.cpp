@@ -115,7 +115,14 @@ int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
     MacroTimestamp fixed;
     if (!c.timestamp.empty() && parseTimestamp(c.timestamp, fixed)) clock.fix(fixed);
     const PrintSettings settings = readPrintSettings(ProfileFile(settingsPath("QUORVI32.INI")));
+    const int labels = labelsPerPage(document.definition().sheet);
+    if (c.firstLabel > 1 && c.firstLabel > labels) {
+        messages.exclamation(formatText("quorvi32: --first-label %d: the sheet has %d labels",
+                                        c.firstLabel, labels));
+        return kExitRefused;
+    }
     LabelPrintJob job(document, settings, clock, messages);
+    job.startAtLabel(c.firstLabel);
     if (!c.dataPath.empty()) job.useDataFile(c.dataPath);
     int pages = job.prepare();
     if (job.dataFileFailed()) return kExitFailure;  // the reader has told why

@@ -54,7 +54,7 @@ class DataFileReader::Indexer {
                 break;
             }
             ++reader_.lineCount_;
-            if (++current_.recordCount == labelsPerPage_) {
+            if (++current_.recordCount == capacity()) {
                 finishPage(lines.position(), current_.groupPage + 1);
             }
         }
@@ -62,6 +62,12 @@ class DataFileReader::Indexer {
     }
 
   private:
+    // The records the current page holds: the first page of a partly used sheet fewer.
+    int capacity() const {
+        if (!reader_.pages_.empty()) return labelsPerPage_;
+        return std::max(1, labelsPerPage_ - reader_.settings_.firstPageSkipped);
+    }
+
     // Handles page breaks before `line` is counted; false for a marker line, which is no record.
     bool startsRecord(const std::string& line, int64_t lineStart) {
         if (reader_.settings_.pageBreakField > 0) {

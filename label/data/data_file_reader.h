@@ -25,6 +25,7 @@ struct DataReaderSettings {
     int pageBreakField = 0;       // 1-based; 0: no page break by field
     std::string subtitleOpen;     // "PB1", Shift-JIS
     std::string subtitleClose;    // "PB2"
+    int firstPageSkipped = 0;     // labels left blank at the start of the first page
 };
 
 // One indexed page: where its first line starts and how many records it holds.

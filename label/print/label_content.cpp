@@ -131,11 +131,34 @@ void drawGridFrame(DrawSurface& surface, const SheetGeometry& sheet) {
     surface.selectBlackPen();
 }
 
-void drawRuledLines(DrawSurface& surface, const LabelDefinition& d, const PagePlacement& place) {
+void drawLabelFrames(DrawSurface& surface, const SheetGeometry& sheet, int firstLabel) {
+    const int s = kLogicalUnitsPerMm;
+    const auto edge = [&](bool outer, int x1, int y1, int x2, int y2) {
+        surface.selectSolidPen(outer ? kOuterFramePen : kInnerFramePen, kBlack);
+        surface.moveTo(s * x1, -s * y1);
+        surface.lineTo(s * x2, -s * y2);
+    };
+    forEachLabelIn(sheet, visibleGrid(sheet), [&](long long index, GridCell cell) {
+        if (index < firstLabel) return true;
+        const CellRect r = cellRect(sheet, cell.column, cell.row);
+        const int right = r.leftMm + r.widthMm;
+        const int bottom = r.topMm + r.heightMm;
+        edge(cell.row == 0, r.leftMm, r.topMm, right, r.topMm);
+        edge(cell.column == sheet.maxColumns - 1, right, r.topMm, right, bottom);
+        edge(cell.row == sheet.maxRows - 1, right, bottom, r.leftMm, bottom);
+        edge(cell.column == 0, r.leftMm, bottom, r.leftMm, r.topMm);
+        return true;
+    });
+    surface.selectBlackPen();
+}
+
+void drawRuledLines(DrawSurface& surface, const LabelDefinition& d, const PagePlacement& place,
+                    int firstLabel) {
     surface.selectBlackPen();
     const GridRange shown = visibleGrid(d.sheet);
     for (int row = shown.firstRow; row < shown.endRow; ++row) {
         for (int column = shown.firstColumn; column < shown.endColumn; ++column) {
+            if (firstLabel > 0 && indexOfCell(d.sheet, {column, row}) < firstLabel) continue;
             const LogicalPoint corner = labelCorner(d.sheet, place, column, row);
             for (const RuledLine& line : d.ruledLines) {
                 if (line.startX == -1) continue;
@@ -152,13 +175,15 @@ void drawRuledLines(DrawSurface& surface, const LabelDefinition& d, const PagePl
 
 void drawConstants(DrawSurface& surface, const LabelDefinition& d, const PagePlacement& place,
                    int& labelCounter, const MacroTimestamp& time, const DateSettings& date,
-                   const BitmapPainter& bitmaps) {
+                   const BitmapPainter& bitmaps, int firstLabel) {
     surface.setBackgroundTransparent(true);
-    // Labels off the paper are not drawn, but their running numbers are still counted.
+    // Labels off the paper are not drawn, but their running numbers are still counted; the
+    // blank labels of a partly used sheet count none.
     const long long step = serialStepPerLabel(d, time, date);
     const long long pageStart = labelCounter;
     forEachLabelIn(d.sheet, visibleGrid(d.sheet), [&](long long index, GridCell cell) {
-        labelCounter = wrappedCounter(pageStart + index * step);
+        if (index < firstLabel) return true;
+        labelCounter = wrappedCounter(pageStart + (index - firstLabel) * step);
         drawLabelConstants(surface, d, labelCorner(d.sheet, place, cell.column, cell.row),
                            place.scale, labelCounter, time, date, bitmaps);
         return true;
@@ -202,12 +227,14 @@ void drawTextField(DrawSurface& surface, const LabelDefinition& d, int k, const 
 }
 
 void drawDataLabels(DrawSurface& surface, LabelDefinition& d, DataFileReader& reader,
-                    const PrintSettings& settings) {
+                    const PrintSettings& settings, int firstLabel) {
     const PagePlacement place;
     const BarcodeTextFont barFont{settings.barTextFace, settings.barTextBold};
     // The i-th record goes to the i-th label in fill order; labels off the paper are skipped.
     forEachLabelIn(d.sheet, visibleGrid(d.sheet), [&](long long index, GridCell cell) {
-        if (index >= labelsPerPage(d.sheet) || !reader.Record(static_cast<size_t>(index))) {
+        if (index < firstLabel) return true;
+        const long long record = index - firstLabel;
+        if (index >= labelsPerPage(d.sheet) || !reader.Record(static_cast<size_t>(record))) {
             return false;
         }
         const LogicalPoint corner = labelCorner(d.sheet, place, cell.column, cell.row);

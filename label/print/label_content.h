@@ -31,20 +31,27 @@ LogicalPoint labelCorner(const SheetGeometry& sheet, const PagePlacement& place,
 // from the page's corner; afterwards the thinnest black pen is current.
 void drawGridFrame(DrawSurface& surface, const SheetGeometry& sheet);
 
-// The ruled lines of the definition on every label of the grid.
-void drawRuledLines(DrawSurface& surface, const LabelDefinition& definition,
-                    const PagePlacement& place);
+// The outlines of the labels from fill-order index `firstLabel` on, for the first page of a
+// partly used sheet: the grid's outer edges 0.6 mm, the others 0.3 mm, as drawGridFrame draws
+// them; the labels before stay blank.
+void drawLabelFrames(DrawSurface& surface, const SheetGeometry& sheet, int firstLabel);
 
-// Bitmaps and literals on every label, in fill order. `labelCounter` starts at the page's value
-// and goes up with every "\@" literal.
+// The ruled lines of the definition on every label of the grid from fill-order index
+// `firstLabel` on.
+void drawRuledLines(DrawSurface& surface, const LabelDefinition& definition,
+                    const PagePlacement& place, int firstLabel = 0);
+
+// Bitmaps and literals on every label from fill-order index `firstLabel` on, in fill order.
+// `labelCounter` starts at the page's value and goes up with every "\@" literal.
 void drawConstants(DrawSurface& surface, const LabelDefinition& definition,
                    const PagePlacement& place, int& labelCounter, const MacroTimestamp& time,
-                   const DateSettings& date, const BitmapPainter& bitmaps);
+                   const DateSettings& date, const BitmapPainter& bitmaps, int firstLabel = 0);
 
-// The data fields of the page's records: the i-th label in fill order gets the i-th record.
-// Drawing a barcode field sets the definition's barTextFlag from that field's show-text bit.
+// The data fields of the page's records: the i-th label in fill order from `firstLabel` on gets
+// the i-th record. Drawing a barcode field sets the definition's barTextFlag from that field's
+// show-text bit.
 void drawDataLabels(DrawSurface& surface, LabelDefinition& definition, DataFileReader& reader,
-                    const PrintSettings& settings);
+                    const PrintSettings& settings, int firstLabel = 0);
 
 // One text field of one label, with its corner at `corner`, at `scale` logical units per mm
 // (10 when printing; the layout editor draws at its zoom).

@@ -17,6 +17,10 @@ void LabelPrintJob::useDataFile(const std::string& localPath) {
     dataFileOverride_ = localPath;
 }
 
+void LabelPrintJob::startAtLabel(int label) {
+    firstLabel_ = std::clamp(label, 1, std::max(1, labelsPerPage(document_.definition().sheet)));
+}
+
 int LabelPrintJob::prepare() {
     clock_.readClock();
     dataFileFailed_ = false;
@@ -33,6 +37,7 @@ int LabelPrintJob::prepare() {
     readerSettings.pageBreakField = d.pageBreakField;
     readerSettings.subtitleOpen = settings_.subtitleOpen;
     readerSettings.subtitleClose = settings_.subtitleClose;
+    readerSettings.firstPageSkipped = firstLabel_ - 1;
     reader_ = std::make_unique<DataFileReader>(readerSettings, messages_);
     const std::string path =
         dataFileOverride_.empty() ? dataFileLocalPath(document_) : dataFileOverride_;
@@ -72,18 +77,30 @@ int LabelPrintJob::useMonoPattern(std::vector<std::string> labels, int copies) {
 void LabelPrintJob::printPage(DrawSurface& surface, int page) {
     LabelDefinition& d = document_.definition();
     const PagePlacement place;
-    if (!d.sheet.noFrameLines) drawGridFrame(surface, d.sheet);
+    // The blank labels of a partly used sheet lie on its first page; the running numbers of the
+    // later pages start that many labels earlier.
+    const int skipped = firstLabel_ - 1;
+    const int blank = page == 1 ? skipped : 0;
+    if (!d.sheet.noFrameLines) {
+        if (blank > 0) {
+            drawLabelFrames(surface, d.sheet, blank);
+        } else {
+            drawGridFrame(surface, d.sheet);
+        }
+    }
     surface.selectBlackPen();
-    drawRuledLines(surface, d, place);
-    int labelCounter = labelCounterAtPageStart(page, labelsPerPage(d.sheet), d.serialStartNumber);
+    drawRuledLines(surface, d, place, blank);
+    const int pageStart =
+        labelCounterAtPageStart(page, labelsPerPage(d.sheet), d.serialStartNumber);
+    int labelCounter = page == 1 ? pageStart : wrappedCounter(int64_t{pageStart} - skipped);
     drawConstants(surface, d, place, labelCounter, clock_.timestamp(), settings_.date,
-                  paintLoadedBitmaps(document_.loadedBitmaps()));
+                  paintLoadedBitmaps(document_.loadedBitmaps()), blank);
     PageNumbering numbering;
     numbering.page = page;
     if (dataUse_ && reader_) {
         // A mono-pattern run prints the same selection on every page.
         if (!reader_->cszMode()) reader_->LoadPage(page, labelsPerPage(d.sheet));
-        drawDataLabels(surface, d, *reader_, settings_);
+        drawDataLabels(surface, d, *reader_, settings_, blank);
         numbering.groupPage = reader_->groupPageNumber(page);
         numbering.pageBreakActive = reader_->pageBreakActive();
         numbering.subtitle = reader_->pageBreakActive() ? reader_->pageSubtitle() : "";

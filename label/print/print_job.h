@@ -25,6 +25,12 @@ class LabelPrintJob {
     // would. Call before prepare().
     void useDataFile(const std::string& localPath);
 
+    // A partly used sheet: printing starts at label `label` (from 1, in the fill order) of the
+    // first page; the labels before it stay blank and later pages are whole. Call before
+    // prepare(); a label beyond the sheet's labels starts at the sheet's last label.
+    void startAtLabel(int label);
+    int firstLabel() const { return firstLabel_; }
+
     // Takes the print time, opens and indexes the data file when data is used, and gives the
     // number of pages (0: nothing to print). A CSZ file gives 0 until a mono-pattern selection
     // is handed over.
@@ -58,6 +64,7 @@ class LabelPrintJob {
     std::string dataFileOverride_;
     bool dataUse_ = false;
     bool dataFileFailed_ = false;
+    int firstLabel_ = 1;
     int pageCount_ = 0;
 };
 

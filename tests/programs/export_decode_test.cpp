@@ -162,6 +162,20 @@ TEST_F(ExportDecodeTest, PdfHoldsRealText) {
     }
 }
 
+// The last free label of a partly used sheet takes the first record; the second goes on page 2.
+TEST_F(ExportDecodeTest, APartlyUsedSheetBeginsAtTheLabelGiven) {
+    write(definition(kSymbologies[0], 70, 30), kSymbologies[0]);
+    ASSERT_EQ(exportTo(folder.file("part.pdf"), "--first-label 6"), 0);
+    const std::string info = run("pdfinfo " + folder.file("part.pdf"));
+    EXPECT_EQ(std::stoi(info.substr(info.find("Pages:") + 6)), 2) << info;
+    const std::string first = run("pdftotext -f 1 -l 1 " + folder.file("part.pdf") + " -");
+    EXPECT_NE(first.find("NAME1"), std::string::npos) << first;
+    EXPECT_EQ(first.find("NAME2"), std::string::npos) << first;
+    EXPECT_EQ(exportTo(folder.file("beyond.pdf"), "--first-label 7"), 2 << 8);
+    EXPECT_NE(test::readBytes(folder.file("err.txt")).find("the sheet has 6 labels"),
+              std::string::npos);
+}
+
 TEST_F(ExportDecodeTest, BadDefinitionsFinishWithMessages) {
     LabelDefinition d = definition(kSymbologies[0], 70, 30);
     d.dataFile.dataFilePath = "missing.csv";

@@ -31,20 +31,22 @@ TEST(QuorviCommandLineTest, BadArgumentsAreRefused) {
 }
 
 TEST(QuorviCommandLineTest, ExportAndPrintOptions) {
-    const QuorviCommandLine e = parseQuorviCommandLine({"--export", "out.PDF", "--dpi", "600",
-                                                        "--time", "2026-12-08 09:30:00", "--start",
-                                                        "100", "--data", "today.csv", "shop.qvd"});
+    const QuorviCommandLine e = parseQuorviCommandLine(
+        {"--export", "out.PDF", "--dpi", "600", "--time", "2026-12-08 09:30:00", "--start", "100",
+         "--data", "today.csv", "--first-label", "7", "shop.qvd"});
     EXPECT_EQ(e.mode, Mode::Export);
     EXPECT_EQ(e.outputPath, "out.PDF");
     EXPECT_EQ(e.dpi, 600);
     EXPECT_EQ(e.timestamp, "2026-12-08 09:30:00");
     EXPECT_EQ(e.startNumber, 100);
+    EXPECT_EQ(e.firstLabel, 7);
     EXPECT_EQ(e.dataPath, "today.csv");
     EXPECT_EQ(e.definitionPath, "shop.qvd");
     const QuorviCommandLine p = parseQuorviCommandLine({"--print", "--printer", "Zebra", "a.qvd"});
     EXPECT_EQ(p.mode, Mode::Print);
     EXPECT_EQ(p.printerName, "Zebra");
     EXPECT_EQ(p.startNumber, -1);
+    EXPECT_EQ(p.firstLabel, 1);
 }
 
 TEST(QuorviCommandLineTest, MonoPatternOptions) {
@@ -73,7 +75,9 @@ TEST(QuorviCommandLineTest, BadExportArgumentsAreRefused) {
         {"--export", "out.pdf", "--time", "2026-02-30 10:00:00", "a.qvd"},
         {"--export", "out.pdf", "--start", "65536", "a.qvd"},
         {"--export", "out.pdf", "--start"},  // a value is missing
-        {"--dpi", "300", "a.qvd"},           // only with --export or --print
+        {"--export", "out.pdf", "--first-label", "0", "a.qvd"},
+        {"--first-label", "2", "a.qvd"},  // only with --export or --print
+        {"--dpi", "300", "a.qvd"},        // only with --export or --print
         {"--export", "out.pdf", "--print", "a.qvd"},
         {"--export", "out.pdf", "--record", "0", "a.qvd"},
         {"--export", "out.pdf", "--record", "502", "a.qvd"},

@@ -36,6 +36,48 @@ TEST_F(PrintJobTest, ZOrderFillsRowsFirst) {
                                         "textOut 920 -230 r3", "textOut 120 -530 r4"}));
 }
 
+// A partly used sheet from label 3: labels 1 and 2 stay blank (no frame, constants or number),
+// the records and numbers begin at label 3 in the fill order, and page 2 is whole.
+TEST_F(PrintJobTest, APartlyUsedSheetBeginsAtItsFirstFreeLabel) {
+    LabelDefinition& d = document.definition();
+    d.serialStartNumber = 100;
+    d.literals[0] = {makeLiteralEntry({"\\@", "", 0}), 10, 0, 1, 1};
+    for (const int order : {0, 1}) {  // N, then Z
+        d.sheet.printDirection = order;
+        job = std::make_unique<LabelPrintJob>(document, settings, clock, messages);
+        test::writeBytes(folder.file("data.csv"), test::linesOf(test::numberedRecords(7)));
+        d.dataFile.dataFilePath = folder.file("data.csv");
+        document.dataFileUsable = true;
+        job->startAtLabel(3);
+        ASSERT_EQ(job->prepare(), 2);  // 4 records on page 1, 3 on page 2
+        const std::vector<std::string> page1 = print(1, "textOut");
+        ASSERT_EQ(page1.size(), 8u);
+        // Label 3 is the first of column 2 in N order, the last of row 1 in Z order.
+        EXPECT_EQ(page1[0], order == 0 ? "textOut 510 -210 100" : "textOut 910 -210 100");
+        EXPECT_EQ(page1[4], order == 0 ? "textOut 520 -230 r1" : "textOut 920 -230 r1");
+        const std::vector<std::string> page2 = print(2, "textOut");
+        ASSERT_EQ(page2.size(), 9u);
+        EXPECT_EQ(page2[0], "textOut 110 -210 104");
+        EXPECT_EQ(page2[6], "textOut 120 -230 r5");
+        // Four framed labels of four edges each on page 1; page 2 has the whole grid frame.
+        EXPECT_EQ(print(1, "lineTo").size(), 16u);
+        EXPECT_TRUE(print(1, "rectangle").empty());
+        EXPECT_EQ(print(2, "rectangle").size(), 1u);
+    }
+    // Beyond the sheet's labels it begins at the last one; label 1 is the sheet as without it.
+    job->startAtLabel(99);
+    EXPECT_EQ(job->firstLabel(), 6);
+    job->startAtLabel(1);
+    RecordingSurface whole;
+    job->prepare();
+    job->printPage(whole, 1);
+    LabelPrintJob plain(document, settings, clock, messages);
+    plain.prepare();
+    RecordingSurface today;
+    plain.printPage(today, 1);
+    EXPECT_EQ(whole.calls(), today.calls());
+}
+
 TEST_F(PrintJobTest, RunningNumbersFollowThePageAndEveryLiteral) {
     LabelDefinition& d = document.definition();
     d.serialStartNumber = 100;
