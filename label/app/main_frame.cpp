@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QThread>
@@ -237,6 +238,7 @@ bool CMainFrame::saveAs() {
 void CMainFrame::print(bool withDialog) {
     PrintRunner runner(document_, settings_, clock_, messages_, this);
     if (monoPrint_) runner.useMonoPattern(monoPrint_->lines, monoPrint_->copies);
+    if (!exitAfterPrint_) runner.startAtLabel(firstLabelBox_->value());
     // The start-up print mode has nobody to collect a PDF: without a printer it fails aloud.
     const PrintRunner::Outcome outcome = runner.print(withDialog, !exitAfterPrint_);
     statusBar()->showMessage(runner.status());
@@ -267,6 +269,7 @@ void CMainFrame::endStartupPrint(bool printed) {
 void CMainFrame::preview() {
     PrintRunner runner(document_, settings_, clock_, messages_, this);
     if (monoPrint_) runner.useMonoPattern(monoPrint_->lines, monoPrint_->copies);
+    runner.startAtLabel(firstLabelBox_->value());
     runner.preview();
     if (!runner.status().isEmpty()) statusBar()->showMessage(runner.status());
 }

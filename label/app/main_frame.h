@@ -17,6 +17,7 @@
 
 class QAction;
 class QMenu;
+class QSpinBox;
 class QSplitter;
 
 namespace qv {
@@ -130,8 +131,9 @@ class CMainFrame : public QMainWindow {
     QAction* settingModeAction_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* printOnStartAction_ = nullptr;
-    bool exitAfterPrint_ = false;     // the print running is the start-up print mode's
-    bool closingAfterPrint_ = false;  // that print is done: close without questions
+    QSpinBox* firstLabelBox_ = nullptr;  // beside the print button: a partly used sheet
+    bool exitAfterPrint_ = false;        // the print running is the start-up print mode's
+    bool closingAfterPrint_ = false;     // that print is done: close without questions
     int exitStatus_ = 0;
     bool settingsFailureShown_ = false;
 };

@@ -1,6 +1,8 @@
 // The menus, toolbar and status bar of the label program's main window.
 #include <QActionGroup>
+#include <QLabel>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -64,6 +66,14 @@ void CMainFrame::buildToolBar() {
     add("開く", "document-open", LabelCommand::Open);
     add("保存", "document-save", LabelCommand::Save);
     add("印刷", "document-print", LabelCommand::PrintFromButton);
+    // Where printing begins on the first sheet, for a sheet of which some labels are used.
+    tools->addWidget(new QLabel(QStringLiteral(" 開始ラベル "), tools));
+    firstLabelBox_ = new QSpinBox(tools);
+    firstLabelBox_->setObjectName(QStringLiteral("firstLabel"));
+    firstLabelBox_->setRange(1, 9999);
+    firstLabelBox_->setToolTip(QStringLiteral(
+        "一枚目のシートでこのラベルから印刷します（それより前のラベルは空白のまま）"));
+    tools->addWidget(firstLabelBox_);
 }
 
 void CMainFrame::buildSettingsMenu() {

@@ -67,6 +67,7 @@ void PrintRunner::useMonoPattern(std::vector<std::string> labels, int copies) {
 }
 
 int PrintRunner::prepare(LabelPrintJob& job) {
+    job.startAtLabel(firstLabel_);
     const int pages = job.prepare();
     if (!job.monoPatternMode()) return pages;
     return job.useMonoPattern(monoLabels_, monoCopies_);
@@ -112,7 +113,19 @@ PrintRunner::Outcome PrintRunner::failed(const PrintOutcome& why) {
     return Outcome::Failed;
 }
 
+// A first label that the sheet does not have is told, and nothing prints.
+bool PrintRunner::firstLabelOnSheet() {
+    const int labels = labelsPerPage(document_.definition().sheet);
+    if (firstLabel_ <= 1 || firstLabel_ <= labels) return true;
+    status_ = QStringLiteral("開始ラベル %1 はありません（このシートのラベルは %2 枚です）")
+                  .arg(firstLabel_)
+                  .arg(labels);
+    messages_.exclamation(toUtf8(status_));
+    return false;
+}
+
 PrintRunner::Outcome PrintRunner::print(bool withDialog, bool pdfWithoutPrinter) {
+    if (!firstLabelOnSheet()) return Outcome::Failed;
     LabelPrintJob job(document_, settings_.print, clock_, messages_);
     const Outcome outcome = print(job, withDialog, pdfWithoutPrinter);
     job.end();
@@ -181,6 +194,7 @@ PrintRunner::Outcome PrintRunner::dataFileFailed() {
 }
 
 void PrintRunner::preview() {
+    if (!firstLabelOnSheet()) return;
     LabelPrintJob job(document_, settings_.print, clock_, messages_);
     const int pages = prepare(job);
     if (pages < 1) {

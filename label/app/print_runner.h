@@ -41,6 +41,8 @@ class PrintRunner {
     // With a CSZ data file: the records of every label and the number of copies (pages) chosen
     // in the mono-pattern dialog. Without it a CSZ run has nothing to print.
     void useMonoPattern(std::vector<std::string> labels, int copies);
+    // A partly used sheet: print and preview begin at label `label` (from 1) of the first page.
+    void startAtLabel(int label) { firstLabel_ = label; }
 
     const QString& status() const { return status_; }
 
@@ -56,6 +58,7 @@ class PrintRunner {
     Outcome failed(const PrintOutcome& why);
     Outcome nothingToPrint();
     Outcome dataFileFailed();
+    bool firstLabelOnSheet();
 
     CQuorviDoc& document_;
     const QuorviSettings& settings_;
@@ -65,6 +68,7 @@ class PrintRunner {
     QString status_;
     std::vector<std::string> monoLabels_;
     int monoCopies_ = 0;
+    int firstLabel_ = 1;
 };
 
 }  // namespace qv
