@@ -77,6 +77,12 @@ bool takeValue(const std::string& option, const std::string& value, QuorviComman
         if (!parseNumber(value, 1, kMaxStartNumber, c.firstLabel)) {
             error = "--first-label needs a number from 1 to 65535";
         }
+    } else if (option == "--copies-per-record") {
+        if (!parseNumber(value, 1, kMaxCopies, c.copiesPerRecord)) {
+            error = "--copies-per-record needs a number from 1 to 9999";
+        }
+    } else if (option == "--copies-field") {
+        c.copiesField = value;
     } else if (option == "--data") {
         c.dataPath = value;
     } else if (option == "--printer") {
@@ -102,14 +108,18 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
     if (c.mode != Mode::Desktop && c.definitionPath.empty()) {
         return invalid("a definition file (.qvd) is needed");
     }
-    for (const char* option : {"--dpi", "--time", "--start", "--first-label", "--data", "--printer",
-                               "--record", "--copies", "--input"}) {
+    for (const char* option :
+         {"--dpi", "--time", "--start", "--first-label", "--copies-per-record", "--copies-field",
+          "--data", "--printer", "--record", "--copies", "--input"}) {
         if (seen.count(option) && !output) {
             return invalid(formatText("%s goes with --export or --print", option));
         }
     }
     if (seen.count("--export") && seen.count("--print")) {
         return invalid("--export and --print cannot be used together");
+    }
+    if (seen.count("--copies-per-record") && seen.count("--copies-field")) {
+        return invalid("--copies-per-record and --copies-field cannot be used together");
     }
     if (seen.count("--record") && seen.count("--input")) {
         return invalid("--record and --input cannot be used together");
@@ -128,8 +138,8 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
 
 QuorviCommandLine parseQuorviCommandLine(const std::vector<std::string>& arguments) {
     static const std::set<std::string> kWithValue = {
-        "--export", "--dpi",     "--time",   "--start",  "--first-label",
-        "--data",   "--printer", "--record", "--copies", "--input"};
+        "--export",       "--dpi",  "--time",    "--start",  "--first-label", "--copies-per-record",
+        "--copies-field", "--data", "--printer", "--record", "--copies",      "--input"};
     QuorviCommandLine c;
     std::set<std::string> seen;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -169,6 +179,7 @@ std::string quorviHelpText() {
            "                [--first-label N] [--data FILE] DEFINITION.qvd\n"
            "       quorvi32 --print [--printer NAME] [--time ...] [--start N] [--first-label N]\n"
            "                [--data FILE] DEFINITION.qvd\n"
+           "       (--export and --print also take --copies-per-record N or --copies-field NAME)\n"
            "       quorvi32 --export OUTPUT|--print [--record N | --input VALUE...] [--copies N]\n"
            "                DEFINITION.qvd            (with a .csz data file)\n"
            "\n"
@@ -188,6 +199,10 @@ std::string quorviHelpText() {
            "  --start N            start number of the running label number (0 to 65535)\n"
            "  --first-label N      a partly used sheet: begin at label N of the first page (in\n"
            "                       the definition's fill order); the labels before it stay blank\n"
+           "  --copies-per-record N\n"
+           "                       print every record on N labels (1 to 9999)\n"
+           "  --copies-field NAME  print every record on as many labels as its field NAME says\n"
+           "                       (an empty or non-number value prints one, with a message)\n"
            "  --data FILE          print this data file with the definition instead of the one\n"
            "                       it names (.csv comma-separated, .txt fixed-length, .csz CSZ)\n"
            "\n"

@@ -26,6 +26,8 @@ struct QuorviCommandLine {
     std::string timestamp;    // "YYYY-MM-DD HH:MM:SS" fixing the print time; empty: the clock
     int startNumber = -1;     // the running number's start; -1: the definition's
     int firstLabel = 1;       // the first label printed on the first page (from 1)
+    int copiesPerRecord = 1;  // labels printed for each record
+    std::string copiesField;  // the data file field that holds each record's copies
     std::string dataPath;     // another data file for this run
     std::string printerName;  // empty: the default printer
 

@@ -238,7 +238,10 @@ bool CMainFrame::saveAs() {
 void CMainFrame::print(bool withDialog) {
     PrintRunner runner(document_, settings_, clock_, messages_, this);
     if (monoPrint_) runner.useMonoPattern(monoPrint_->lines, monoPrint_->copies);
-    if (!exitAfterPrint_) runner.startAtLabel(firstLabelBox_->value());
+    if (!exitAfterPrint_) {
+        runner.startAtLabel(firstLabelBox_->value());
+        runner.printCopies(copiesBox_->value());
+    }
     // The start-up print mode has nobody to collect a PDF: without a printer it fails aloud.
     const PrintRunner::Outcome outcome = runner.print(withDialog, !exitAfterPrint_);
     statusBar()->showMessage(runner.status());
@@ -270,6 +273,7 @@ void CMainFrame::preview() {
     PrintRunner runner(document_, settings_, clock_, messages_, this);
     if (monoPrint_) runner.useMonoPattern(monoPrint_->lines, monoPrint_->copies);
     runner.startAtLabel(firstLabelBox_->value());
+    runner.printCopies(copiesBox_->value());
     runner.preview();
     if (!runner.status().isEmpty()) statusBar()->showMessage(runner.status());
 }

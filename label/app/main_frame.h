@@ -132,6 +132,7 @@ class CMainFrame : public QMainWindow {
     QMenu* recentMenu_ = nullptr;
     QAction* printOnStartAction_ = nullptr;
     QSpinBox* firstLabelBox_ = nullptr;  // beside the print button: a partly used sheet
+    QSpinBox* copiesBox_ = nullptr;      // and the labels each record prints
     bool exitAfterPrint_ = false;        // the print running is the start-up print mode's
     bool closingAfterPrint_ = false;     // that print is done: close without questions
     int exitStatus_ = 0;

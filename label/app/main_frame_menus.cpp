@@ -8,6 +8,7 @@
 
 #include "label/app/main_frame.h"
 #include "label/app/quorvi_view.h"
+#include "label/data/data_file_reader.h"
 #include "label/editor/widgets/command_actions.h"
 #include "platform/bar_toggles.h"
 #include "platform/desktop_identity.h"
@@ -74,6 +75,12 @@ void CMainFrame::buildToolBar() {
     firstLabelBox_->setToolTip(QStringLiteral(
         "一枚目のシートでこのラベルから印刷します（それより前のラベルは空白のまま）"));
     tools->addWidget(firstLabelBox_);
+    tools->addWidget(new QLabel(QStringLiteral(" 部数 "), tools));
+    copiesBox_ = new QSpinBox(tools);
+    copiesBox_->setObjectName(QStringLiteral("copiesPerRecord"));
+    copiesBox_->setRange(1, kMostCopiesPerRecord);
+    copiesBox_->setToolTip(QStringLiteral("各レコードをこの枚数のラベルに印刷します"));
+    tools->addWidget(copiesBox_);
 }
 
 void CMainFrame::buildSettingsMenu() {

@@ -104,6 +104,21 @@ int chooseMonoPattern(const QuorviCommandLine& c, CQuorviDoc& document, LabelPri
     return job.useMonoPattern(chosen->lines, chosen->copies);
 }
 
+// The number (from 1) of the field --copies-field names, 0 without it; -1 after telling that
+// the definition has no such field.
+int copiesFieldNumber(const QuorviCommandLine& c, const LabelDefinition& d,
+                      MessageService& messages) {
+    if (c.copiesField.empty()) return 0;
+    const std::string name = sjis::fromUtf8(c.copiesField);
+    const std::vector<std::string>& names = d.dataFile.fieldNames;
+    for (size_t k = 0; k < names.size(); ++k) {
+        if (names[k] == name) return static_cast<int>(k) + 1;
+    }
+    messages.exclamation(formatText("quorvi32: --copies-field %s: the definition has no such field",
+                                    c.copiesField.c_str()));
+    return -1;
+}
+
 }  // namespace
 
 int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
@@ -121,11 +136,20 @@ int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
                                         c.firstLabel, labels));
         return kExitRefused;
     }
+    const int copiesField = copiesFieldNumber(c, document.definition(), messages);
+    if (copiesField < 0) return kExitRefused;
     LabelPrintJob job(document, settings, clock, messages);
     job.startAtLabel(c.firstLabel);
+    job.printCopies(c.copiesPerRecord, copiesField);
     if (!c.dataPath.empty()) job.useDataFile(c.dataPath);
     int pages = job.prepare();
     if (job.dataFileFailed()) return kExitFailure;  // the reader has told why
+    if (job.monoPatternMode() && (c.copiesPerRecord != 1 || !c.copiesField.empty())) {
+        job.end();
+        messages.exclamation(
+            "quorvi32: a CSZ data file prints one record on every label: use --copies N");
+        return kExitRefused;
+    }
     if (job.monoPatternMode()) {
         pages = chooseMonoPattern(c, document, job, messages);
         if (pages < 1) {

@@ -68,6 +68,7 @@ void PrintRunner::useMonoPattern(std::vector<std::string> labels, int copies) {
 
 int PrintRunner::prepare(LabelPrintJob& job) {
     job.startAtLabel(firstLabel_);
+    job.printCopies(copiesPerRecord_);
     const int pages = job.prepare();
     if (!job.monoPatternMode()) return pages;
     return job.useMonoPattern(monoLabels_, monoCopies_);

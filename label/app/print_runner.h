@@ -43,6 +43,8 @@ class PrintRunner {
     void useMonoPattern(std::vector<std::string> labels, int copies);
     // A partly used sheet: print and preview begin at label `label` (from 1) of the first page.
     void startAtLabel(int label) { firstLabel_ = label; }
+    // Every record prints on `copies` labels.
+    void printCopies(int copies) { copiesPerRecord_ = copies; }
 
     const QString& status() const { return status_; }
 
@@ -69,6 +71,7 @@ class PrintRunner {
     std::vector<std::string> monoLabels_;
     int monoCopies_ = 0;
     int firstLabel_ = 1;
+    int copiesPerRecord_ = 1;
 };
 
 }  // namespace qv

@@ -16,6 +16,23 @@ const char* const kTooManyPages =
     "印刷可能な最大ページ数は%dページまでです。\n%"
     "dページを越える分はファイルを分割して印刷して下さい。";
 const char* const kTooManyCszLines = "一つのＣＳＺファイルで扱える\n最大件数は %d 迄です。";
+const char* const kCopiesNotANumber =
+    "部数の項目が 0 から %d までの数ではないため、次のレコードは 1 枚ずつ印刷します。\n%s";
+constexpr size_t kMostNamedRecords = 10;
+
+// The digits of a count without the blanks around them; -1 for anything else.
+int countIn(std::string_view text) {
+    const size_t begin = text.find_first_not_of(" \t\r\n");
+    if (begin == std::string_view::npos) return -1;
+    text = text.substr(begin, text.find_last_not_of(" \t\r\n") - begin + 1);
+    if (text.empty() || text.size() > 4) return -1;
+    int count = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return -1;
+        count = count * 10 + (c - '0');
+    }
+    return count;
+}
 
 const std::string kNoField;
 
@@ -48,20 +65,62 @@ class DataFileReader::Indexer {
             const int64_t lineStart = lines.position();
             if (!lines.readLine(line)) break;
             if (!startsRecord(line, lineStart)) continue;
-            if (static_cast<int>(reader_.pages_.size()) >= kMaxIndexedPages) {
+            ++reader_.lineCount_;
+            if (!place(copiesOf(line), lineStart, lines.position())) {
                 reader_.messages_.exclamation(
                     formatText(kTooManyPages, kPageLimitInMessage, kPageLimitInMessage));
                 break;
             }
-            ++reader_.lineCount_;
-            if (++current_.recordCount == capacity()) {
-                finishPage(lines.position(), current_.groupPage + 1);
-            }
         }
         if (current_.recordCount > 0) reader_.pages_.push_back(current_);
+        tellBadCopies();
     }
 
   private:
+    // The labels of one record from `lineStart` onto the pages, going on over as many pages as its
+    // copies need; false when the page limit is met first.
+    bool place(int copies, int64_t lineStart, int64_t nextLine) {
+        int placed = 0;
+        while (placed < copies) {
+            if (static_cast<int>(reader_.pages_.size()) >= kMaxIndexedPages) return false;
+            const int take = std::min(copies - placed, capacity() - current_.recordCount);
+            current_.recordCount += take;
+            placed += take;
+            if (current_.recordCount < capacity()) continue;
+            if (placed < copies) {
+                finishPage(lineStart, current_.groupPage + 1, placed);
+            } else {
+                finishPage(nextLine, current_.groupPage + 1, 0);
+            }
+        }
+        return true;
+    }
+
+    int copiesOf(const std::string& line) {
+        std::string value;
+        bool bad = false;
+        const int copies = reader_.copiesOf(line, &value, &bad);
+        if (bad)
+            badCopies_.push_back(
+                formatText("レコード %d: \"%s\"", reader_.lineCount_, sjis::toUtf8(value).c_str()));
+        return copies;
+    }
+
+    // One message names the records whose copies field held no count.
+    void tellBadCopies() {
+        if (badCopies_.empty()) return;
+        std::string named;
+        for (size_t k = 0; k < badCopies_.size() && k < kMostNamedRecords; ++k) {
+            named += badCopies_[k] + "\n";
+        }
+        if (badCopies_.size() > kMostNamedRecords) {
+            named +=
+                formatText("ほか %d 件", static_cast<int>(badCopies_.size() - kMostNamedRecords));
+        }
+        reader_.messages_.exclamation(
+            formatText(kCopiesNotANumber, kMostCopiesPerRecord, named.c_str()));
+    }
+
     // The records the current page holds: the first page of a partly used sheet fewer.
     int capacity() const {
         if (!reader_.pages_.empty()) return labelsPerPage_;
@@ -94,10 +153,11 @@ class DataFileReader::Indexer {
         current_.groupPage = 1;
     }
 
-    void finishPage(int64_t nextStart, int nextGroupPage) {
+    void finishPage(int64_t nextStart, int nextGroupPage, int copiesBefore = 0) {
         reader_.pages_.push_back(current_);
         current_.start = nextStart;
         current_.recordCount = 0;
+        current_.copiesBefore = copiesBefore;
         current_.groupPage = nextGroupPage;
     }
 
@@ -106,6 +166,8 @@ class DataFileReader::Indexer {
     PageIndexEntry current_;
     bool haveValue_ = false;
     std::string remembered_;
+    std::vector<std::string>
+        badCopies_;  // "レコード N: "value"" of each copies field without a count
 };
 
 DataFileReader::DataFileReader(DataReaderSettings settings, MessageService& messages)
@@ -180,6 +242,7 @@ bool DataFileReader::LoadPage(int page, int labelsPerPage) {
     if (!lines_.seek(entry.start)) return true;
     std::string line;
     std::string remembered;
+    int skip = entry.copiesBefore;  // of the first record, printed on the pages before
     while (pageLines_.size() < limit) {
         if (!lines_.readLine(line)) return true;
         if (settings_.pageBreakField > 0) {
@@ -195,7 +258,11 @@ bool DataFileReader::LoadPage(int page, int labelsPerPage) {
             pageSubtitle_ = bracketed(markerText(line));
             continue;
         }
-        pageLines_.push_back(line);
+        const int copies = copiesOf(line);
+        for (int copy = skip; copy < copies && pageLines_.size() < limit; ++copy) {
+            pageLines_.push_back(line);
+        }
+        skip = 0;
     }
     return false;
 }
@@ -240,6 +307,18 @@ void DataFileReader::splitLine(std::string_view line, DataRecord& fields) {
 
 std::string DataFileReader::breakValue(std::string_view line) const {
     return breakFieldValue(line, isComma_, settings_.fieldLengths, settings_.pageBreakField);
+}
+
+int DataFileReader::copiesOf(std::string_view line, std::string* badValue, bool* bad) const {
+    if (settings_.copiesField < 1)
+        return std::clamp(settings_.copiesPerRecord, 0, kMostCopiesPerRecord);
+    const std::string value =
+        breakFieldValue(line, isComma_, settings_.fieldLengths, settings_.copiesField);
+    const int count = countIn(value);
+    if (count >= 0) return count;
+    if (badValue) *badValue = value;
+    if (bad) *bad = true;
+    return 1;
 }
 
 std::string DataFileReader::bracketed(std::string_view text) const {

@@ -26,12 +26,18 @@ struct DataReaderSettings {
     std::string subtitleOpen;     // "PB1", Shift-JIS
     std::string subtitleClose;    // "PB2"
     int firstPageSkipped = 0;     // labels left blank at the start of the first page
+    int copiesPerRecord = 1;      // labels printed for each record
+    int copiesField = 0;          // 1-based: the field that holds each record's copies; 0: none
 };
 
-// One indexed page: where its first line starts and how many records it holds.
+constexpr int kMostCopiesPerRecord = 9999;
+
+// One indexed page: where its first line starts and how many labels it prints (a record with
+// copies prints several, and may go on over the next page).
 struct PageIndexEntry {
     int64_t start = 0;
-    int recordCount = 0;
+    int recordCount = 0;   // labels
+    int copiesBefore = 0;  // copies of the first record printed on the pages before
     int groupPage = 1;     // 1 at the start of a page-break group, counting up within it
     std::string subtitle;  // the page's sub-title while pages break by field or marker line
 };
@@ -91,6 +97,9 @@ class DataFileReader {
     void readCsz();
     void splitLine(std::string_view line, DataRecord& fields);
     std::string breakValue(std::string_view line) const;
+    // The labels `line` prints. A copies field that holds no count from 0 to
+    // kMostCopiesPerRecord gives 1, and its text in `badValue` (when given).
+    int copiesOf(std::string_view line, std::string* badValue = nullptr, bool* bad = nullptr) const;
     std::string bracketed(std::string_view text) const;
 
     DataReaderSettings settings_;

@@ -21,6 +21,11 @@ void LabelPrintJob::startAtLabel(int label) {
     firstLabel_ = std::clamp(label, 1, std::max(1, labelsPerPage(document_.definition().sheet)));
 }
 
+void LabelPrintJob::printCopies(int copies, int fieldNumber) {
+    copiesPerRecord_ = std::clamp(copies, 0, kMostCopiesPerRecord);
+    copiesField_ = std::clamp(fieldNumber, 0, kMaxFields);
+}
+
 int LabelPrintJob::prepare() {
     clock_.readClock();
     dataFileFailed_ = false;
@@ -38,6 +43,8 @@ int LabelPrintJob::prepare() {
     readerSettings.subtitleOpen = settings_.subtitleOpen;
     readerSettings.subtitleClose = settings_.subtitleClose;
     readerSettings.firstPageSkipped = firstLabel_ - 1;
+    readerSettings.copiesPerRecord = copiesPerRecord_;
+    readerSettings.copiesField = copiesField_;
     reader_ = std::make_unique<DataFileReader>(readerSettings, messages_);
     const std::string path =
         dataFileOverride_.empty() ? dataFileLocalPath(document_) : dataFileOverride_;

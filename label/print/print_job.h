@@ -30,6 +30,10 @@ class LabelPrintJob {
     // prepare(); a label beyond the sheet's labels starts at the sheet's last label.
     void startAtLabel(int label);
     int firstLabel() const { return firstLabel_; }
+    // Copies per record: every record prints `copies` labels (0 to kMostCopiesPerRecord), or
+    // the count that field `fieldNumber` (from 1; 0: none) of each record holds. Page breaks,
+    // group pages and the page limit count the labels as printed. Call before prepare().
+    void printCopies(int copies, int fieldNumber = 0);
 
     // Takes the print time, opens and indexes the data file when data is used, and gives the
     // number of pages (0: nothing to print). A CSZ file gives 0 until a mono-pattern selection
@@ -65,6 +69,8 @@ class LabelPrintJob {
     bool dataUse_ = false;
     bool dataFileFailed_ = false;
     int firstLabel_ = 1;
+    int copiesPerRecord_ = 1;
+    int copiesField_ = 0;
     int pageCount_ = 0;
 };
 

@@ -1,6 +1,6 @@
-// The first label of a partly used sheet, set beside the print button: a label the sheet does
-// not have is told and nothing prints; otherwise printing begins there (here into the PDF that
-// printing without a print service writes).
+// The first label of a partly used sheet and the copies per record, set beside the print
+// button: a label the sheet does not have is told and nothing prints; otherwise printing begins
+// there (here into the PDF that printing without a print service writes).
 #include <QAction>
 #include <QSpinBox>
 #include <QToolBar>
@@ -58,6 +58,20 @@ TEST(PartlyUsedSheetTest, PrintingBeginsAtTheLabelBesideThePrintButton) {
     const std::string page1 = test::run("pdftotext -f 1 -l 1 " + pdf + " -");
     EXPECT_NE(page1.find("PEAR"), std::string::npos) << page1;
     EXPECT_EQ(page1.find("PLUM"), std::string::npos) << page1;
+
+    // With 部数 20 from label 1: APPLE and 16 PEARs on the first sheet, 4 PEARs and the 20 PLUMs
+    // on the second.
+    first->setValue(1);
+    QSpinBox* copies = frame->findChild<QSpinBox*>(QStringLiteral("copiesPerRecord"));
+    ASSERT_NE(copies, nullptr);
+    copies->setValue(20);
+    print->trigger();
+    const std::string page2 = test::run("pdftotext -f 2 -l 2 " + pdf + " -");
+    size_t plums = 0;
+    for (size_t at = page2.find("PLUM"); at != std::string::npos; at = page2.find("PLUM", at + 1)) {
+        ++plums;
+    }
+    EXPECT_EQ(plums, 20u) << page2;
 }
 
 }  // namespace

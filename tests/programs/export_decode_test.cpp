@@ -176,6 +176,24 @@ TEST_F(ExportDecodeTest, APartlyUsedSheetBeginsAtTheLabelGiven) {
               std::string::npos);
 }
 
+TEST_F(ExportDecodeTest, CopiesPerRecordFromANumberOrAField) {
+    write(definition(kSymbologies[0], 70, 30), kSymbologies[0]);
+    ASSERT_EQ(exportTo(folder.file("copies.pdf"), "--copies-per-record 3"), 0);
+    const std::string text = run("pdftotext " + folder.file("copies.pdf") + " -");
+    size_t named = 0;
+    for (size_t at = text.find("NAME1"); at != std::string::npos; at = text.find("NAME1", at + 1)) {
+        ++named;
+    }
+    EXPECT_EQ(named, 3u) << text;
+    // The barcode values are no counts: one label each, and the records are named.
+    EXPECT_EQ(exportTo(folder.file("field.pdf"), "--copies-field CODE"), 0);
+    const std::string told = test::readBytes(folder.file("err.txt"));
+    EXPECT_NE(told.find("レコード 1: \"4901234567894\""), std::string::npos) << told;
+    EXPECT_NE(told.find("レコード 2:"), std::string::npos) << told;
+    EXPECT_EQ(exportTo(folder.file("none.pdf"), "--copies-field NOPE"), 2 << 8);
+    EXPECT_NE(test::readBytes(folder.file("err.txt")).find("no such field"), std::string::npos);
+}
+
 TEST_F(ExportDecodeTest, BadDefinitionsFinishWithMessages) {
     LabelDefinition d = definition(kSymbologies[0], 70, 30);
     d.dataFile.dataFilePath = "missing.csv";

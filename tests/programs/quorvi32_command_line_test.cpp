@@ -77,7 +77,10 @@ TEST(QuorviCommandLineTest, BadExportArgumentsAreRefused) {
         {"--export", "out.pdf", "--start"},  // a value is missing
         {"--export", "out.pdf", "--first-label", "0", "a.qvd"},
         {"--first-label", "2", "a.qvd"},  // only with --export or --print
-        {"--dpi", "300", "a.qvd"},        // only with --export or --print
+        {"--export", "out.pdf", "--copies-per-record", "0", "a.qvd"},
+        {"--copies-field", "N", "a.qvd"},  // only with --export or --print
+        {"--export", "out.pdf", "--copies-per-record", "2", "--copies-field", "N", "a.qvd"},
+        {"--dpi", "300", "a.qvd"},  // only with --export or --print
         {"--export", "out.pdf", "--print", "a.qvd"},
         {"--export", "out.pdf", "--record", "0", "a.qvd"},
         {"--export", "out.pdf", "--record", "502", "a.qvd"},

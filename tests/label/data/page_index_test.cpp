@@ -15,8 +15,13 @@ class PageIndexTest : public ::testing::Test {
     // Writes the lines as a CSV file, opens it and indexes it.
     DataFileReader& index(const std::vector<std::string>& lines, int labelsPerPage,
                           bool skipFirstLine = false, int pageBreakField = 0) {
+        return indexWith(test::readerSettings(pageBreakField), lines, labelsPerPage, skipFirstLine);
+    }
+    DataFileReader& indexWith(const DataReaderSettings& settings,
+                              const std::vector<std::string>& lines, int labelsPerPage,
+                              bool skipFirstLine = false) {
         test::writeBytes(folder.file("data.csv"), test::linesOf(lines));
-        reader = std::make_unique<DataFileReader>(test::readerSettings(pageBreakField), messages);
+        reader = std::make_unique<DataFileReader>(settings, messages);
         EXPECT_TRUE(reader->Open(folder.file("data.csv"), skipFirstLine));
         returned = reader->BuildPageIndex(labelsPerPage, skipFirstLine);
         return *reader;
@@ -139,6 +144,41 @@ TEST_F(PageIndexTest, FixedLengthRecordsBreakOnTheirSlices) {
     ASSERT_EQ(fixed.pageCount(), 2);
     EXPECT_EQ(fixed.pageIndex()[0].recordCount, 2);
     EXPECT_EQ(fixed.pageIndex()[1].subtitle, kOpenBracket + "B" + kCloseBracket);
+}
+
+// A record with copies prints as many labels, going on over the next page; page breaks, group
+// pages and the page limit count the labels as printed.
+TEST_F(PageIndexTest, CopiesPerRecordFillThePagesAsPrinted) {
+    DataReaderSettings settings = test::readerSettings(2);
+    settings.copiesPerRecord = 4;
+    indexWith(settings, {"1,A", "2,A", "3,B"}, 6);
+    EXPECT_EQ(recordCounts(), (std::vector<int>{6, 2, 4}));
+    EXPECT_EQ(groupPages(), (std::vector<int>{1, 2, 1}));
+    EXPECT_EQ(loadAll(6), (std::vector<std::vector<std::string>>{
+                              {"1", "1", "1", "1", "2", "2"}, {"2", "2"}, {"3", "3", "3", "3"}}));
+
+    settings = test::readerSettings(0);
+    settings.copiesPerRecord = 1001;
+    indexWith(settings, {"only"}, 1);
+    EXPECT_EQ(reader->pageCount(), kMaxIndexedPages);
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_NE(messages.texts()[0].find("1001"), std::string::npos);
+}
+
+// The count from a field: an empty or non-number value prints one label, and one message names
+// those records; 0 prints none.
+TEST_F(PageIndexTest, CopiesFromAFieldAndItsBadValues) {
+    DataReaderSettings settings = test::readerSettings(0);
+    settings.copiesField = 2;
+    indexWith(settings, {"a, 2 ", "b,x", "c,", "d,0", "e,10000", "f,3"}, 10);
+    EXPECT_EQ(loadAll(10),
+              (std::vector<std::vector<std::string>>{{"a", "a", "b", "c", "e", "f", "f", "f"}}));
+    ASSERT_EQ(messages.texts().size(), 1u);
+    const std::string told = messages.texts()[0];
+    for (const char* named : {"レコード 2: \"x\"", "レコード 3: \"\"", "レコード 5: \"10000\""}) {
+        EXPECT_NE(told.find(named), std::string::npos) << told;
+    }
+    EXPECT_EQ(told.find("レコード 4"), std::string::npos) << told;
 }
 
 TEST_F(PageIndexTest, MarkerLinesStartPagesAndNameThem) {
