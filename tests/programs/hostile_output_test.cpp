@@ -1,7 +1,7 @@
 // The export run against what users and damaged files hand it: data files that are no data
-// files, special files, a grid of 65535 x 65535, a page too large for an image, a full disk and a
-// page file that may not be replaced. Each ends at once with a message and the right exit status,
-// and an old output stays whole unless the new one is.
+// files, files that are no regular files, a grid of 65535 x 65535, a page too large for an image, a
+// full disk and a page file that may not be replaced. Each ends at once with a message and the
+// right exit status, and an old output stays whole unless the new one is.
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,7 +77,7 @@ TEST_F(HostileOutputTest, DataFilesThatAreNoDataFilesAreRefused) {
     EXPECT_EQ(told().find("データファイルが存在しません"), std::string::npos) << told();
 }
 
-TEST_F(HostileOutputTest, SpecialFilesAsDefinitionOrDataAreRefusedAtOnce) {
+TEST_F(HostileOutputTest, NonRegularFilesAsDefinitionOrDataAreRefusedAtOnce) {
     write(sheet());
     std::filesystem::create_symlink("/dev/zero", folder.file("zero.qvd"));
     EXPECT_EQ(exportTo(folder.file("out.pdf"), "", folder.file("zero.qvd")), kRefused);

@@ -25,7 +25,7 @@ std::string validFile() {
     return writer.Store(d);
 }
 
-// Special files and oversized ones are refused as files that cannot be opened.
+// Files that are no regular files, and oversized ones, are refused as files that cannot be opened.
 TEST(HostileDefinitionFile, AFifoADeviceOrAHugeFileIsNotOpened) {
     test::TempFolder folder;
     ASSERT_EQ(::mkfifo(folder.file("fifo.qvd").c_str(), 0644), 0);
