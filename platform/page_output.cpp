@@ -50,6 +50,7 @@ SurfaceDevice pdfSurface(const PageFormat& format, const PdfDevice& device) {
     surface.dpi = device.dpi;
     surface.colourCount = device.colourCount;
     surface.wholeDots = device.wholeDots;
+    surface.barRaster = device.barRaster;
     surface.verticalSizeMm =
         static_cast<int>(device.printableHeightMm > 0 ? device.printableHeightMm : format.heightMm);
     return surface;
@@ -110,7 +111,7 @@ std::string pngPageTooLarge(const PageFormat& format, int dpi) {
 // Every page goes to a temporary file first; the pages replace their files only when all of them
 // were written, so a failure leaves the old pages as they were.
 bool writePngs(const std::string& path, const PageFormat& format, int dpi, int pageCount,
-               const PagePainter& paint, std::string& error) {
+               const PagePainter& paint, std::string& error, const PageShift& shift) {
     error = pngPageTooLarge(format, dpi);
     if (!error.empty()) return false;
     const QSize pixels(qRound(format.widthMm / kMmPerInch * dpi),
@@ -126,6 +127,7 @@ bool writePngs(const std::string& path, const PageFormat& format, int dpi, int p
     for (int page = 1; page <= pageCount; ++page) {
         image.fill(Qt::white);
         QPainter painter(&image);
+        painter.translate(shift.xMm / kMmPerInch * dpi, shift.yMm / kMmPerInch * dpi);
         paintPage(painter, paint, page, describeDevice(image));
         painter.end();
         const std::string pagePath = pngPagePath(path, page);
@@ -190,7 +192,7 @@ PageOrigin centringOf(const PageFormat& page, const PrinterFacts& facts, bool la
 }
 
 PdfDevice printerDevice(const PrintRequest& request, const PrinterFacts& facts,
-                        const PageFormat& page) {
+                        const PageFormat& page, const PrinterAdjustment& adjustment) {
     PdfDevice device;
     device.dpi = facts.dpi > 0 ? facts.dpi : kNominalPrinterDpi;
     device.wholeDots = true;  // on a fine grid where the printer does not tell its own
@@ -199,8 +201,12 @@ PdfDevice printerDevice(const PrintRequest& request, const PrinterFacts& facts,
     const bool landscape = request.media.landscape;
     const PageOrigin corner = printableOrigin(facts, landscape);
     const PageOrigin centring = centringOf(page, facts, landscape);
-    device.originXMm = onWholeDots(corner.xMm, device.dpi) - centring.xMm;
-    device.originYMm = onWholeDots(corner.yMm, device.dpi) - centring.yMm;
+    // The printer's own offset moves the drawing as a whole, on whole dots as well.
+    const double offsetXMm = adjustment.offsetXTenths / 10.0;
+    const double offsetYMm = adjustment.offsetYTenths / 10.0;
+    device.originXMm = onWholeDots(corner.xMm + offsetXMm, device.dpi) - centring.xMm;
+    device.originYMm = onWholeDots(corner.yMm + offsetYMm, device.dpi) - centring.yMm;
+    device.barRaster = {adjustment.wholeDotModules, adjustment.barWidthReductionDots};
     const double margins = landscape ? facts.leftMarginMm + facts.rightMarginMm
                                      : facts.topMarginMm + facts.bottomMarginMm;
     device.printableHeightMm = page.heightMm - margins;
@@ -225,8 +231,10 @@ PrintOutcome printPages(const PrintRequest& request, const PagePainter& paint) {
     const PageFormat page = printedPage(request, facts);
     std::string error;
     const int count = request.lastPage - request.firstPage + 1;
+    const PrinterAdjustment adjustment =
+        request.adjustmentFor ? request.adjustmentFor(facts.name) : PrinterAdjustment();
     if (!writePdf(toUtf8(file.fileName()), page, count, pagesFrom(request.firstPage, paint), error,
-                  printerDevice(request, facts, page))) {
+                  printerDevice(request, facts, page, adjustment))) {
         outcome.failure = PrintFailure::OutputFailed;
         outcome.reason = error;
         return outcome;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "label/print/printer_adjustment.h"
 #include "label/print/printer_media.h"
 #include "label/surface/draw_surface.h"
 #include "platform/cups_printing.h"
@@ -32,6 +33,7 @@ struct PdfDevice {
     double originXMm = 0;       // where (0, 0) lies on the PDF page
     double originYMm = 0;
     double printableHeightMm = 0;  // 0: the page's height
+    BarRaster barRaster;           // what the printer asks of barcodes
 };
 
 // One PDF, one page per sheet, the page as large as the paper; images are stored lossless.
@@ -46,9 +48,15 @@ constexpr long long kMostPngPagePixels = 160000000;
 // Why a page of `format` at `dpi` is too large for a PNG page; empty when it is not.
 std::string pngPageTooLarge(const PageFormat& format, int dpi);
 
+// How far the drawing is moved on an exported page: right and down.
+struct PageShift {
+    double xMm = 0;
+    double yMm = 0;
+};
+
 // One PNG per page at `dpi`, named after `path`'s stem + "-" + page number + ".png".
 bool writePngs(const std::string& path, const PageFormat& format, int dpi, int pageCount,
-               const PagePainter& paint, std::string& error);
+               const PagePainter& paint, std::string& error, const PageShift& shift = {});
 
 // The name of page `page`'s PNG for the output path `path`.
 std::string pngPagePath(const std::string& path, int page);
@@ -66,10 +74,14 @@ struct PrintRequest {
     bool monochrome = false;
     int waitSeconds = kPrintWaitSeconds;
     std::function<void()> waiting;  // called while the job is followed
+    // The settings of the printer the job goes to, by its name (the default printer's once the
+    // service has named it); none: the page as the export composes it.
+    std::function<PrinterAdjustment(const std::string& printer)> adjustmentFor;
 };
 
 // Composes pages firstPage..lastPage for the printer as the export does (at its resolution and
-// origin) and sends them through the print service; every failure comes back in the outcome.
+// origin, moved by the printer's offset, with its barcode settings) and sends them through the
+// print service; every failure comes back in the outcome.
 PrintOutcome printPages(const PrintRequest& request, const PagePainter& paint);
 
 }  // namespace qv

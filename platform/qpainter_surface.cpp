@@ -261,6 +261,32 @@ void QPainterSurface::drawCanvas(const BarCanvas& canvas, const CanvasRect& sour
     painter_.restore();
 }
 
+// Canvas units are dots here: the region goes onto whole dots, centred in the field, one unit
+// on one dot, so the layout's whole-dot widths reach the device unchanged.
+void QPainterSurface::drawDotCanvas(const BarCanvas& canvas, const CanvasRect& source,
+                                    const LogicalRect& target) {
+    if (source.width <= 0 || source.height <= 0) return;
+    const QPointF from = toDevice(target.left, target.top);
+    const QPointF to = toDevice(target.right, target.bottom);
+    const QRectF field = QRectF(from, to).normalized();
+    const double left = std::round(field.left() + (field.width() - source.width) / 2);
+    const double top = std::round(field.top() + (field.height() - source.height) / 2);
+    const bool turned = to.x() < from.x();
+    const double s = turned ? -1 : 1;
+    const double dx = turned ? left + source.left + source.width : left - source.left;
+    const double dy = turned ? top + source.top + source.height : top - source.top;
+    const QTransform canvasToDevice(s, 0, 0, s, dx, dy);
+    const QRectF area = onDots(QRectF(left, top, source.width, source.height));
+
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setClipRect(area, Qt::IntersectClip);
+    painter_.fillRect(area, Qt::white);
+    paintFills(canvas, canvasToDevice);
+    for (const CanvasText& text : canvas.texts) paintCanvasText(text, canvasToDevice);
+    painter_.restore();
+}
+
 void QPainterSurface::paintFills(const BarCanvas& canvas, const QTransform& canvasToDevice) {
     painter_.setPen(Qt::NoPen);
     if (device_.wholeDots) {

@@ -41,6 +41,8 @@ struct SurfaceDevice {
     // device dots and each bar is its own fill, as a stretched canvas gives on the printer, so a
     // rasteriser neither widens nor narrows them.
     bool wholeDots = false;
+    // What the printer asks of barcodes; only a printer's page asks anything.
+    BarRaster barRaster;
 };
 
 // The description of a device as Qt reports it: logical dpi across, height in mm, and 2 colours
@@ -82,6 +84,9 @@ class QPainterSurface : public DrawSurface {
 
     void drawCanvas(const BarCanvas& canvas, const CanvasRect& source,
                     const LogicalRect& target) override;
+    void drawDotCanvas(const BarCanvas& canvas, const CanvasRect& source,
+                       const LogicalRect& target) override;
+    BarRaster barRaster() const override { return device_.barRaster; }
     void drawBitmap(const BitmapImage& image, const LogicalRect& target) override;
 
     // Device pixels per logical unit.

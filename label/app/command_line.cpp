@@ -87,6 +87,9 @@ bool takeValue(const std::string& option, const std::string& value, QuorviComman
         c.dataPath = value;
     } else if (option == "--printer") {
         c.printerName = value;
+    } else if (option == "--offset") {
+        c.offset = parseOffsetPair(value);
+        if (!c.offset) error = "--offset needs X,Y in mm with at most one decimal, e.g. 1.5,-0.5";
     } else if (option == "--record") {
         if (!parseNumber(value, 1, kMaxCszRecord, c.monoRecord)) {
             error = "--record needs a number from 1 to 501";
@@ -105,15 +108,25 @@ bool takeValue(const std::string& option, const std::string& value, QuorviComman
 // The checks that need the whole command line.
 QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen) {
     const bool output = c.mode == Mode::Export || c.mode == Mode::Print;
-    if (c.mode != Mode::Desktop && c.definitionPath.empty()) {
+    const bool calibration = c.mode == Mode::Calibration;
+    if (c.mode != Mode::Desktop && !calibration && c.definitionPath.empty()) {
         return invalid("a definition file (.qvd) is needed");
     }
-    for (const char* option :
-         {"--dpi", "--time", "--start", "--first-label", "--copies-per-record", "--copies-field",
-          "--data", "--printer", "--record", "--copies", "--input"}) {
+    for (const char* option : {"--dpi", "--time", "--start", "--first-label", "--copies-per-record",
+                               "--copies-field", "--data", "--record", "--copies", "--input"}) {
         if (seen.count(option) && !output) {
             return invalid(formatText("%s goes with --export or --print", option));
         }
+    }
+    for (const char* option : {"--printer", "--offset"}) {
+        if (seen.count(option) && !output && !calibration) {
+            return invalid(
+                formatText("%s goes with --export, --print or --calibration-sheet", option));
+        }
+    }
+    if (seen.count("--calibration-sheet") &&
+        (seen.count("--export") || seen.count("--print") || seen.count("--listing"))) {
+        return invalid("--calibration-sheet prints only the calibration sheet");
     }
     if (seen.count("--export") && seen.count("--print")) {
         return invalid("--export and --print cannot be used together");
@@ -139,7 +152,8 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
 QuorviCommandLine parseQuorviCommandLine(const std::vector<std::string>& arguments) {
     static const std::set<std::string> kWithValue = {
         "--export",       "--dpi",  "--time",    "--start",  "--first-label", "--copies-per-record",
-        "--copies-field", "--data", "--printer", "--record", "--copies",      "--input"};
+        "--copies-field", "--data", "--printer", "--record", "--copies",      "--input",
+        "--offset"};
     QuorviCommandLine c;
     std::set<std::string> seen;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -154,6 +168,9 @@ QuorviCommandLine parseQuorviCommandLine(const std::vector<std::string>& argumen
             seen.insert(argument);
         } else if (argument == "--listing" || argument == "--print") {
             c.mode = argument == "--listing" ? Mode::Listing : Mode::Print;
+            seen.insert(argument);
+        } else if (argument == "--calibration-sheet") {
+            c.mode = Mode::Calibration;
             seen.insert(argument);
         } else if (isOption(argument)) {
             return invalid(formatText("unknown option: %s", argument.c_str()));
@@ -179,7 +196,9 @@ std::string quorviHelpText() {
            "                [--first-label N] [--data FILE] DEFINITION.qvd\n"
            "       quorvi32 --print [--printer NAME] [--time ...] [--start N] [--first-label N]\n"
            "                [--data FILE] DEFINITION.qvd\n"
-           "       (--export and --print also take --copies-per-record N or --copies-field NAME)\n"
+           "       (--export and --print also take --copies-per-record N or --copies-field NAME,\n"
+           "        and --offset X,Y)\n"
+           "       quorvi32 --calibration-sheet [--printer NAME] [--offset X,Y] [DEFINITION.qvd]\n"
            "       quorvi32 --export OUTPUT|--print [--record N | --input VALUE...] [--copies N]\n"
            "                DEFINITION.qvd            (with a .csz data file)\n"
            "\n"
@@ -193,6 +212,12 @@ std::string quorviHelpText() {
            "  --dpi N              resolution of the PNG pages (default 300)\n"
            "  --print              print every page on a printer (CUPS) without a dialog\n"
            "  --printer NAME       the printer to use (default: the system's default printer)\n"
+           "  --offset X,Y         move the page X mm right and Y mm down (one decimal) for this\n"
+           "                       run; --print otherwise moves it by the printer's own offset\n"
+           "                       (設定 > プリンタの調整), --export not at all\n"
+           "  --calibration-sheet  print the calibration sheet on the printer: crosshairs 10 mm\n"
+           "                       from the paper's edges and scales across every edge, on the\n"
+           "                       definition's paper or, without one, the printer's own\n"
            "  --time \"YYYY-MM-DD HH:MM:SS\"\n"
            "                       the print time for date and time codes and the output date,\n"
            "                       so the same command gives the same pages\n"

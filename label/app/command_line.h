@@ -1,17 +1,21 @@
 // The command line of quorvi32.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "label/print/printer_adjustment.h"
 
 namespace qv {
 
 struct QuorviCommandLine {
     enum class Mode {
-        Desktop,  // the desktop program, with an optional definition to open
-        Listing,  // print the definition listing to stdout
-        Export,   // write every page to a PDF or PNG files
-        Print,    // print every page on a printer without a dialog
+        Desktop,      // the desktop program, with an optional definition to open
+        Listing,      // print the definition listing to stdout
+        Export,       // write every page to a PDF or PNG files
+        Print,        // print every page on a printer without a dialog
+        Calibration,  // print the calibration sheet on a printer
         Help,
         Version,
         Invalid,  // `error` says why
@@ -30,6 +34,8 @@ struct QuorviCommandLine {
     std::string copiesField;  // the data file field that holds each record's copies
     std::string dataPath;     // another data file for this run
     std::string printerName;  // empty: the default printer
+    // Moves the page for this run instead of the printer's own offset (--export: not moved).
+    std::optional<PrinterOffset> offset;
 
     // The mono-pattern choice of a CSZ data file: the record (from 1; 0: none given), the values
     // of the input fields in order, and the number of copies (pages).

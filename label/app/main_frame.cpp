@@ -237,6 +237,7 @@ bool CMainFrame::saveAs() {
 
 void CMainFrame::print(bool withDialog) {
     PrintRunner runner(document_, settings_, clock_, messages_, this);
+    runner.adjustPrinters(printerAdjustmentsOf(settingsFile_));
     if (monoPrint_) runner.useMonoPattern(monoPrint_->lines, monoPrint_->copies);
     if (!exitAfterPrint_) {
         runner.startAtLabel(firstLabelBox_->value());

@@ -106,6 +106,14 @@ class CMainFrame : public QMainWindow {
     void printListing(bool preview);
     void openBitmapDialog();
 
+    // Printer offsets, barcodes on whole dots and the calibration sheet
+    // (main_frame_printers.cpp).
+    bool printerNames(std::vector<std::string>& names);
+    void printCalibrationSheetOn(const std::string& printer,
+                                 std::function<PrinterAdjustment(const std::string&)> adjustment);
+    void printCalibrationSheetWithChoice();
+    void editPrinterAdjustments();
+
     // CSZ files and mono-pattern printing (main_frame_mono.cpp).
     void convertToCsz();
     void openMonoPattern();

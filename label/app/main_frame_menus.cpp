@@ -92,6 +92,11 @@ void CMainFrame::buildSettingsMenu() {
     addCommand(menu, "ラベルの連番設定", LabelCommand::SerialNumber);
     addCommand(menu, "フィールド指定改頁の設定", LabelCommand::PageBreak);
     menu->addSeparator();
+    connect(menu->addAction(QStringLiteral("プリンタの調整...")), &QAction::triggered, this,
+            &CMainFrame::editPrinterAdjustments);
+    connect(menu->addAction(QStringLiteral("キャリブレーションシートの印刷...")),
+            &QAction::triggered, this, &CMainFrame::printCalibrationSheetWithChoice);
+    menu->addSeparator();
     printOnStartAction_ = addCommand(menu, "ﾌｧｲﾙの引数起動時印刷", LabelCommand::PrintOnStart);
     printOnStartAction_->setCheckable(true);
     auto toggle = [this, menu](const char* text, bool& flag, const char* key, bool writeNow) {

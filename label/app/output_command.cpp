@@ -3,7 +3,9 @@
 #include "common/profile_file.h"
 #include "common/sjis_text.h"
 #include "common/text_format.h"
+#include "label/app/calibration_print.h"
 #include "label/app/job_pages.h"
+#include "label/app/quorvi_settings.h"
 #include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "label/definition/quorvi_doc.h"
@@ -56,18 +58,26 @@ int printOnPrinter(const QuorviCommandLine& c, LabelPrintJob& job, int pages,
     request.media = printerMedia(job.printerPaper());
     request.sheet = pageFormatOf(job);
     request.lastPage = pages;
+    request.adjustmentFor =
+        printerAdjustmentsOf(ProfileFile(settingsPath("QUORVI32.INI")), c.offset);
     const PrintOutcome outcome = printPages(request, pagesOf(job));
     if (outcome.ok()) return kExitSuccess;
     messages.stop("quorvi32: " + printFailureMessage(outcome));
     return outcome.failure == PrintFailure::UnknownPrinter ? kExitRefused : kExitFailure;
 }
 
+// An export is moved only by an offset given for the run, never by a printer's own.
 bool exportPages(const QuorviCommandLine& c, LabelPrintJob& job, int pages, std::string& error) {
     const PagePainter paint = pagesOf(job);
+    PageShift shift;
+    if (c.offset) shift = {c.offset->xTenths / 10.0, c.offset->yTenths / 10.0};
     if (sjis::upperLastThree(c.outputPath) == "PNG") {
-        return writePngs(c.outputPath, pageFormatOf(job), c.dpi, pages, paint, error);
+        return writePngs(c.outputPath, pageFormatOf(job), c.dpi, pages, paint, error, shift);
     }
-    return writePdf(c.outputPath, pageFormatOf(job), pages, paint, error);
+    PdfDevice device;
+    device.originXMm = shift.xMm;
+    device.originYMm = shift.yMm;
+    return writePdf(c.outputPath, pageFormatOf(job), pages, paint, error, device);
 }
 
 // The mono-pattern choice of a CSZ run from the options, through the dialog's own rules: the
@@ -122,6 +132,7 @@ int copiesFieldNumber(const QuorviCommandLine& c, const LabelDefinition& d,
 }  // namespace
 
 int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
+    if (c.mode == QuorviCommandLine::Mode::Calibration) return runCalibrationCommand(c, messages);
     if (!c.dataPath.empty() && !dataFileArgumentUsable(c.dataPath, messages)) return kExitRefused;
     CQuorviDoc document(messages);
     if (!openDefinition(document, c, messages)) return kExitRefused;

@@ -171,6 +171,7 @@ PrintRunner::Outcome PrintRunner::print(LabelPrintJob& job, bool withDialog,
         request.monochrome = printer.colorMode() == QPrinter::GrayScale;
     }
     request.waiting = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    request.adjustmentFor = adjustmentFor_;
     const PrintOutcome printed = printPages(request, pagesOf(job));
     if (!printed.ok()) return failed(printed);
     status_ = printed.stillWaiting

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,11 @@ class PrintRunner {
     void startAtLabel(int label) { firstLabel_ = label; }
     // Every record prints on `copies` labels.
     void printCopies(int copies) { copiesPerRecord_ = copies; }
+    // The adjustment of the printer a print goes to (offset, barcodes on whole dots); the
+    // preview and a PDF are never adjusted.
+    void adjustPrinters(std::function<PrinterAdjustment(const std::string&)> adjustmentFor) {
+        adjustmentFor_ = std::move(adjustmentFor);
+    }
 
     const QString& status() const { return status_; }
 
@@ -72,6 +78,7 @@ class PrintRunner {
     int monoCopies_ = 0;
     int firstLabel_ = 1;
     int copiesPerRecord_ = 1;
+    std::function<PrinterAdjustment(const std::string&)> adjustmentFor_;
 };
 
 }  // namespace qv

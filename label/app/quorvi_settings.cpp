@@ -50,4 +50,16 @@ bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& s) {
     return file.writeInt(kRecentUse, "HikiDirect", s.printDialogAtStartup ? 1 : 0);
 }
 
+std::function<PrinterAdjustment(const std::string&)> printerAdjustmentsOf(
+    const ProfileFile& file, const std::optional<PrinterOffset>& offset) {
+    return [file, offset](const std::string& printer) {
+        PrinterAdjustment adjustment = readPrinterAdjustment(file, printer);
+        if (offset) {
+            adjustment.offsetXTenths = offset->xTenths;
+            adjustment.offsetYTenths = offset->yTenths;
+        }
+        return adjustment;
+    };
+}
+
 }  // namespace qv

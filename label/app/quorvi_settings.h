@@ -2,11 +2,14 @@
 // start and written back as the program does.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "common/profile_file.h"
 #include "common/window_rect.h"
 #include "label/print/print_settings.h"
+#include "label/print/printer_adjustment.h"
 
 namespace qv {
 
@@ -33,5 +36,10 @@ void readRemainingSettings(ProfileFile& file, QuorviSettings& settings);
 // could not be written (ProfileFile::lastError says why); the old file is then unchanged.
 bool writeExitSettings(ProfileFile& file, const QuorviSettings& settings);
 bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& settings);
+
+// How a print finds the adjustment of the printer it goes to: read from `file` when it is asked,
+// the offset replaced by `offset` when one is given for the run.
+std::function<PrinterAdjustment(const std::string&)> printerAdjustmentsOf(
+    const ProfileFile& file, const std::optional<PrinterOffset>& offset = std::nullopt);
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 
 #include "common/sjis_text.h"
 #include "common/text_format.h"
+#include "label/barcode/bar_dots.h"
 #include "label/barcode/bar_encoding.h"
 #include "label/barcode/barcode_prepare.h"
 #include "label/definition/label_definition.h"
@@ -104,24 +105,44 @@ BarCanvas barsOnCanvas(const BarSymbol& symbol, int length, bool vertical, Rgb c
 }
 
 // Blanks the text band over the bars and centres the text in it, `bandLength` units long: the
-// bottom 40 units of a horizontal symbol, the left 40 of a vertical one (reading upward).
+// bottom fifth of a horizontal symbol `symbolHeight` units high, the left fifth of a vertical one
+// (reading upward).
 void addText(BarCanvas& canvas, std::string_view text, int bandLength, bool vertical,
-             const BarcodeTextFont& font, Rgb colour) {
-    const CanvasRect box =
-        vertical ? CanvasRect{0, 0, kTextBandHeight, bandLength}
-                 : CanvasRect{0, kSymbolHeight - kTextBandHeight, bandLength, kTextBandHeight};
-    canvas.fill(vertical ? CanvasRect{0, 0, kTextBandHeight, canvas.height} : box, kWhite);
+             const BarcodeTextFont& font, Rgb colour, int symbolHeight = kSymbolHeight) {
+    const int band = symbolHeight * kTextBandHeight / kSymbolHeight;
+    const CanvasRect box = vertical ? CanvasRect{0, 0, band, bandLength}
+                                    : CanvasRect{0, symbolHeight - band, bandLength, band};
+    canvas.fill(vertical ? CanvasRect{0, 0, band, canvas.height} : box, kWhite);
     if (text.empty()) return;
     CanvasText t;
     t.box = box;
     t.text = std::string(text);
     t.faceName = font.faceName;
-    t.height = kTextBandHeight;
+    t.height = band;
     t.width = characterWidth(bandLength, text.size());
     t.weight = font.bold ? kTextWeightBold : kTextWeightNormal;
     t.upward = vertical;
     t.colour = colour;
     canvas.texts.push_back(std::move(t));
+}
+
+// The bars of a symbol laid out on dots, `across` dots wide across the symbol.
+BarCanvas dotBarsOnCanvas(const DotSymbol& symbol, int across, bool vertical, Rgb colour) {
+    BarCanvas canvas;
+    canvas.width = vertical ? across : symbol.canvasDots;
+    canvas.height = vertical ? symbol.canvasDots : across;
+    for (const DotBar& bar : symbol.bars) {
+        const int width = bar.end - bar.start;
+        canvas.fill(vertical ? CanvasRect{0, bar.start, across, width}
+                             : CanvasRect{bar.start, 0, width, across},
+                    colour);
+    }
+    return canvas;
+}
+
+// Logical units (0.1 mm) as whole device dots, rounded down.
+int dotsOf(long long units, int dpi) {
+    return toInt(std::clamp<long long>(units, 0, kMaxMm * 10) * std::clamp(dpi, 0, 100000) / 254);
 }
 
 // Paints the bar runs from x = `left`, each as one rectangle from `top` to `bottom`; nothing at
@@ -171,15 +192,19 @@ void BarcodeDrawer::DrawJanVertical(const FieldPlacement& field, std::string& va
 void BarcodeDrawer::DrawItf(const FieldPlacement& field, std::string& value,
                             const BarcodeDrawOptions& options) {
     if (!validate(BarcodeKind::Itf, field, value, options)) return;
-    const BarSymbol symbol = EncodeItf(value, itfFactor(field.barWidthMm, value.size()));
-    drawOnCanvas(field, symbol, symbol.canvasWidth, isVertical(field), value, options);
+    const int k = itfFactor(field.barWidthMm, value.size());
+    const BarSymbol symbol = EncodeItf(value, k);
+    drawOnCanvas(field, symbol, {3 * k, 9 * k}, symbol.canvasWidth, isVertical(field), value,
+                 options);
 }
 
 void BarcodeDrawer::DrawNw7(const FieldPlacement& field, std::string& value,
                             const BarcodeDrawOptions& options) {
     if (!validate(BarcodeKind::Nw7, field, value, options)) return;
-    const BarSymbol symbol = EncodeNw7(value, wideNarrowFactor(field.barWidthMm, Nw7Length(value)));
-    drawOnCanvas(field, symbol, symbol.canvasWidth, isVertical(field), value, options);
+    const int k = wideNarrowFactor(field.barWidthMm, Nw7Length(value));
+    const BarSymbol symbol = EncodeNw7(value, k);
+    drawOnCanvas(field, symbol, {3 * k, 7 * k}, symbol.canvasWidth, isVertical(field), value,
+                 options);
 }
 
 void BarcodeDrawer::DrawCode39(const FieldPlacement& field, std::string& value,
@@ -187,7 +212,8 @@ void BarcodeDrawer::DrawCode39(const FieldPlacement& field, std::string& value,
     if (!validate(BarcodeKind::Code39, field, value, options)) return;
     const int k = wideNarrowFactor(field.barWidthMm, Code39Length(value));
     const BarSymbol symbol = EncodeCode39(value, k);
-    drawOnCanvas(field, symbol, symbol.canvasWidth, isVertical(field), value, options);
+    drawOnCanvas(field, symbol, {3 * k, 7 * k}, symbol.canvasWidth, isVertical(field), value,
+                 options);
 }
 
 int BarcodeDrawer::DrawNw7Direct(const FieldPlacement& field, std::string& value,
@@ -205,7 +231,8 @@ void BarcodeDrawer::drawJan(const FieldPlacement& field, std::string& value,
     if (!validate(BarcodeKind::Jan, field, value, options)) return;
     const int x = janModuleWidth(field.barWidthMm, surface_.horizontalDpi());
     const int regionWidth = janRegionWidth(isEan13, x, shortJanNotAligned_);
-    drawOnCanvas(field, EncodeJan(value, isEan13, x), regionWidth, vertical, value, options);
+    drawOnCanvas(field, EncodeJan(value, isEan13, x), {x, 0}, regionWidth, vertical, value,
+                 options);
 }
 
 bool BarcodeDrawer::validate(BarcodeKind kind, const FieldPlacement& field, std::string& value,
@@ -219,10 +246,12 @@ bool BarcodeDrawer::validate(BarcodeKind kind, const FieldPlacement& field, std:
 
 // Lays the symbol out, adds the text, and stretches the copied region (`regionWidth` along the
 // symbol, 200 across) onto the field. The canvas holds the region and everything painted, and
-// the text band is as long as the symbol's canvas (for JAN its end position).
+// the text band is as long as the symbol's canvas (for JAN its end position). A printer that asks
+// for whole dots gets the symbol laid out on its dots instead, where the field allows.
 void BarcodeDrawer::drawOnCanvas(const FieldPlacement& field, const BarSymbol& symbol,
-                                 int regionWidth, bool vertical, std::string_view value,
-                                 const BarcodeDrawOptions& options) {
+                                 const SymbolGrid& grid, int regionWidth, bool vertical,
+                                 std::string_view value, const BarcodeDrawOptions& options) {
+    if (drawOnDots(field, symbol, grid, regionWidth, vertical, value, options)) return;
     const int length = std::max(regionWidth, symbol.canvasWidth);
     BarCanvas canvas = barsOnCanvas(symbol, length, vertical, options.colour);
     if (options.showText) {
@@ -231,11 +260,40 @@ void BarcodeDrawer::drawOnCanvas(const FieldPlacement& field, const BarSymbol& s
     }
     const CanvasRect source = vertical ? CanvasRect{0, 0, kSymbolHeight, regionWidth}
                                        : CanvasRect{0, 0, regionWidth, kSymbolHeight};
-    LogicalRect target = fieldRect(field, options.scale);
+    surface_.drawCanvas(canvas, source, targetOf(field, options.scale, vertical));
+}
+
+// The field's rectangle, turned by 180 degrees for a vertical symbol that faces left.
+LogicalRect BarcodeDrawer::targetOf(const FieldPlacement& field, int scale, bool vertical) const {
+    const LogicalRect target = fieldRect(field, scale);
     if (vertical && (field.layoutFlags & kFacesLeftFlag) != 0) {
-        target = {target.right, target.bottom, target.left, target.top};  // turned 180 degrees
+        return {target.right, target.bottom, target.left, target.top};
     }
-    surface_.drawCanvas(canvas, source, target);
+    return target;
+}
+
+bool BarcodeDrawer::drawOnDots(const FieldPlacement& field, const BarSymbol& symbol,
+                               const SymbolGrid& grid, int regionWidth, bool vertical,
+                               std::string_view value, const BarcodeDrawOptions& options) {
+    const BarRaster raster = surface_.barRaster();
+    if (!raster.wholeDotModules || options.scale != 100) return false;
+    const int dpi = surface_.horizontalDpi();
+    const FieldBox box = fieldBoxOf(label_, field, options.scale);
+    const int along = dotsOf(vertical ? box.height : box.width, dpi);
+    const int across = dotsOf(vertical ? box.width : box.height, dpi);
+    if (across <= 0) return false;
+    const std::optional<DotSymbol> placed =
+        layOutOnDots(symbol, grid, regionWidth, along, raster.reductionDots);
+    if (!placed) return false;
+    BarCanvas canvas = dotBarsOnCanvas(*placed, across, vertical, options.colour);
+    if (options.showText) {
+        addText(canvas, readableText(value), placed->canvasDots, vertical, textFont_,
+                options.colour, across);
+    }
+    const CanvasRect source = vertical ? CanvasRect{0, 0, across, placed->regionDots}
+                                       : CanvasRect{0, 0, placed->regionDots, across};
+    surface_.drawDotCanvas(canvas, source, targetOf(field, options.scale, vertical));
+    return true;
 }
 
 // The surface already works in 0.1 mm units, which direct mode needs; nothing is switched.

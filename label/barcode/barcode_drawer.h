@@ -30,6 +30,7 @@ namespace qv {
 
 struct BarSymbol;
 struct FieldPlacement;
+struct SymbolGrid;
 struct LabelDefinition;
 
 // Font of the human-readable text, from the settings "UFont" and "UBold".
@@ -98,8 +99,13 @@ class BarcodeDrawer {
     // Cuts and validates the value; draws the error text and gives false when it fails.
     bool validate(BarcodeKind kind, const FieldPlacement& field, std::string& value,
                   const BarcodeDrawOptions& options);
-    void drawOnCanvas(const FieldPlacement& field, const BarSymbol& symbol, int regionWidth,
-                      bool vertical, std::string_view value, const BarcodeDrawOptions& options);
+    void drawOnCanvas(const FieldPlacement& field, const BarSymbol& symbol, const SymbolGrid& grid,
+                      int regionWidth, bool vertical, std::string_view value,
+                      const BarcodeDrawOptions& options);
+    bool drawOnDots(const FieldPlacement& field, const BarSymbol& symbol, const SymbolGrid& grid,
+                    int regionWidth, bool vertical, std::string_view value,
+                    const BarcodeDrawOptions& options);
+    LogicalRect targetOf(const FieldPlacement& field, int scale, bool vertical) const;
     int drawDirect(BarcodeKind kind, const FieldPlacement& field, std::string& value,
                    const BarcodeDrawOptions& options, int moduleWidth);
     void drawDirectText(const DirectBand& band, std::string_view value, Rgb colour);

@@ -66,6 +66,12 @@ struct BitmapImage {
     std::shared_ptr<void>* deviceCache = nullptr;
 };
 
+// How a raster printer wants its barcodes drawn (its settings in the program's settings file).
+struct BarRaster {
+    bool wholeDotModules = false;  // every module a whole number of device dots
+    int reductionDots = 0;         // dots taken off every bar
+};
+
 enum class HAlign { Left, Centre, Right };
 enum class VAlign { Top, Middle, Bottom };
 
@@ -111,6 +117,13 @@ class DrawSurface {
     // mirrors the image along that axis.
     virtual void drawCanvas(const BarCanvas& canvas, const CanvasRect& source,
                             const LogicalRect& target) = 0;
+    // The same for a canvas whose units are device dots: one unit on one dot, the part `source`
+    // centred in `target` on whole dots; a target with negative width and height turns it by
+    // 180 degrees.
+    virtual void drawDotCanvas(const BarCanvas& canvas, const CanvasRect& source,
+                               const LogicalRect& target) = 0;
+    // What the device asks of barcodes; a surface that is no printer asks nothing.
+    virtual BarRaster barRaster() const { return {}; }
 
     // Stretches the whole `image` onto `target` (top above bottom); a surface that cannot decode
     // the image draws nothing.

@@ -124,6 +124,13 @@ void RecordingSurface::drawCanvas(const BarCanvas& canvas, const CanvasRect& sou
     canvases_.push_back({canvas, source, target});
 }
 
+void RecordingSurface::drawDotCanvas(const BarCanvas& canvas, const CanvasRect& source,
+                                     const LogicalRect& target) {
+    record(formatText("dot canvas %d %d %d %d -> %s", source.left, source.top, source.width,
+                      source.height, rectText(target).c_str()));
+    canvases_.push_back({canvas, source, target});
+}
+
 void RecordingSurface::drawBitmap(const BitmapImage& image, const LogicalRect& target) {
     record(formatText("bitmap %dx%d %zu -> %s", image.width, image.height, image.fileBytes.size(),
                       rectText(target).c_str()));

@@ -37,6 +37,11 @@ class RecordingSurface : public DrawSurface {
     int horizontalDpi() const override { return dpi_; }
     void drawCanvas(const BarCanvas& canvas, const CanvasRect& source,
                     const LogicalRect& target) override;
+    // Recorded as "dot canvas l t w h -> l t r b".
+    void drawDotCanvas(const BarCanvas& canvas, const CanvasRect& source,
+                       const LogicalRect& target) override;
+    BarRaster barRaster() const override { return raster_; }
+    void setBarRaster(const BarRaster& raster) { raster_ = raster; }
     // Recorded as "bitmap WxH <file size> -> l t r b".
     void drawBitmap(const BitmapImage& image, const LogicalRect& target) override;
 
@@ -61,6 +66,7 @@ class RecordingSurface : public DrawSurface {
     int colourCount_;
     int verticalSizeMm_;
     int dpi_;
+    BarRaster raster_;
     FontSpec font_;
     Rgb textColour_ = kBlack;
     std::vector<std::string> calls_;

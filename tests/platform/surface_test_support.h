@@ -33,7 +33,7 @@ struct ImageSurface {
     explicit ImageSurface(int width = 600, int height = 600)
         : image(whiteImage(width, height)),
           painter(&image),
-          surface(painter, SurfaceDevice{kTestDpi, 256, 100}) {}
+          surface(painter, SurfaceDevice{kTestDpi, 256, 100, false, {}}) {}
 
     // The image with every drawing finished.
     const QImage& result() {

@@ -174,6 +174,34 @@ TEST(BarcodeDrawerTest, VerticalSymbolsAreStripesTurnedByTheirDirection) {
     EXPECT_EQ(onlyCanvas(left).canvas.fills.front().rect, (CanvasRect{0, 20, 200, 3}));
 }
 
+// A printer that asks for whole dots gets the symbol in its dots: 38 mm at 203 dpi are 303 dots,
+// two a module; the field stays the target and the text band is the bottom fifth of 18 mm.
+TEST(BarcodeDrawerTest, WholeDotPrintersGetTheSymbolInTheirDots) {
+    RecordingSurface surface(2, 200, 203);
+    surface.setBarRaster({true, 0});
+    std::string value = "4901234567894";
+    drawerOn(surface).DrawJanHorizontal(barField(2, 1, 38, 18), value, withText(true), true);
+    ASSERT_EQ(surface.callsStartingWith("dot canvas").size(), 1u);
+    const auto drawn = onlyCanvas(surface);
+    EXPECT_EQ(drawn.target, (LogicalRect{120, -210, 500, -390}));
+    // The region of 107 modules and 11 units (X = 3) on 2 dots a module: 214 + 7 dots.
+    EXPECT_EQ(drawn.source, (CanvasRect{0, 0, 221, 143}));
+    EXPECT_EQ(drawn.canvas.fills.front().rect, (CanvasRect{22, 0, 2, 143}));
+    ASSERT_EQ(drawn.canvas.texts.size(), 1u);
+    EXPECT_EQ(drawn.canvas.texts[0].box, (CanvasRect{0, 143 - 28, 2 * 117, 28}));
+
+    // A field too small for one dot a module is stretched as everywhere else; so is a surface
+    // that asks nothing.
+    RecordingSurface small(2, 200, 203);
+    small.setBarRaster({true, 0});
+    drawerOn(small).DrawJanHorizontal(barField(2, 1, 12, 18), value, withText(true), true);
+    EXPECT_EQ(small.callsStartingWith("canvas").size(), 1u);
+    RecordingSurface plain(2, 200, 203);
+    drawerOn(plain).DrawJanHorizontal(barField(2, 1, 38, 18), value, withText(true), true);
+    EXPECT_EQ(plain.callsStartingWith("canvas").size(), 1u);
+    EXPECT_TRUE(plain.callsStartingWith("dot canvas").empty());
+}
+
 TEST(BarcodeDrawerTest, FailedValuesShowTheirMessageAtTheFieldCorner) {
     RecordingSurface surface;
     std::string value = "4901234567890";  // 4 is the check digit
