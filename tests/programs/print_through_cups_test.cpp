@@ -15,6 +15,7 @@
 
 #include "label/definition/definition_file.h"
 #include "tests/programs/program_test_support.h"
+#include "tests/support/bar_grade.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/support/epl2_image.h"
 #include "tests/support/private_cups.h"
@@ -147,8 +148,8 @@ class PrintThroughCupsTest : public ::testing::Test {
     }
 
     // quorvi32 with `arguments` and the sheet; its exit status, stderr in `err.txt`.
-    int quorvi(const std::string& arguments) {
-        const std::string command = std::string(QUORVI32_PATH) + " " + arguments +
+    int quorvi(const std::string& arguments, const std::string& environment = "") {
+        const std::string command = environment + std::string(QUORVI32_PATH) + " " + arguments +
                                     " --time \"2001-02-03 04:05:06\" " + folder.file("sheet.qvd") +
                                     " 2>" + folder.file("err.txt");
         const int status = std::system(command.c_str());
@@ -350,6 +351,91 @@ TEST_F(PrintThroughCupsTest, ThermalLabelsReadWithBothDecoders) {
                 << what;
         }
     }
+}
+
+// The decodability of a symbol's elements along one printed row.
+double decodabilityOf(const Symbol& symbol, const std::vector<int>& elements) {
+    switch (symbol.attributes & ~1) {
+        case 8:
+            return test::eanDecodability(elements);
+        case 16:
+            return test::twoWidthDecodability(elements, test::TwoWidthKind::Itf);
+        case 32:
+            return test::twoWidthDecodability(elements, test::TwoWidthKind::Nw7);
+        default:
+            return test::twoWidthDecodability(elements, test::TwoWidthKind::Code39);
+    }
+}
+
+// With whole dots asked for both thermal printers, every symbology (each element a whole number
+// of dots, one width for narrow and one for wide elements) grades A on decodability, measured
+// on the raster the printer got, and reads with zbar and ZXing.
+TEST_F(PrintThroughCupsTest, WholeDotBarcodesGradeAOnTheThermalQueues) {
+    test::writeBytes(folder.file("QUORVI32.INI"),
+                     "[Printer thermal]\r\nWholeDots=1\r\n[Printer thermal300]\r\nWholeDots=1\r\n");
+    const std::string settings = "QUORVI_CONFIG_DIR=" + folder.path() + " ";
+    for (const Symbol& symbol : kSymbols) {
+        if (symbol.direct) continue;  // painted in 0.1 mm, not on a canvas
+        LabelDefinition d = definition({8, 70, 30, 70, 30, 1, 1});
+        d.sheet.firstLabelLeftMm = d.sheet.firstLabelTopMm = 0;
+        d.sheet.noFrameLines = 1;
+        d.fields[0] = {6, 5, kDefaultFaceName, 10, symbol.widthMm, 18, symbol.attributes, 0, 0};
+        save(d, std::string(symbol.value) + "\r\n");
+        for (const char* queue : {"thermal", "thermal300"}) {
+            const std::string what = std::string(symbol.name) + " on " + queue;
+            ASSERT_EQ(quorvi(std::string("--print --printer ") + queue, settings), 0)
+                << what << ": " << errors();
+            const std::vector<test::Epl2Label> labels = thermalLabels(queue);
+            ASSERT_EQ(labels.size(), 1u) << what;
+            const auto bars = test::printedBox(labels[0]);
+            ASSERT_TRUE(bars) << what;
+            const std::vector<int> elements =
+                test::elementWidths(test::printedRuns(labels[0], bars->top + 4));
+            EXPECT_GE(decodabilityOf(symbol, elements), 0.62) << what;
+            const std::string png = folder.file("label.png");
+            ASSERT_TRUE(test::saveEpl2LabelPng(labels[0], png));
+            EXPECT_EQ(run("zbarimg --nodbus -q " + png + " 2>/dev/null"),
+                      std::string(symbol.zbar) + "\n")
+                << what << " with zbar";
+            EXPECT_NE(run("ZXingReader -1 " + png + " 2>/dev/null").find(symbol.zxing),
+                      std::string::npos)
+                << what << " with ZXing";
+        }
+    }
+}
+
+// A printer's offset moves what it prints, and only on that printer; an export is moved only
+// by --offset, which also takes the place of a printer's own offset for one run.
+TEST_F(PrintThroughCupsTest, OffsetsMoveThePrintOfTheirPrinterOnly) {
+    save(definition({2, 182, 257, 55, 40, 3, 5}));
+    test::writeBytes(folder.file("QUORVI32.INI"),
+                     "[Printer office]\r\nOffsetX=15\r\nOffsetY=-8\r\n");
+    const std::string settings = "QUORVI_CONFIG_DIR=" + folder.path() + " ";
+    ASSERT_EQ(quorvi("--export " + folder.file("export.pdf"), settings), 0) << errors();
+    const QImage exported = firstPage(folder.file("export.pdf"), folder.file("exported"));
+    const auto across = frameLines(exported, true);
+    const auto down = frameLines(exported, false);
+
+    ASSERT_EQ(quorvi("--print --printer office", settings), 0) << errors();
+    QImage page = firstPage(outputOf("office"), folder.file("printed"));
+    expectSameLines(frameLines(page, true), across, 15 * kPixelsPerTenthMm, "office across");
+    expectSameLines(frameLines(page, false), down, -8 * kPixelsPerTenthMm, "office down");
+
+    ASSERT_EQ(quorvi("--print --printer margins", settings), 0) << errors();
+    page = firstPage(outputOf("margins"), folder.file("printed"));
+    const double pixelsPerPoint = 254.0 / 72 * kPixelsPerTenthMm;
+    expectSameLines(frameLines(page, true), across, 11.62 * pixelsPerPoint, "margins across");
+
+    ASSERT_EQ(quorvi("--print --printer office --offset 0,0.5", settings), 0) << errors();
+    page = firstPage(outputOf("office"), folder.file("printed"));
+    expectSameLines(frameLines(page, true), across, 0, "--offset across");
+    expectSameLines(frameLines(page, false), down, 5 * kPixelsPerTenthMm, "--offset down");
+
+    ASSERT_EQ(quorvi("--export " + folder.file("moved.pdf") + " --offset -1.0,2", settings), 0)
+        << errors();
+    page = firstPage(folder.file("moved.pdf"), folder.file("moved"));
+    expectSameLines(frameLines(page, true), across, -10 * kPixelsPerTenthMm, "export across");
+    expectSameLines(frameLines(page, false), down, 20 * kPixelsPerTenthMm, "export down");
 }
 
 // How the data editor prints: started with a definition that prints at start, quorvi32 prints
