@@ -104,7 +104,11 @@ bool takeValue(const std::string& option, const std::string& value, QuorviComman
 
 // The checks that need the whole command line.
 QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen) {
-    const bool output = c.mode == Mode::Export || c.mode == Mode::Print;
+    if (c.verify && c.mode == Mode::Desktop) c.mode = Mode::Verify;
+    if (c.verify && c.mode != Mode::Export && c.mode != Mode::Print && c.mode != Mode::Verify) {
+        return invalid("--verify goes with --export or --print, or alone");
+    }
+    const bool output = c.mode == Mode::Export || c.mode == Mode::Print || c.mode == Mode::Verify;
     if (c.mode != Mode::Desktop && c.definitionPath.empty()) {
         return invalid("a definition file (.qvd) is needed");
     }
@@ -114,6 +118,9 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
         if (seen.count(option) && !output) {
             return invalid(formatText("%s goes with --export or --print", option));
         }
+    }
+    if (seen.count("--printer") && c.mode == Mode::Verify) {
+        return invalid("--printer goes with --print");
     }
     if (seen.count("--export") && seen.count("--print")) {
         return invalid("--export and --print cannot be used together");
@@ -152,6 +159,8 @@ QuorviCommandLine parseQuorviCommandLine(const std::vector<std::string>& argumen
             std::string error;
             if (!takeValue(argument, *value, c, error)) return invalid(error);
             seen.insert(argument);
+        } else if (argument == "--verify") {
+            c.verify = true;
         } else if (argument == "--listing" || argument == "--print") {
             c.mode = argument == "--listing" ? Mode::Listing : Mode::Print;
             seen.insert(argument);
@@ -180,6 +189,7 @@ std::string quorviHelpText() {
            "       quorvi32 --print [--printer NAME] [--time ...] [--start N] [--first-label N]\n"
            "                [--data FILE] DEFINITION.qvd\n"
            "       (--export and --print also take --copies-per-record N or --copies-field NAME)\n"
+           "       quorvi32 --verify [--export OUTPUT | --print] [--dpi N] ... DEFINITION.qvd\n"
            "       quorvi32 --export OUTPUT|--print [--record N | --input VALUE...] [--copies N]\n"
            "                DEFINITION.qvd            (with a .csz data file)\n"
            "\n"
@@ -205,6 +215,13 @@ std::string quorviHelpText() {
            "                       (an empty or non-number value prints one, with a message)\n"
            "  --data FILE          print this data file with the definition instead of the one\n"
            "                       it names (.csv comma-separated, .txt fixed-length, .csz CSZ)\n"
+           "  --verify             check before printing: render every page at the printer's\n"
+           "                       resolution (--dpi N, default 300, without --print), read\n"
+           "                       every barcode back and name each label that does not read\n"
+           "                       as its value (page, label, field, value), and warn of items\n"
+           "                       in a barcode's quiet zone; when a label fails nothing is\n"
+           "                       exported or printed and the exit status is 1. Alone it\n"
+           "                       checks and exits: 0 when every barcode reads back\n"
            "\n"
            "With a CSZ data file (.csz) every label of every page shows the same record\n"
            "(mono-pattern printing):\n"

@@ -128,7 +128,8 @@ int main(int argc, char* argv[]) {
     if (asksForWindowlessMode(arguments)) {
         const QuorviCommandLine commandLine = qv::parseQuorviCommandLine(arguments);
         const bool output = commandLine.mode == QuorviCommandLine::Mode::Export ||
-                            commandLine.mode == QuorviCommandLine::Mode::Print;
+                            commandLine.mode == QuorviCommandLine::Mode::Print ||
+                            commandLine.mode == QuorviCommandLine::Mode::Verify;
         return output ? runOutput(argc, argv, commandLine) : runWithoutWindow(commandLine);
     }
     QApplication application(argc, argv);
