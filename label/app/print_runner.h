@@ -45,6 +45,10 @@ class PrintRunner {
     void startAtLabel(int label) { firstLabel_ = label; }
     // Every record prints on `copies` labels.
     void printCopies(int copies) { copiesPerRecord_ = copies; }
+    // Before anything prints, every page is rendered at the printer's resolution and every
+    // barcode read back; labels that do not read back are listed and printing goes on only when
+    // the user says so.
+    void verifyFirst(bool verify) { verify_ = verify; }
 
     const QString& status() const { return status_; }
 
@@ -61,6 +65,12 @@ class PrintRunner {
     Outcome nothingToPrint();
     Outcome dataFileFailed();
     bool firstLabelOnSheet();
+    // The check before printing pages `first`..`last` on `printerName` (empty: the default;
+    // nullptr: no printer, checked at the default resolution). False when nothing may print;
+    // `status_` then says why.
+    bool checkedBeforePrint(LabelPrintJob& job, const std::string* printerName, int first,
+                            int last);
+    int checkDpi(LabelPrintJob& job, const std::string* printerName) const;
 
     CQuorviDoc& document_;
     const QuorviSettings& settings_;
@@ -72,6 +82,8 @@ class PrintRunner {
     int monoCopies_ = 0;
     int firstLabel_ = 1;
     int copiesPerRecord_ = 1;
+    bool verify_ = false;
+    QString verified_;  // the check's result, put before the print's status
 };
 
 }  // namespace qv

@@ -18,6 +18,7 @@ struct QuorviSettings {
     bool shortJanNotAligned = true;     // "Jan8cmp"
     bool trueTypeOnly = true;           // "FontType"
     bool directPrint = true;            // "DirectPrint"
+    bool verifyBeforePrint = false;     // "Verify": barcodes read back before printing
     PrintSettings print;                // PB1, PB2, PageStyle, UFont, UBold and the Date keys
 };
 
@@ -33,5 +34,7 @@ void readRemainingSettings(ProfileFile& file, QuorviSettings& settings);
 // could not be written (ProfileFile::lastError says why); the old file is then unchanged.
 bool writeExitSettings(ProfileFile& file, const QuorviSettings& settings);
 bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& settings);
+// When the check box 印刷前に検査 changes: "Verify".
+bool writeVerifySetting(ProfileFile& file, const QuorviSettings& settings);
 
 }  // namespace qv
