@@ -10,9 +10,6 @@
 
 namespace qv {
 
-// The resolution of the check when the printer does not tell its own, and of --export.
-constexpr int kDefaultCheckDpi = 300;
-
 // The most findings a message lists; the rest are counted.
 constexpr size_t kMostFindingsShownOnDesktop = 20;
 constexpr size_t kMostFindingsShownOnCommandLine = 100;

@@ -13,6 +13,9 @@
 
 namespace qv {
 
+// The resolution the check assumes when no printer tells its own (the JAN module follows it).
+constexpr int kDefaultCheckDpi = 300;
+
 enum class Intruder { FrameLine, RuledLine, TextField, FixedText, Bitmap, Barcode };
 
 // What is told of an item in the quiet zone: Japanese for the desktop and the layout editor,
