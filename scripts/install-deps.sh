@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev libcups2-dev qt6-translations-l10n libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
-    zbar-tools zxing-cpp-tools poppler-utils
+    libzxing-dev zbar-tools zxing-cpp-tools poppler-utils
     cups cups-client cups-filters ghostscript
     desktop-file-utils shared-mime-info libxml2-utils
 )

@@ -107,7 +107,11 @@ bool takeValue(const std::string& option, const std::string& value, QuorviComman
 
 // The checks that need the whole command line.
 QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen) {
-    const bool output = c.mode == Mode::Export || c.mode == Mode::Print;
+    if (c.verify && c.mode == Mode::Desktop) c.mode = Mode::Verify;
+    if (c.verify && c.mode != Mode::Export && c.mode != Mode::Print && c.mode != Mode::Verify) {
+        return invalid("--verify goes with --export or --print, or alone");
+    }
+    const bool output = c.mode == Mode::Export || c.mode == Mode::Print || c.mode == Mode::Verify;
     const bool calibration = c.mode == Mode::Calibration;
     if (c.mode != Mode::Desktop && !calibration && c.definitionPath.empty()) {
         return invalid("a definition file (.qvd) is needed");
@@ -127,6 +131,9 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
     if (seen.count("--calibration-sheet") &&
         (seen.count("--export") || seen.count("--print") || seen.count("--listing"))) {
         return invalid("--calibration-sheet prints only the calibration sheet");
+    }
+    if (seen.count("--printer") && c.mode == Mode::Verify) {
+        return invalid("--printer goes with --print");
     }
     if (seen.count("--export") && seen.count("--print")) {
         return invalid("--export and --print cannot be used together");
@@ -166,6 +173,8 @@ QuorviCommandLine parseQuorviCommandLine(const std::vector<std::string>& argumen
             std::string error;
             if (!takeValue(argument, *value, c, error)) return invalid(error);
             seen.insert(argument);
+        } else if (argument == "--verify") {
+            c.verify = true;
         } else if (argument == "--listing" || argument == "--print") {
             c.mode = argument == "--listing" ? Mode::Listing : Mode::Print;
             seen.insert(argument);
@@ -199,6 +208,7 @@ std::string quorviHelpText() {
            "       (--export and --print also take --copies-per-record N or --copies-field NAME,\n"
            "        and --offset X,Y)\n"
            "       quorvi32 --calibration-sheet [--printer NAME] [--offset X,Y] [DEFINITION.qvd]\n"
+           "       quorvi32 --verify [--export OUTPUT | --print] [--dpi N] ... DEFINITION.qvd\n"
            "       quorvi32 --export OUTPUT|--print [--record N | --input VALUE...] [--copies N]\n"
            "                DEFINITION.qvd            (with a .csz data file)\n"
            "\n"
@@ -230,6 +240,13 @@ std::string quorviHelpText() {
            "                       (an empty or non-number value prints one, with a message)\n"
            "  --data FILE          print this data file with the definition instead of the one\n"
            "                       it names (.csv comma-separated, .txt fixed-length, .csz CSZ)\n"
+           "  --verify             check before printing: render every page at the printer's\n"
+           "                       resolution (--dpi N, default 300, without --print), read\n"
+           "                       every barcode back and name each label that does not read\n"
+           "                       as its value (page, label, field, value), and warn of items\n"
+           "                       in a barcode's quiet zone; when a label fails nothing is\n"
+           "                       exported or printed and the exit status is 1. Alone it\n"
+           "                       checks and exits: 0 when every barcode reads back\n"
            "\n"
            "With a CSZ data file (.csz) every label of every page shows the same record\n"
            "(mono-pattern printing):\n"

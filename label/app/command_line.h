@@ -16,6 +16,7 @@ struct QuorviCommandLine {
         Export,       // write every page to a PDF or PNG files
         Print,        // print every page on a printer without a dialog
         Calibration,  // print the calibration sheet on a printer
+        Verify,       // render every page and read every barcode back, print nothing
         Help,
         Version,
         Invalid,  // `error` says why
@@ -26,7 +27,7 @@ struct QuorviCommandLine {
 
     // --export and --print
     std::string outputPath;   // .pdf or .png
-    int dpi = 300;            // PNG resolution
+    int dpi = 300;            // PNG resolution, and that of --verify without a printer
     std::string timestamp;    // "YYYY-MM-DD HH:MM:SS" fixing the print time; empty: the clock
     int startNumber = -1;     // the running number's start; -1: the definition's
     int firstLabel = 1;       // the first label printed on the first page (from 1)
@@ -36,6 +37,7 @@ struct QuorviCommandLine {
     std::string printerName;  // empty: the default printer
     // Moves the page for this run instead of the printer's own offset (--export: not moved).
     std::optional<PrinterOffset> offset;
+    bool verify = false;  // check every barcode first; nothing is output when one fails
 
     // The mono-pattern choice of a CSZ data file: the record (from 1; 0: none given), the values
     // of the input fields in order, and the number of copies (pages).

@@ -129,7 +129,8 @@ int main(int argc, char* argv[]) {
         const QuorviCommandLine commandLine = qv::parseQuorviCommandLine(arguments);
         const bool output = commandLine.mode == QuorviCommandLine::Mode::Export ||
                             commandLine.mode == QuorviCommandLine::Mode::Print ||
-                            commandLine.mode == QuorviCommandLine::Mode::Calibration;
+                            commandLine.mode == QuorviCommandLine::Mode::Calibration ||
+                            commandLine.mode == QuorviCommandLine::Mode::Verify;
         return output ? runOutput(argc, argv, commandLine) : runWithoutWindow(commandLine);
     }
     QApplication application(argc, argv);

@@ -243,6 +243,7 @@ void CMainFrame::print(bool withDialog) {
         runner.startAtLabel(firstLabelBox_->value());
         runner.printCopies(copiesBox_->value());
     }
+    runner.verifyFirst(settings_.verifyBeforePrint);
     // The start-up print mode has nobody to collect a PDF: without a printer it fails aloud.
     const PrintRunner::Outcome outcome = runner.print(withDialog, !exitAfterPrint_);
     statusBar()->showMessage(runner.status());

@@ -17,6 +17,7 @@
 
 class QAction;
 class QMenu;
+class QCheckBox;
 class QSpinBox;
 class QSplitter;
 
@@ -141,6 +142,7 @@ class CMainFrame : public QMainWindow {
     QAction* printOnStartAction_ = nullptr;
     QSpinBox* firstLabelBox_ = nullptr;  // beside the print button: a partly used sheet
     QSpinBox* copiesBox_ = nullptr;      // and the labels each record prints
+    QCheckBox* verifyBox_ = nullptr;     // 印刷前に検査: barcodes read back first
     bool exitAfterPrint_ = false;        // the print running is the start-up print mode's
     bool closingAfterPrint_ = false;     // that print is done: close without questions
     int exitStatus_ = 0;

@@ -1,5 +1,6 @@
 // The menus, toolbar and status bar of the label program's main window.
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSpinBox>
@@ -81,6 +82,16 @@ void CMainFrame::buildToolBar() {
     copiesBox_->setRange(1, kMostCopiesPerRecord);
     copiesBox_->setToolTip(QStringLiteral("各レコードをこの枚数のラベルに印刷します"));
     tools->addWidget(copiesBox_);
+    verifyBox_ = new QCheckBox(QStringLiteral("印刷前に検査"), tools);
+    verifyBox_->setObjectName(QStringLiteral("verifyBeforePrint"));
+    verifyBox_->setToolTip(QStringLiteral(
+        "印刷する前に全ページを描いてバーコードを読み取り、読めないラベルを知らせます"));
+    verifyBox_->setChecked(settings_.verifyBeforePrint);
+    connect(verifyBox_, &QCheckBox::toggled, this, [this](bool checked) {
+        settings_.verifyBeforePrint = checked;
+        writeVerifySetting(settingsFile_, settings_);
+    });
+    tools->addWidget(verifyBox_);
 }
 
 void CMainFrame::buildSettingsMenu() {

@@ -4,6 +4,7 @@
 #include "common/sjis_text.h"
 #include "common/text_format.h"
 #include "label/app/calibration_print.h"
+#include "label/app/job_check.h"
 #include "label/app/job_pages.h"
 #include "label/app/quorvi_settings.h"
 #include "label/data/data_file_check.h"
@@ -12,6 +13,7 @@
 #include "label/editor/forms/mono_pattern_form.h"
 #include "label/print/print_job.h"
 #include "label/print/printer_media.h"
+#include "platform/cups_printing.h"
 #include "platform/page_output.h"
 
 namespace qv {
@@ -129,6 +131,57 @@ int copiesFieldNumber(const QuorviCommandLine& c, const LabelDefinition& d,
     return -1;
 }
 
+// What the check renders for: the printer's resolution and barcode settings for --print, else
+// --dpi.
+bool checkTargetOf(const QuorviCommandLine& c, LabelPrintJob& job, CheckTarget& target,
+                   MessageService& messages, int& status) {
+    target.dpi = c.dpi;
+    if (c.mode != QuorviCommandLine::Mode::Print) return true;
+    PrintOutcome failure;
+    if (!printerCheckTarget(
+            c.printerName, printerMedia(job.printerPaper()),
+            printerAdjustmentsOf(ProfileFile(settingsPath("QUORVI32.INI")), c.offset), target,
+            failure)) {
+        messages.stop("quorvi32: " + printFailureMessage(failure));
+        status = failure.failure == PrintFailure::UnknownPrinter ? kExitRefused : kExitFailure;
+        return false;
+    }
+    return true;
+}
+
+// --verify: every page checked before anything is output. Gives false with `status` set when
+// nothing may be output; the findings are told either way.
+bool verifyPages(const QuorviCommandLine& c, CQuorviDoc& document, LabelPrintJob& job, int pages,
+                 MessageService& messages, int& status) {
+    CheckTarget target;
+    if (!checkTargetOf(c, job, target, messages, status)) return false;
+    const int dpi = target.dpi;
+    VerifyReport report;
+    std::string error;
+    if (!checkJob(job, document.definition(), target, 1, pages, report, error)) {
+        messages.stop("quorvi32: --verify: " + error);
+        status = kExitFailure;
+        return false;
+    }
+    std::string text;
+    const LabelDefinition& d = document.definition();
+    for (const std::string& line : reportLinesEn(d, report, kMostFindingsShownOnCommandLine)) {
+        text += "quorvi32: " + line + "\n";
+    }
+    text += "quorvi32: --verify at " + std::to_string(dpi) + " dpi: " + reportSummaryEn(report);
+    if (!report.passed() && c.mode != QuorviCommandLine::Mode::Verify) {
+        text += c.mode == QuorviCommandLine::Mode::Print ? "; nothing was printed"
+                                                         : "; nothing was written";
+    }
+    if (report.passed()) {
+        messages.information(text);
+        return true;
+    }
+    messages.stop(text);
+    status = kExitFailure;
+    return false;
+}
+
 }  // namespace
 
 int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
@@ -176,6 +229,14 @@ int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
         job.end();
         messages.exclamation("quorvi32: there is no page to print");
         return kExitFailure;
+    }
+    if (c.verify) {
+        int status = kExitSuccess;
+        const bool passed = verifyPages(c, document, job, pages, messages, status);
+        if (!passed || c.mode == QuorviCommandLine::Mode::Verify) {
+            job.end();
+            return status;
+        }
     }
     if (c.mode == QuorviCommandLine::Mode::Print) {
         const int status = printOnPrinter(c, job, pages, messages);

@@ -8,6 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "label/app/job_check.h"
 #include "label/app/job_pages.h"
 #include "label/print/print_job.h"
 #include "label/print/printer_media.h"
@@ -99,6 +100,7 @@ PrintRunner::Outcome PrintRunner::writeFile(LabelPrintJob& job, const QString& p
 PrintRunner::Outcome PrintRunner::noPrinter(LabelPrintJob& job, const PrintOutcome& why, int pages,
                                             bool pdfWithoutPrinter) {
     if (!pdfWithoutPrinter) return failed(why);
+    if (!checkedBeforePrint(job, nullptr, 1, pages)) return Outcome::Cancelled;
     const QString path = fallbackPdfPath(document_);
     const Outcome outcome = writeFile(job, path, 1, pages);
     if (outcome != Outcome::WrotePdf) return outcome;
@@ -164,11 +166,17 @@ PrintRunner::Outcome PrintRunner::print(LabelPrintJob& job, bool withDialog,
             request.lastPage = std::min(pages, std::max(request.firstPage, printer.toPage()));
         }
         if (!printer.outputFileName().isEmpty()) {
+            if (!checkedBeforePrint(job, nullptr, request.firstPage, request.lastPage)) {
+                return Outcome::Cancelled;
+            }
             return writeFile(job, printer.outputFileName(), request.firstPage, request.lastPage);
         }
         request.printerName = toUtf8(printer.printerName());
         request.copies = std::max(1, printer.copyCount());
         request.monochrome = printer.colorMode() == QPrinter::GrayScale;
+    }
+    if (!checkedBeforePrint(job, &request.printerName, request.firstPage, request.lastPage)) {
+        return Outcome::Cancelled;
     }
     request.waiting = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     request.adjustmentFor = adjustmentFor_;
@@ -179,7 +187,46 @@ PrintRunner::Outcome PrintRunner::print(LabelPrintJob& job, bool withDialog,
                         .arg(fromUtf8(printed.printer))
                         .arg(printed.jobId)
                   : QStringLiteral("プリンタ「%1」で印刷しました").arg(fromUtf8(printed.printer));
+    if (!verified_.isEmpty()) status_ = verified_ + QStringLiteral("。") + status_;
     return Outcome::Printed;
+}
+
+CheckTarget PrintRunner::checkTarget(LabelPrintJob& job, const std::string* printerName) const {
+    CheckTarget target;
+    if (printerName == nullptr) return target;
+    PrintOutcome unused;
+    // A printer that cannot be chosen fails the print itself, which says why.
+    if (!printerCheckTarget(*printerName, printerMedia(job.printerPaper()), adjustmentFor_, target,
+                            unused)) {
+        return CheckTarget();
+    }
+    return target;
+}
+
+bool PrintRunner::checkedBeforePrint(LabelPrintJob& job, const std::string* printerName, int first,
+                                     int last) {
+    if (!verify_) return true;
+    VerifyReport report;
+    std::string error;
+    if (!checkJob(job, document_.definition(), checkTarget(job, printerName), first, last, report,
+                  error)) {
+        status_ = QStringLiteral("検査できなかったため印刷しませんでした");
+        messages_.stop(error);
+        return false;
+    }
+    verified_ = fromUtf8(reportSummaryJa(report));
+    if (report.failures.empty() && report.warnings.empty()) return true;
+    std::string text = reportSummaryJa(report) + "\n\n";
+    for (const std::string& line :
+         reportLinesJa(document_.definition(), report, kMostFindingsShownOnDesktop)) {
+        text += line + "\n";
+    }
+    text += "\n印刷しますか？";
+    // A label that does not read back prints only when the user insists.
+    const MessageAnswer preset = report.passed() ? MessageAnswer::Yes : MessageAnswer::No;
+    if (messages_.askYesNo(text, preset)) return true;
+    status_ = verified_ + QStringLiteral("。印刷しませんでした");
+    return false;
 }
 
 // Print and preview say the same when there is nothing to print.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/message_service.h"
+#include "label/app/job_check.h"
 #include "label/app/quorvi_settings.h"
 #include "label/definition/quorvi_doc.h"
 #include "label/definition/text_macros.h"
@@ -51,6 +52,10 @@ class PrintRunner {
     void adjustPrinters(std::function<PrinterAdjustment(const std::string&)> adjustmentFor) {
         adjustmentFor_ = std::move(adjustmentFor);
     }
+    // Before anything prints, every page is rendered at the printer's resolution and every
+    // barcode read back; labels that do not read back are listed and printing goes on only when
+    // the user says so.
+    void verifyFirst(bool verify) { verify_ = verify; }
 
     const QString& status() const { return status_; }
 
@@ -67,6 +72,12 @@ class PrintRunner {
     Outcome nothingToPrint();
     Outcome dataFileFailed();
     bool firstLabelOnSheet();
+    // The check before printing pages `first`..`last` on `printerName` (empty: the default;
+    // nullptr: no printer, checked at the default resolution). False when nothing may print;
+    // `status_` then says why.
+    bool checkedBeforePrint(LabelPrintJob& job, const std::string* printerName, int first,
+                            int last);
+    CheckTarget checkTarget(LabelPrintJob& job, const std::string* printerName) const;
 
     CQuorviDoc& document_;
     const QuorviSettings& settings_;
@@ -79,6 +90,8 @@ class PrintRunner {
     int firstLabel_ = 1;
     int copiesPerRecord_ = 1;
     std::function<PrinterAdjustment(const std::string&)> adjustmentFor_;
+    bool verify_ = false;
+    QString verified_;  // the check's result, put before the print's status
 };
 
 }  // namespace qv

@@ -28,6 +28,7 @@ void readRemainingSettings(ProfileFile& file, QuorviSettings& s) {
     s.shortJanNotAligned = readFlag(file, "Jan8cmp", true);
     s.trueTypeOnly = readFlag(file, "FontType", true);
     s.directPrint = readFlag(file, "DirectPrint", true);
+    s.verifyBeforePrint = readFlag(file, "Verify", false);
     s.print = readPrintSettings(file);
     file.writeInt(kRecentUse, "BarM32", s.barM32);
     file.writeString(kRecentUse, "UFont", s.print.barTextFace);
@@ -39,11 +40,16 @@ void readRemainingSettings(ProfileFile& file, QuorviSettings& s) {
     file.writeInt(kRecentUse, "PageStyle", static_cast<int>(s.print.pageStyle));
     file.writeInt(kRecentUse, "FontType", s.trueTypeOnly ? 1 : 0);
     file.writeInt(kRecentUse, "DirectPrint", s.directPrint ? 1 : 0);
+    writeVerifySetting(file, s);
 }
 
 bool writeExitSettings(ProfileFile& file, const QuorviSettings& s) {
     const bool zoom = file.writeInt(kRecentUse, "LComp", s.formZoom);
     return file.writeInt(kRecentUse, "Code", s.lastBarcodeKind) && zoom;
+}
+
+bool writeVerifySetting(ProfileFile& file, const QuorviSettings& s) {
+    return file.writeInt(kRecentUse, "Verify", s.verifyBeforePrint ? 1 : 0);
 }
 
 bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& s) {

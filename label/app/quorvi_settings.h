@@ -21,6 +21,7 @@ struct QuorviSettings {
     bool shortJanNotAligned = true;     // "Jan8cmp"
     bool trueTypeOnly = true;           // "FontType"
     bool directPrint = true;            // "DirectPrint"
+    bool verifyBeforePrint = false;     // "Verify": barcodes read back before printing
     PrintSettings print;                // PB1, PB2, PageStyle, UFont, UBold and the Date keys
 };
 
@@ -36,6 +37,8 @@ void readRemainingSettings(ProfileFile& file, QuorviSettings& settings);
 // could not be written (ProfileFile::lastError says why); the old file is then unchanged.
 bool writeExitSettings(ProfileFile& file, const QuorviSettings& settings);
 bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& settings);
+// When the check box 印刷前に検査 changes: "Verify".
+bool writeVerifySetting(ProfileFile& file, const QuorviSettings& settings);
 
 // How a print finds the adjustment of the printer it goes to: read from `file` when it is asked,
 // the offset replaced by `offset` when one is given for the run.

@@ -227,7 +227,8 @@ void drawTextField(DrawSurface& surface, const LabelDefinition& d, int k, const 
 }
 
 void drawDataLabels(DrawSurface& surface, LabelDefinition& d, DataFileReader& reader,
-                    const PrintSettings& settings, int firstLabel) {
+                    const PrintSettings& settings, int firstLabel,
+                    const BarcodeObserver& observer) {
     const PagePlacement place;
     const BarcodeTextFont barFont{settings.barTextFace, settings.barTextBold};
     // The i-th record goes to the i-th label in fill order; labels off the paper are skipped.
@@ -245,6 +246,7 @@ void drawDataLabels(DrawSurface& surface, LabelDefinition& d, DataFileReader& re
             if (barcodeKindOf(field.attributes) != BarcodeKind::Text) {
                 d.barTextFlag = (field.attributes & kBarcodeShowText) != 0 ? 1 : 0;
                 drawBarcodeField(surface, d, k, value, corner.x, corner.y, barFont);
+                if (observer) observer({0, static_cast<int>(index) + 1, k, value, corner});
                 continue;
             }
             surface.setTextColor(textColourOf(surface, field.colourIndex));

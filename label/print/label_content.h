@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 
 #include "label/data/data_file_reader.h"
 #include "label/definition/label_definition.h"
@@ -47,11 +48,23 @@ void drawConstants(DrawSurface& surface, const LabelDefinition& definition,
                    const PagePlacement& place, int& labelCounter, const MacroTimestamp& time,
                    const DateSettings& date, const BitmapPainter& bitmaps, int firstLabel = 0);
 
+// A barcode field as it is drawn on one label: told to an observer, so that a check of the page
+// finds every symbol where the drawing put it.
+struct DrawnBarcode {
+    int page = 0;            // from 1; set by the print job
+    int label = 0;           // the label's place in the fill order, from 1
+    int field = 0;           // index into the field table
+    std::string_view value;  // the record's value, before preparation (Shift-JIS)
+    LogicalPoint corner;     // the label's top-left corner on the page
+};
+using BarcodeObserver = std::function<void(const DrawnBarcode&)>;
+
 // The data fields of the page's records: the i-th label in fill order from `firstLabel` on gets
 // the i-th record. Drawing a barcode field sets the definition's barTextFlag from that field's
-// show-text bit.
+// show-text bit; `observer`, when set, is told of every barcode field drawn.
 void drawDataLabels(DrawSurface& surface, LabelDefinition& definition, DataFileReader& reader,
-                    const PrintSettings& settings, int firstLabel = 0);
+                    const PrintSettings& settings, int firstLabel = 0,
+                    const BarcodeObserver& observer = {});
 
 // One text field of one label, with its corner at `corner`, at `scale` logical units per mm
 // (10 when printing; the layout editor draws at its zoom).

@@ -107,7 +107,15 @@ void LabelPrintJob::printPage(DrawSurface& surface, int page) {
     if (dataUse_ && reader_) {
         // A mono-pattern run prints the same selection on every page.
         if (!reader_->cszMode()) reader_->LoadPage(page, labelsPerPage(d.sheet));
-        drawDataLabels(surface, d, *reader_, settings_, blank);
+        BarcodeObserver observer;
+        if (barcodeObserver_) {
+            observer = [this, page](const DrawnBarcode& drawn) {
+                DrawnBarcode onPage = drawn;
+                onPage.page = page;
+                barcodeObserver_(onPage);
+            };
+        }
+        drawDataLabels(surface, d, *reader_, settings_, blank, observer);
         numbering.groupPage = reader_->groupPageNumber(page);
         numbering.pageBreakActive = reader_->pageBreakActive();
         numbering.subtitle = reader_->pageBreakActive() ? reader_->pageSubtitle() : "";

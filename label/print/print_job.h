@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "common/message_service.h"
 #include "label/data/data_file_reader.h"
@@ -47,6 +48,8 @@ class LabelPrintJob {
     // The mono-pattern selection of a CSZ run: every page prints `labels` (one record per label,
     // in fill order), `copies` pages. Gives the page count; 0 outside a CSZ run.
     int useMonoPattern(std::vector<std::string> labels, int copies);
+    // Every barcode field that printPage draws from then on is told to `observer`, with its page.
+    void observeBarcodes(BarcodeObserver observer) { barcodeObserver_ = std::move(observer); }
     // Draws page `page` (from 1) at print scale with the page's corner at (0, 0).
     void printPage(DrawSurface& surface, int page);
     // Closes the data file.
@@ -72,6 +75,7 @@ class LabelPrintJob {
     int copiesPerRecord_ = 1;
     int copiesField_ = 0;
     int pageCount_ = 0;
+    BarcodeObserver barcodeObserver_;
 };
 
 }  // namespace qv

@@ -17,10 +17,11 @@ for file in bin/quorvi32 bin/rowsmith \
     [ -e "$prefix/$file" ] || fail "$file was not installed"
 done
 
-"$prefix/bin/quorvi32" --version | grep -q '^quorvi32 [0-9]' || fail "quorvi32 --version"
-"$prefix/bin/rowsmith" --version | grep -q '^rowsmith [0-9]' || fail "rowsmith --version"
-"$prefix/bin/quorvi32" --help | grep -q -- '--export' || fail "quorvi32 --help"
-"$prefix/bin/rowsmith" --help | grep -q -- '--version' || fail "rowsmith --help"
+# grep reads all of the output: grep -q may stop early, and pipefail then sees SIGPIPE.
+"$prefix/bin/quorvi32" --version | grep '^quorvi32 [0-9]' >/dev/null || fail "quorvi32 --version"
+"$prefix/bin/rowsmith" --version | grep '^rowsmith [0-9]' >/dev/null || fail "rowsmith --version"
+"$prefix/bin/quorvi32" --help | grep -- '--export' >/dev/null || fail "quorvi32 --help"
+"$prefix/bin/rowsmith" --help | grep -- '--version' >/dev/null || fail "rowsmith --help"
 
 for entry in quorvi32 rowsmith; do
     desktop-file-validate "$prefix/share/applications/$entry.desktop" || fail "$entry.desktop"

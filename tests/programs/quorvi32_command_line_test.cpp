@@ -30,6 +30,24 @@ TEST(QuorviCommandLineTest, BadArgumentsAreRefused) {
     EXPECT_EQ(parseQuorviCommandLine({"a.qvd", "b.qvd"}).mode, Mode::Invalid);
 }
 
+// --verify alone checks and takes the options of an output; with --export or --print it checks
+// first. It has no meaning beside a listing, and --printer needs --print.
+TEST(QuorviCommandLineTest, VerifyAloneOrBeforeAnOutput) {
+    const QuorviCommandLine alone =
+        parseQuorviCommandLine({"--verify", "--dpi", "203", "--data", "d.csv", "a.qvd"});
+    EXPECT_EQ(alone.mode, Mode::Verify);
+    EXPECT_EQ(alone.dpi, 203);
+    const QuorviCommandLine print = parseQuorviCommandLine({"--print", "--verify", "a.qvd"});
+    EXPECT_EQ(print.mode, Mode::Print);
+    EXPECT_TRUE(print.verify);
+    EXPECT_FALSE(parseQuorviCommandLine({"--print", "a.qvd"}).verify);
+    EXPECT_EQ(parseQuorviCommandLine({"--verify", "--listing", "a.qvd"}).error,
+              "--verify goes with --export or --print, or alone");
+    EXPECT_EQ(parseQuorviCommandLine({"--verify", "--printer", "P", "a.qvd"}).error,
+              "--printer goes with --print");
+    EXPECT_EQ(parseQuorviCommandLine({"--verify"}).mode, Mode::Invalid);
+}
+
 TEST(QuorviCommandLineTest, ExportAndPrintOptions) {
     const QuorviCommandLine e = parseQuorviCommandLine(
         {"--export", "out.PDF", "--dpi", "600", "--time", "2026-12-08 09:30:00", "--start", "100",

@@ -8,6 +8,7 @@
 #include "label/definition/definition_listing.h"
 #include "label/definition/literal_entry.h"
 #include "label/print/font_template.h"
+#include "label/print/quiet_zone_check.h"
 
 namespace qv {
 
@@ -16,6 +17,7 @@ namespace {
 constexpr int kStatusColour = 18;
 constexpr int kLabelPen = 5;
 constexpr int kFrameMargin = 3;
+constexpr Rgb kWarningRed = 0x0000FF;  // the frame of a field with its quiet zone intruded
 constexpr int kMaxRulerMm = 1000;
 
 void drawStatusLines(DrawSurface& surface, const LabelDefinition& d, int zoom) {
@@ -133,7 +135,8 @@ LogicalRect drawBarcodeSample(DrawSurface& surface, const LabelDefinition& d, in
                            VAlign::Middle);
     surface.setBackgroundTransparent(true);
     surface.selectFont(previous);
-    surface.selectDottedPen(kBlack);
+    // A field with something in its quiet zone is framed in red.
+    surface.selectDottedPen(quietZoneWarning(d, k).empty() ? kBlack : kWarningRed);
     surface.moveTo(rect.left, rect.top);
     for (const LogicalPoint& corner :
          {LogicalPoint{rect.right, rect.top}, LogicalPoint{rect.right, rect.bottom},
@@ -174,6 +177,52 @@ std::array<std::string, 4> layoutStatusLines(const LabelDefinition& d, int zoomP
             formatText("バーコードの種類        %s  ", usedBarcodeKinds(d).c_str())};
 }
 
+namespace {
+
+// The sample as a record would hold it: without the start and stop characters the definition
+// adds itself.
+std::string rawSample(const LabelDefinition& d, int field) {
+    const FieldPlacement& f = d.fields[static_cast<size_t>(field)];
+    const BarcodeKind kind = barcodeKindOf(f.attributes);
+    std::string value = sampleBarcodeValue(kind);
+    const bool wrapped = kind == BarcodeKind::Nw7 || kind == BarcodeKind::Code39;
+    if (wrapped && barcodeRulesOf(d, f).addStartStop && value.size() >= 2) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+bool isPlacedBarcode(const LabelDefinition& d, int k) {
+    const FieldPlacement& f = d.fields[static_cast<size_t>(k)];
+    const BarcodeKind kind = barcodeKindOf(f.attributes);
+    return f.xMm >= 0 && kind != BarcodeKind::Text && kind != BarcodeKind::Code128;
+}
+
+}  // namespace
+
+std::string quietZoneWarning(const LabelDefinition& d, int field) {
+    const int n = std::min(fieldCount(d.dataFile), kMaxFields);
+    if (field < 0 || field >= n || !isPlacedBarcode(d, field)) return {};
+    const LogicalPoint corner;
+    std::vector<std::pair<int, LogicalRect>> others;
+    for (int k = 0; k < n; ++k) {
+        if (k == field || !isPlacedBarcode(d, k)) continue;
+        const SymbolPlace other = symbolPlace(d, k, rawSample(d, k), corner, kDefaultCheckDpi);
+        if (other.drawn) others.emplace_back(k, other.bars);
+    }
+    const SymbolPlace place = symbolPlace(d, field, rawSample(d, field), corner, kDefaultCheckDpi);
+    std::string text;
+    for (Intruder item : quietZoneIntruders(d, field, place, corner, others)) {
+        text += (text.empty() ? "" : "、") + quietZoneMessageJa(item);
+    }
+    if (text.empty()) return text;
+    const std::vector<std::string>& names = d.dataFile.fieldNames;
+    const size_t at = static_cast<size_t>(field);
+    const std::string name =
+        at < names.size() ? sjis::toUtf8(names[at]) : std::to_string(field + 1);
+    return "フィールド " + name + ": " + text;
+}
+
 std::string sampleBarcodeValue(BarcodeKind kind) {
     BarcodeRules rules{};
     rules.forceCheckCharacter = true;
@@ -206,6 +255,8 @@ LayoutHitAreas drawLayout(DrawSurface& surface, const LabelDefinition& d, const 
         if (field.xMm < 0) continue;
         if (barcodeKindOf(field.attributes) != BarcodeKind::Text) {
             areas.fields[static_cast<size_t>(k)] = drawBarcodeSample(surface, d, k, o, view);
+            const std::string warning = quietZoneWarning(d, k);
+            if (!warning.empty()) areas.status = warning;
         } else if (field.pointSize <= 0) {
             areas.status = formatText("フィールド名  %s はポイントサイズが０です。",
                                       sjis::toUtf8(d.dataFile.fieldNames[k]).c_str());

@@ -46,6 +46,12 @@ std::array<std::string, 4> layoutStatusLines(const LabelDefinition& definition, 
 // The sample value a barcode field shows in the editor, with its check character.
 std::string sampleBarcodeValue(BarcodeKind kind);
 
+// What lies in the quiet zone of barcode field `field` with the sample values, as printing at the
+// default resolution would put it (UTF-8, e.g. "フィールド CODE:
+// 罫線がクワイエットゾーンに入っています"); empty when nothing does. The editor marks that field
+// with a red dotted frame.
+std::string quietZoneWarning(const LabelDefinition& definition, int field);
+
 }  // namespace qv
 
 namespace qv {

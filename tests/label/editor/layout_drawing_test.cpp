@@ -116,5 +116,24 @@ TEST(LayoutBadInput, FieldsAndLiteralsBeyondTheLabelDrawWithoutHarm) {
     EXPECT_FALSE(surface.calls().empty());
 }
 
+// The editor tells what printing would put in a barcode's quiet zone. A canvas symbol hides what
+// is drawn before it under its own white, so only what lies beyond its field counts.
+TEST_F(LayoutDrawingTest, QuietZoneWarningsOfBarcodeFields) {
+    const std::string frame = "ラベルの枠線がクワイエットゾーンに入っています";
+    const std::string line = "罫線がクワイエットゾーンに入っています";
+    EXPECT_EQ(quietZoneWarning(d, 1), "");  // a JAN keeps 11 modules of white in its field
+    EXPECT_EQ(quietZoneWarning(d, 0), "");  // a text field
+    // A CODE 39 ending at the label's right edge keeps 6.7 narrow elements, 10 are needed.
+    d.fields[1] = {20, 8, kDefaultFaceName, 10, 20, 10, 64, 0, 0};
+    EXPECT_EQ(quietZoneWarning(d, 1), "フィールド JAN: " + frame);
+    d.ruledLines[0] = {20, 0, 20, -20};  // along the field's left edge
+    EXPECT_EQ(quietZoneWarning(d, 1), "フィールド JAN: " + frame + "、" + line);
+    drawLayout(surface, d, view, nullptr);
+    EXPECT_EQ(surface.callsStartingWith("pen dotted 0000FF").size(), 1u);
+    d.sheet.noFrameLines = 1;
+    d.ruledLines[0] = {30, 0, 30, -20};  // under the symbol's white
+    EXPECT_EQ(quietZoneWarning(d, 1), "");
+}
+
 }  // namespace
 }  // namespace qv
