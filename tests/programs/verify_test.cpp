@@ -140,6 +140,16 @@ TEST_F(VerifyTest, ItemsInTheQuietZoneAreWarned) {
         "quorvi32: page 1 label 1 field CODE: a ruled line lies in the quiet zone\n"
         "quorvi32: --verify at 300 dpi: all 1 barcodes read back (2 warnings)\n";
     EXPECT_NE(messages().find(expected), std::string::npos) << messages();
+
+    // The case that made a reader refuse every label: an EAN-13 whose field ends at the label's
+    // right frame line, 1.3 mm after its last bar, within its 7 modules. zxing-cpp refuses it too.
+    write(definition(kEan13 | 1, 52, 38, 20), "4901234567894,A\r\n");
+    EXPECT_EQ(verify(), 1) << messages();
+    EXPECT_NE(messages().find("field CODE: 4901234567894 does not read back\n"
+                              "quorvi32: page 1 label 1 field CODE: the label frame lies in the "
+                              "quiet zone\n"),
+              std::string::npos)
+        << messages();
 }
 
 }  // namespace
