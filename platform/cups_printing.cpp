@@ -144,11 +144,38 @@ struct CupsPrinting::State {
     }
 
     // The size and margins of the medium; the printer's default medium for an empty keyword.
-    bool medium(const std::string& keyword, double widthMm, double heightMm, cups_size_t& size) {
-        if (info == nullptr) return false;
-        if (keyword.empty()) {
+    // The printer's default medium. cupsGetDestMediaDefault gives the first size a label printer
+    // lists (its smallest label), and a lookup of a custom size may give the largest custom size
+    // instead: the size is read from the default's self-describing name, and the lookup gives
+    // only the margins, when it found that very size. The name is copied at once, as the
+    // lookups reuse the storage it points into.
+    bool defaultMedium(cups_size_t& size) {
+        ipp_attribute_t* chosen = cupsFindDestDefault(http, dest, info, "media");
+        const char* found = chosen != nullptr ? ippGetString(chosen, 0, nullptr) : nullptr;
+        const std::string name = found != nullptr ? found : "";
+        pwg_media_t* pwg = name.empty() ? nullptr : pwgMediaForPWG(name.c_str());
+        if (pwg == nullptr) {
             return cupsGetDestMediaDefault(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) != 0;
         }
+        const int width = pwg->width;
+        const int length = pwg->length;
+        cups_size_t looked{};
+        if (cupsGetDestMediaBySize(http, dest, info, width, length, CUPS_MEDIA_FLAGS_DEFAULT,
+                                   &looked) &&
+            looked.width == width && looked.length == length) {
+            size = looked;
+            return true;
+        }
+        size = cups_size_t{};
+        snprintf(size.media, sizeof size.media, "%s", name.c_str());
+        size.width = width;
+        size.length = length;
+        return true;
+    }
+
+    bool medium(const std::string& keyword, double widthMm, double heightMm, cups_size_t& size) {
+        if (info == nullptr) return false;
+        if (keyword.empty()) return defaultMedium(size);
         if (cupsGetDestMediaByName(http, dest, info, keyword.c_str(), CUPS_MEDIA_FLAGS_DEFAULT,
                                    &size) != 0) {
             return true;

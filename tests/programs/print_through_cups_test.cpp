@@ -438,6 +438,44 @@ TEST_F(PrintThroughCupsTest, OffsetsMoveThePrintOfTheirPrinterOnly) {
     expectSameLines(frameLines(page, false), down, 20 * kPixelsPerTenthMm, "export down");
 }
 
+// The dark dots of row `y` between `from` and `to`, as the centre of their run; -1 for none.
+double darkCentre(const test::Epl2Label& label, int y, int from, int to) {
+    int first = -1;
+    int last = -1;
+    for (int x = from; x < to; ++x) {
+        if (!label.printed(x, y)) continue;
+        if (first < 0) first = x;
+        last = x;
+    }
+    return first < 0 ? -1 : (first + last) / 2.0;
+}
+
+// Without a definition the calibration sheet is the printer's own paper (4 x 5 in on the thermal
+// queue), its crosshairs 10 mm (80 dots) from the edges, moved by the printer's offset.
+TEST_F(PrintThroughCupsTest, TheCalibrationSheetShowsTheOffsetItIsPrintedWith) {
+    const std::string calibrate = std::string(QUORVI32_PATH) +
+                                  " --calibration-sheet --printer thermal 2>" +
+                                  folder.file("err.txt");
+    ASSERT_EQ(std::system(calibrate.c_str()), 0) << errors();
+    std::vector<test::Epl2Label> labels = thermalLabels("thermal");
+    ASSERT_EQ(labels.size(), 1u);
+    EXPECT_EQ(labels[0].width, 816);
+    // The arms of the crosshair at the top left, 4 mm long, and the one at the top right.
+    EXPECT_NEAR(darkCentre(labels[0], 60, 60, 100), 80, 1);
+    const double dotsPerMm = 203 / 25.4;  // the paper is 812.8 dots wide, the raster 816
+    EXPECT_NEAR(darkCentre(labels[0], 60, 700, 760), (101.6 - 10) * dotsPerMm, 1);
+    const auto bottom = test::printedBox(labels[0]);
+    ASSERT_TRUE(bottom);
+    EXPECT_NEAR(bottom->bottom, 127 * dotsPerMm, 2);  // the bottom scale reaches the edge
+
+    test::writeBytes(folder.file("QUORVI32.INI"), "[Printer thermal]\r\nOffsetX=15\r\n");
+    const std::string moved = "QUORVI_CONFIG_DIR=" + folder.path() + " " + calibrate;
+    ASSERT_EQ(std::system(moved.c_str()), 0) << errors();
+    labels = thermalLabels("thermal");
+    ASSERT_EQ(labels.size(), 1u);
+    EXPECT_NEAR(darkCentre(labels[0], 60, 60, 110), 80 + 12, 1);  // 1.5 mm at 203 dpi
+}
+
 // How the data editor prints: started with a definition that prints at start, quorvi32 prints
 // on the default printer without a window of its own and ends with status 0.
 TEST_F(PrintThroughCupsTest, StartUpPrintModePrintsOnceAndEnds) {
