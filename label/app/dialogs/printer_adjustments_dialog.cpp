@@ -49,7 +49,7 @@ PrinterAdjustmentsDialog::PrinterAdjustmentsDialog(const std::vector<std::string
     connect(buttons, &QDialogButtonBox::accepted, this, &PrinterAdjustmentsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PrinterAdjustmentsDialog::reject);
     layout->addWidget(buttons);
-    resize(760, 320);
+    resize(900, 320);
 }
 
 void PrinterAdjustmentsDialog::fillTable() {
@@ -59,6 +59,7 @@ void PrinterAdjustmentsDialog::fillTable() {
     table_->setHorizontalHeaderLabels(
         {QStringLiteral("プリンタ"), QStringLiteral("X (mm)"), QStringLiteral("Y (mm)"),
          QStringLiteral("ドット単位のバーコード"), QStringLiteral("バー幅の補正 (ドット)")});
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(PrinterColumn, QHeaderView::Stretch);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         const PrinterAdjustmentsForm::Row& r = rows[static_cast<size_t>(row)];
