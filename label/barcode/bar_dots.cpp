@@ -73,4 +73,11 @@ std::optional<DotSymbol> layOutOnDots(const BarSymbol& symbol, const SymbolGrid&
     return std::nullopt;
 }
 
+DotSymbol layOutWithNarrowDots(const BarSymbol& symbol, const SymbolGrid& grid, int regionUnits,
+                               int narrowDots, int reductionDots) {
+    DotSymbol placed = placeRuns(symbol, grid, regionUnits, std::clamp(narrowDots, 1, 10000));
+    reduceBars(placed.bars, reductionDots);
+    return placed;
+}
+
 }  // namespace qv

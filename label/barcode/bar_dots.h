@@ -42,4 +42,8 @@ int wideElementDots(int narrowDots, const SymbolGrid& grid);
 std::optional<DotSymbol> layOutOnDots(const BarSymbol& symbol, const SymbolGrid& grid,
                                       int regionUnits, int fieldDots, int reductionDots);
 
+// The same with `narrowDots` given, whether it fits or not.
+DotSymbol layOutWithNarrowDots(const BarSymbol& symbol, const SymbolGrid& grid, int regionUnits,
+                               int narrowDots, int reductionDots);
+
 }  // namespace qv

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "common/sjis_text.h"
 #include "common/text_format.h"
@@ -321,7 +322,11 @@ int BarcodeDrawer::drawDirect(BarcodeKind kind, const FieldPlacement& field, std
     const long long height = std::min(10 * limitMm(field.barHeightMm), box.top - labelBottom);
     if (height > 0) {
         const long long barHeight = options.showText ? height * 8 / 10 : height;
-        paintBars(surface_, symbol, start, rightEdge, box.top, box.top - barHeight, options.colour);
+        if (!paintDirectOnDots(symbol, mw, {start, box.top, rightEdge - start, barHeight},
+                               options.colour)) {
+            paintBars(surface_, symbol, start, rightEdge, box.top, box.top - barHeight,
+                      options.colour);
+        }
         if (options.showText) {
             const long long width = std::min(end, rightEdge) - start;
             drawDirectText({start, box.top - barHeight, width, height - barHeight}, value,
@@ -329,6 +334,40 @@ int BarcodeDrawer::drawDirect(BarcodeKind kind, const FieldPlacement& field, std
         }
     }
     return toInt(end + 3 * mw);
+}
+
+// Direct bars for a printer that asks for whole dots: the narrow element the whole number of dots
+// nearest its 3·mw units, the wide one 2.25 to 7/3 times that, from `bars.left` and cut at its
+// width (the label's right edge) as the painted bars are.
+bool BarcodeDrawer::paintDirectOnDots(const BarSymbol& symbol, int mw, const DirectBand& bars,
+                                      Rgb colour) {
+    const BarRaster raster = surface_.barRaster();
+    const int dpi = surface_.horizontalDpi();
+    if (!raster.wholeDotModules || dpi <= 0) return false;
+    BarSymbol runs = symbol;
+    runs.firstBarX = 0;
+    runs.canvasWidth = 0;
+    const int narrow = std::max(1, static_cast<int>(std::lround(3.0 * mw * dpi / 254)));
+    DotSymbol placed = layOutWithNarrowDots(runs, {3 * mw, 7 * mw}, runs.symbolEnd(), narrow,
+                                            raster.reductionDots);
+    const int cut = dotsOf(bars.width, dpi);
+    placed.regionDots = std::min(placed.regionDots, cut);
+    const int height = dotsOf(bars.height, dpi);
+    if (placed.regionDots <= 0 || height <= 0) return true;
+    BarCanvas canvas;
+    canvas.width = placed.regionDots;
+    canvas.height = height;
+    for (const DotBar& bar : placed.bars) {
+        const int end = std::min(bar.end, placed.regionDots);
+        if (bar.start < end) canvas.fill({bar.start, 0, end - bar.start, height}, colour);
+    }
+    // The target is as wide and high as the region, so centring leaves it where it starts.
+    const long long width = (static_cast<long long>(placed.regionDots) * 254 + dpi - 1) / dpi;
+    const long long down = (static_cast<long long>(height) * 254 + dpi - 1) / dpi;
+    surface_.drawDotCanvas(
+        canvas, {0, 0, placed.regionDots, height},
+        {toInt(bars.left), toInt(bars.top), toInt(bars.left + width), toInt(bars.top - down)});
+    return true;
 }
 
 // The text of a direct symbol, centred in its band below the bars; the font is as high as the

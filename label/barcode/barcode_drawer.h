@@ -109,6 +109,7 @@ class BarcodeDrawer {
     int drawDirect(BarcodeKind kind, const FieldPlacement& field, std::string& value,
                    const BarcodeDrawOptions& options, int moduleWidth);
     void drawDirectText(const DirectBand& band, std::string_view value, Rgb colour);
+    bool paintDirectOnDots(const BarSymbol& symbol, int mw, const DirectBand& bars, Rgb colour);
     void drawErrorText(const FieldPlacement& field, const BarcodeDrawOptions& options,
                        std::string_view text);
 
