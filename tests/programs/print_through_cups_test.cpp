@@ -147,6 +147,17 @@ class PrintThroughCupsTest : public ::testing::Test {
         test::writeBytes(folder.file("data.csv"), data);
     }
 
+    // A 70 x 30 mm label without frame lines that holds `field` alone, and one record.
+    void saveLabelWith(const FieldPlacement& field, bool direct, const std::string& value) {
+        LabelDefinition d = definition({8, 70, 30, 70, 30, 1, 1});
+        d.sheet.firstLabelLeftMm = d.sheet.firstLabelTopMm = 0;
+        d.sheet.noFrameLines = 1;
+        d.directBarPrinting = direct ? 1 : 0;
+        d.moduleWidth = 1;
+        d.fields[0] = field;
+        save(d, value + "\r\n");
+    }
+
     // quorvi32 with `arguments` and the sheet; its exit status, stderr in `err.txt`.
     int quorvi(const std::string& arguments, const std::string& environment = "") {
         const std::string command = environment + std::string(QUORVI32_PATH) + " " + arguments +
@@ -312,13 +323,8 @@ const Symbol kSymbols[] = {
 // ZXing: the bars reach the printer on its own dots and are neither widened nor narrowed.
 TEST_F(PrintThroughCupsTest, ThermalLabelsReadWithBothDecoders) {
     for (const Symbol& symbol : kSymbols) {
-        LabelDefinition d = definition({8, 70, 30, 70, 30, 1, 1});
-        d.sheet.firstLabelLeftMm = d.sheet.firstLabelTopMm = 0;
-        d.sheet.noFrameLines = 1;
-        d.directBarPrinting = symbol.direct ? 1 : 0;
-        d.moduleWidth = 1;
-        d.fields[0] = {6, 5, kDefaultFaceName, 10, symbol.widthMm, 18, symbol.attributes, 0, 0};
-        save(d, std::string(symbol.value) + "\r\n");
+        saveLabelWith({6, 5, kDefaultFaceName, 10, symbol.widthMm, 18, symbol.attributes, 0, 0},
+                      symbol.direct, symbol.value);
         for (const char* queue : {"thermal", "thermal300"}) {
             const std::string what = std::string(symbol.name) + " on " + queue;
             ASSERT_EQ(print(queue), 0) << what << ": " << errors();
@@ -375,13 +381,8 @@ TEST_F(PrintThroughCupsTest, WholeDotBarcodesGradeAOnTheThermalQueues) {
                      "[Printer thermal]\r\nWholeDots=1\r\n[Printer thermal300]\r\nWholeDots=1\r\n");
     const std::string settings = "QUORVI_CONFIG_DIR=" + folder.path() + " ";
     for (const Symbol& symbol : kSymbols) {
-        LabelDefinition d = definition({8, 70, 30, 70, 30, 1, 1});
-        d.sheet.firstLabelLeftMm = d.sheet.firstLabelTopMm = 0;
-        d.sheet.noFrameLines = 1;
-        d.directBarPrinting = symbol.direct ? 1 : 0;
-        d.moduleWidth = 1;
-        d.fields[0] = {6, 5, kDefaultFaceName, 10, symbol.widthMm, 18, symbol.attributes, 0, 0};
-        save(d, std::string(symbol.value) + "\r\n");
+        saveLabelWith({6, 5, kDefaultFaceName, 10, symbol.widthMm, 18, symbol.attributes, 0, 0},
+                      symbol.direct, symbol.value);
         for (const char* queue : {"thermal", "thermal300"}) {
             const std::string what = std::string(symbol.name) + " on " + queue;
             ASSERT_EQ(quorvi(std::string("--print --printer ") + queue, settings), 0)
