@@ -3,7 +3,11 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
 
 namespace qv::sjis {
 
@@ -103,6 +107,15 @@ size_t utf8Prefix(std::string_view s) {
     return length;
 }
 
+// The length a UTF-8 character with this first byte has; 0 for a byte that begins none.
+size_t utf8Length(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
 // Bytes of the UTF-16LE character at the start of `s`: a surrogate pair is 4, a lone byte 1.
 size_t utf16LeLength(std::string_view s) {
     if (s.size() < 2) return s.size();
@@ -138,6 +151,65 @@ std::string asciiOnly(std::string_view in, const char* replacement, bool* lossle
     return out;
 }
 
+// The characters without a CP932 form that fromUtf8Keeping has met, each with its code of the
+// user-defined area, given out from F9FC downward (never with the trail byte 5C, the backslash).
+class KeptCharacters {
+  public:
+    static KeptCharacters& instance() {
+        static KeptCharacters kept;
+        return kept;
+    }
+    bool any() const { return any_.load(std::memory_order_acquire); }
+
+    // The code of `character`; 0 when the area is full.
+    unsigned codeOf(const std::string& character) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto found = codes_.find(character);
+        if (found != codes_.end()) return found->second;
+        const unsigned code = nextCode();
+        if (code == 0) return 0;
+        codes_.emplace(character, code);
+        characters_.emplace(code, character);
+        any_.store(true, std::memory_order_release);
+        return code;
+    }
+    // The character of `code`, or nothing when it was never given out.
+    bool characterOf(unsigned code, std::string& out) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto found = characters_.find(code);
+        if (found == characters_.end()) return false;
+        out += found->second;
+        return true;
+    }
+
+  private:
+    unsigned nextCode() {
+        while (lead_ >= 0xF0) {
+            const unsigned code = lead_ << 8 | trail_;
+            if (trail_ == 0x40) {
+                --lead_;
+                trail_ = 0xFC;
+            } else {
+                --trail_;
+            }
+            const unsigned trail = code & 0xFF;
+            if (trail != 0x5C && trail != 0x7F) return code;
+        }
+        return 0;
+    }
+
+    std::mutex mutex_;
+    std::atomic<bool> any_{false};
+    std::unordered_map<std::string, unsigned> codes_;
+    std::unordered_map<unsigned, std::string> characters_;
+    unsigned lead_ = 0xF9;
+    unsigned trail_ = 0xFC;
+};
+
+bool isKeptLead(unsigned char byte) {
+    return byte >= 0xF0 && byte <= 0xF9;
+}
+
 }  // namespace
 
 bool isLeadByte(unsigned char byte) {
@@ -158,12 +230,57 @@ bool isTrailAt(std::string_view text, size_t index) {
     return false;
 }
 
-std::string toUtf8(std::string_view cp932) {
+namespace {
+
+std::string toUtf8WithoutKept(std::string_view cp932) {
     Converter& converter = cp932ToUtf8();
     if (!converter.ok()) return asciiOnly(cp932, kReplacementUtf8, nullptr);
     return convert(converter.get(), cp932, [](std::string_view, std::string& out) {
         out += kReplacementUtf8;
         return size_t{1};
+    });
+}
+
+}  // namespace
+
+std::string toUtf8(std::string_view cp932) {
+    KeptCharacters& kept = KeptCharacters::instance();
+    if (!kept.any()) return toUtf8WithoutKept(cp932);
+    std::string out;
+    size_t from = 0;
+    for (size_t at = 0; at < cp932.size();) {
+        const size_t length = charLength(cp932, at);
+        if (length == 2 && isKeptLead(static_cast<unsigned char>(cp932[at]))) {
+            const unsigned code = static_cast<unsigned char>(cp932[at]) << 8 |
+                                  static_cast<unsigned char>(cp932[at + 1]);
+            std::string character;
+            if (kept.characterOf(code, character)) {
+                out += toUtf8WithoutKept(cp932.substr(from, at - from));
+                out += character;
+                from = at + 2;
+            }
+        }
+        at += length;
+    }
+    out += toUtf8WithoutKept(cp932.substr(from));
+    return out;
+}
+
+std::string fromUtf8Keeping(std::string_view utf8) {
+    Converter& converter = utf8ToCp932();
+    if (!converter.ok()) return asciiOnly(utf8, "?", nullptr);
+    return convert(converter.get(), utf8, [](std::string_view rest, std::string& out) {
+        const size_t length = utf8Prefix(rest);
+        const bool whole = length > 1 && length == utf8Length(static_cast<unsigned char>(rest[0]));
+        const unsigned code =
+            whole ? KeptCharacters::instance().codeOf(std::string(rest.substr(0, length))) : 0;
+        if (code == 0) {
+            out += '?';
+        } else {
+            out += static_cast<char>(code >> 8);
+            out += static_cast<char>(code & 0xFF);
+        }
+        return length;
     });
 }
 

@@ -21,12 +21,19 @@ bool isTrailByte(unsigned char byte);
 bool isTrailAt(std::string_view text, size_t index);
 
 // CP932 to UTF-8. A byte that starts no valid character is shown as U+FFFD and the conversion
-// goes on with the next byte, so nothing is dropped silently and nothing crashes.
+// goes on with the next byte, so nothing is dropped silently and nothing crashes. A code that
+// fromUtf8Keeping gave out becomes its character again.
 std::string toUtf8(std::string_view cp932);
 
 // UTF-8 to CP932. A character without a CP932 form, or a malformed UTF-8 byte, becomes '?';
 // `lossless` (when given) tells whether that happened.
 std::string fromUtf8(std::string_view utf8, bool* lossless = nullptr);
+
+// UTF-8 to CP932 with every character that CP932 has no form for kept: it becomes a code of the
+// user-defined area (lead bytes F0-F9), remembered for the rest of the run, which toUtf8 turns
+// back into that character. A malformed UTF-8 byte becomes '?', and so does a character once the
+// area's 1,870 codes are used up.
+std::string fromUtf8Keeping(std::string_view utf8);
 
 // The characters of `utf8` that CP932 cannot hold, each once, in order of appearance (UTF-8);
 // empty when the whole text converts.
