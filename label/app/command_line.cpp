@@ -87,6 +87,9 @@ bool takeValue(const std::string& option, const std::string& value, QuorviComman
         c.dataPath = value;
     } else if (option == "--printer") {
         c.printerName = value;
+    } else if (option == "--encoding") {
+        c.encoding = parseEncodingChoice(value);
+        if (!c.encoding) error = "--encoding needs auto, sjis or utf8";
     } else if (option == "--offset") {
         c.offset = parseOffsetPair(value);
         if (!c.offset) error = "--offset needs X,Y in mm with at most one decimal, e.g. 1.5,-0.5";
@@ -116,8 +119,9 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
     if (c.mode != Mode::Desktop && !calibration && c.definitionPath.empty()) {
         return invalid("a definition file (.qvd) is needed");
     }
-    for (const char* option : {"--dpi", "--time", "--start", "--first-label", "--copies-per-record",
-                               "--copies-field", "--data", "--record", "--copies", "--input"}) {
+    for (const char* option :
+         {"--dpi", "--time", "--start", "--first-label", "--copies-per-record", "--copies-field",
+          "--data", "--record", "--copies", "--input", "--encoding"}) {
         if (seen.count(option) && !output) {
             return invalid(formatText("%s goes with --export or --print", option));
         }
@@ -158,9 +162,11 @@ QuorviCommandLine checked(QuorviCommandLine c, const std::set<std::string>& seen
 
 QuorviCommandLine parseQuorviCommandLine(const std::vector<std::string>& arguments) {
     static const std::set<std::string> kWithValue = {
-        "--export",       "--dpi",  "--time",    "--start",  "--first-label", "--copies-per-record",
-        "--copies-field", "--data", "--printer", "--record", "--copies",      "--input",
-        "--offset"};
+        "--export",       "--dpi",         "--time",
+        "--start",        "--first-label", "--copies-per-record",
+        "--copies-field", "--data",        "--printer",
+        "--record",       "--copies",      "--input",
+        "--offset",       "--encoding"};
     QuorviCommandLine c;
     std::set<std::string> seen;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -240,6 +246,11 @@ std::string quorviHelpText() {
            "                       (an empty or non-number value prints one, with a message)\n"
            "  --data FILE          print this data file with the definition instead of the one\n"
            "                       it names (.csv comma-separated, .txt fixed-length, .csz CSZ)\n"
+           "  --encoding auto|sjis|utf8\n"
+           "                       the data file's encoding (default: the one chosen for the\n"
+           "                       definition in the desktop program, else auto: UTF-8 when it\n"
+           "                       begins with a byte-order mark or is valid UTF-8, else "
+           "Shift-JIS)\n"
            "  --verify             check before printing: render every page at the printer's\n"
            "                       resolution (--dpi N, default 300, without --print), read\n"
            "                       every barcode back and name each label that does not read\n"

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text_encoding.h"
 #include "label/print/printer_adjustment.h"
 
 namespace qv {
@@ -34,6 +35,8 @@ struct QuorviCommandLine {
     int copiesPerRecord = 1;  // labels printed for each record
     std::string copiesField;  // the data file field that holds each record's copies
     std::string dataPath;     // another data file for this run
+    // The data file's encoding for this run; nothing: the one kept for the definition.
+    std::optional<EncodingChoice> encoding;
     std::string printerName;  // empty: the default printer
     // Moves the page for this run instead of the printer's own offset (--export: not moved).
     std::optional<PrinterOffset> offset;

@@ -64,8 +64,14 @@ int runWithoutWindow(const QuorviCommandLine& commandLine) {
 // The definition of the command line, or a new one. The data file check after the first open
 // does not offer its dialog when the definition prints at once (the start-up print mode).
 bool openFirstDocument(qv::CQuorviDoc& document, const std::string& path,
-                       const qv::QuorviSettings& settings, qv::MessageService& messages) {
+                       const qv::QuorviSettings& settings, const qv::ProfileFile& settingsFile,
+                       qv::MessageService& messages) {
     bool startup = !path.empty();
+    // The data file's encoding is kept for the definition's path, before the data file is
+    // looked at.
+    document.addOpenStep([&settingsFile](qv::CQuorviDoc& opened) {
+        opened.dataEncoding = qv::readDataEncoding(settingsFile, opened.pathName());
+    });
     document.addOpenStep([&startup, &messages](qv::CQuorviDoc& opened) {
         const bool printsAtOnce = startup && opened.definition().printOnStart != 0;
         qv::checkDataFileOnOpen(opened, messages, printsAtOnce, [&messages](qv::CQuorviDoc& d) {
@@ -94,7 +100,9 @@ int runDesktop(QApplication& application, const QuorviCommandLine& commandLine) 
     qv::QuorviSettings settings;
     qv::readStartSettings(settingsFile, settings);
     qv::CQuorviDoc document(messages);
-    if (!openFirstDocument(document, path, settings, messages)) return qv::kExitFailure;
+    if (!openFirstDocument(document, path, settings, settingsFile, messages)) {
+        return qv::kExitFailure;
+    }
     qv::readRemainingSettings(settingsFile, settings);
     qv::MacroClock clock;
     qv::CMainFrame frame(document, settings, settingsFile, clock, messages);

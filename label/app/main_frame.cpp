@@ -230,6 +230,8 @@ bool CMainFrame::saveAs() {
     if (path.isEmpty()) return false;
     if (!path.endsWith(QStringLiteral(".qvd"), Qt::CaseInsensitive)) path += QStringLiteral(".qvd");
     if (!document_.saveDocument(toUtf8(path))) return false;
+    // The data file's encoding goes with the definition to its new name.
+    writeDataEncoding(settingsFile_, document_.pathName(), document_.dataEncoding);
     rememberRecentFile(path);
     updateTitle();
     return true;
@@ -299,6 +301,9 @@ void CMainFrame::editTitle() {
 // opens the mono-pattern dialog, a switch away closes it.
 void CMainFrame::editDataFile() {
     if (!qv::editDataFile(this, document_, messages_)) return;
+    if (!writeDataEncoding(settingsFile_, document_.pathName(), document_.dataEncoding)) {
+        messages_.exclamation(settingsNotSavedMessage(settingsFile_));
+    }
     const bool wasCsz = document_.cszMode;
     applyDataFileModes(document_);
     if (wasCsz) closeMonoPattern();

@@ -29,6 +29,7 @@ void CMainFrame::openMonoPattern() {
     const LabelDefinition& d = document_.definition();
     DataReaderSettings readerSettings;
     readerSettings.fieldLengths = d.dataFile.fieldLengths;
+    readerSettings.encoding = document_.dataEncoding;
     DataFileReader reader(readerSettings, messages_);
     if (!reader.Open(dataFileLocalPath(document_), d.dataFile.skipFirstLine != 0)) return;
     monoDialog_ = new MonoPatternDialog(

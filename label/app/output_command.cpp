@@ -190,6 +190,9 @@ int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
     CQuorviDoc document(messages);
     if (!openDefinition(document, c, messages)) return kExitRefused;
     if (c.startNumber >= 0) document.definition().serialStartNumber = c.startNumber;
+    document.dataEncoding =
+        c.encoding ? *c.encoding
+                   : readDataEncoding(ProfileFile(settingsPath("QUORVI32.INI")), c.definitionPath);
     MacroClock clock;
     MacroTimestamp fixed;
     if (!c.timestamp.empty() && parseTimestamp(c.timestamp, fixed)) clock.fix(fixed);

@@ -1,5 +1,7 @@
 #include "label/app/quorvi_settings.h"
 
+#include <filesystem>
+
 #include "common/text_format.h"
 
 namespace qv {
@@ -54,6 +56,77 @@ bool writeVerifySetting(ProfileFile& file, const QuorviSettings& s) {
 
 bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& s) {
     return file.writeInt(kRecentUse, "HikiDirect", s.printDialogAtStartup ? 1 : 0);
+}
+
+namespace {
+
+const char* const kDataEncoding = "Data Encoding";
+
+std::string fileKey(int k) {
+    return "File" + std::to_string(k);
+}
+std::string codeKey(int k) {
+    return "Code" + std::to_string(k);
+}
+
+// A definition is known by its absolute path, however it was named when it was opened.
+std::string definitionKey(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+// The entry (from 1) that holds `path`; 0 when none does.
+int entryOf(const ProfileFile& file, const std::string& path) {
+    for (int k = 1; k <= kMostDataEncodings; ++k) {
+        if (file.readString(kDataEncoding, fileKey(k), "") == path) return k;
+    }
+    return 0;
+}
+
+}  // namespace
+
+const char* encodingChoiceKeyword(EncodingChoice choice) {
+    switch (choice) {
+        case EncodingChoice::ShiftJis:
+            return "sjis";
+        case EncodingChoice::Utf8:
+            return "utf8";
+        case EncodingChoice::Auto:
+            break;
+    }
+    return "auto";
+}
+
+EncodingChoice readDataEncoding(const ProfileFile& file, const std::string& definitionPath) {
+    if (definitionPath.empty()) return EncodingChoice::Auto;
+    const int k = entryOf(file, definitionKey(definitionPath));
+    if (k == 0) return EncodingChoice::Auto;
+    return parseEncodingChoice(file.readString(kDataEncoding, codeKey(k), "auto"))
+        .value_or(EncodingChoice::Auto);
+}
+
+bool writeDataEncoding(ProfileFile& file, const std::string& definitionPath,
+                       EncodingChoice choice) {
+    if (definitionPath.empty()) return true;
+    const std::string key = definitionKey(definitionPath);
+    int k = entryOf(file, key);
+    if (k == 0 && choice == EncodingChoice::Auto) return true;
+    if (k == 0) k = entryOf(file, "");
+    if (k == 0) {
+        // Every entry is taken: the first goes, the others move up.
+        for (int m = 1; m < kMostDataEncodings; ++m) {
+            if (!file.writeString(kDataEncoding, fileKey(m),
+                                  file.readString(kDataEncoding, fileKey(m + 1), "")) ||
+                !file.writeString(kDataEncoding, codeKey(m),
+                                  file.readString(kDataEncoding, codeKey(m + 1), "auto")))
+                return false;
+        }
+        k = kMostDataEncodings;
+    }
+    const bool freed = choice == EncodingChoice::Auto;
+    return file.writeString(kDataEncoding, fileKey(k), freed ? "" : key) &&
+           file.writeString(kDataEncoding, codeKey(k), encodingChoiceKeyword(choice));
 }
 
 std::function<PrinterAdjustment(const std::string&)> printerAdjustmentsOf(

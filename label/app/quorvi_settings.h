@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/profile_file.h"
+#include "common/text_encoding.h"
 #include "common/window_rect.h"
 #include "label/print/print_settings.h"
 #include "label/print/printer_adjustment.h"
@@ -39,6 +40,16 @@ bool writeExitSettings(ProfileFile& file, const QuorviSettings& settings);
 bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& settings);
 // When the check box 印刷前に検査 changes: "Verify".
 bool writeVerifySetting(ProfileFile& file, const QuorviSettings& settings);
+
+// The encoding chosen for the data file of the definition at `definitionPath` (section
+// "Data Encoding": "File1" ... with the path and "Code1" ... with auto, sjis or utf8, for the
+// kMostDataEncodings definitions chosen last); Auto for a definition without a choice.
+constexpr int kMostDataEncodings = 30;
+EncodingChoice readDataEncoding(const ProfileFile& file, const std::string& definitionPath);
+// Keeps the choice; an Auto choice frees the definition's entry. False when the file could not
+// be written.
+bool writeDataEncoding(ProfileFile& file, const std::string& definitionPath, EncodingChoice choice);
+const char* encodingChoiceKeyword(EncodingChoice choice);
 
 // How a print finds the adjustment of the printer it goes to: read from `file` when it is asked,
 // the offset replaced by `offset` when one is given for the run.

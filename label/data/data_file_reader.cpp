@@ -3,6 +3,7 @@
 #include "common/paths.h"
 #include "common/sjis_text.h"
 #include "common/text_format.h"
+#include "label/data/csz_conversion.h"
 
 #include <algorithm>
 
@@ -63,7 +64,7 @@ class DataFileReader::Indexer {
         std::string line;
         while (true) {
             const int64_t lineStart = lines.position();
-            if (!lines.readLine(line)) break;
+            if (!reader_.nextLine(line)) break;
             if (!startsRecord(line, lineStart)) continue;
             ++reader_.lineCount_;
             if (!place(copiesOf(line), lineStart, lines.position())) {
@@ -143,7 +144,7 @@ class DataFileReader::Indexer {
         if (!isMarkerLine(line)) return true;
         reader_.pageBreakActive_ = true;
         startGroup(lineStart);
-        current_.subtitle = reader_.bracketed(markerText(line));
+        current_.subtitle = reader_.bracketed(reader_.markerOf(line));
         return false;
     }
 
@@ -183,8 +184,9 @@ bool DataFileReader::Open(const std::string& path, bool readHeader) {
         messages_.stop(formatText(kCannotOpen, path.c_str()));
         return false;
     }
+    chooseEncoding();
     std::string header;
-    if (readHeader && lines_.readLine(header)) splitLine(header, recordFields_);
+    if (readHeader && nextLine(header)) splitLine(header, recordFields_);
     if (cszMode_) {
         csz_ = CszContent();
         if (readHeader) csz_.nameLine = withoutLineEnd(header);
@@ -198,11 +200,11 @@ bool DataFileReader::Open(const std::string& path, bool readHeader) {
 // message.
 void DataFileReader::readCsz() {
     std::string line;
-    if (!lines_.readLine(line)) return;
+    if (!nextLine(line)) return;
     csz_.templateLine = withoutLineEnd(line);
     csz_.lines.push_back(csz_.templateLine);
     int counter = 1;
-    while (lines_.readLine(line)) {
+    while (nextLine(line)) {
         csz_.lines.push_back(withoutLineEnd(line));
         if (counter >= kMaxCszRecordLines) {
             messages_.exclamation(formatText(kTooManyCszLines, kMaxCszRecordLines));
@@ -225,11 +227,53 @@ int DataFileReader::BuildPageIndex(int labelsPerPage, bool skipFirstLine) {
     const int64_t saved = lines_.position();
     lines_.seek(0);
     std::string header;
-    if (skipFirstLine) lines_.readLine(header);
+    wholeFile_ = Utf8Check();
+    checking_ = guessedUtf8_;
+    if (skipFirstLine) nextLine(header);
     Indexer(*this, labelsPerPage).run();
-    if (!pages_.empty()) pageSubtitle_ = pages_.front().subtitle;
+    checking_ = false;
     lines_.seek(saved);
+    // The first bytes looked like UTF-8 and the rest is not: the file is Shift-JIS after all.
+    if (guessedUtf8_ && !wholeFile_.validToTheEnd()) {
+        encoding_ = TextEncoding::ShiftJis;
+        guessedUtf8_ = false;
+        return BuildPageIndex(labelsPerPage, skipFirstLine);
+    }
+    if (!pages_.empty()) pageSubtitle_ = pages_.front().subtitle;
     return lineCount_ + 1;
+}
+
+void DataFileReader::chooseEncoding() {
+    const std::string first = lines_.firstBytes(kEncodingGuessBytes + 1);
+    const bool whole = first.size() <= kEncodingGuessBytes;
+    encoding_ = encodingOf(settings_.encoding, first, whole);
+    const bool marked = first.compare(0, kUtf8ByteOrderMark.size(), kUtf8ByteOrderMark) == 0;
+    guessedUtf8_ =
+        settings_.encoding == EncodingChoice::Auto && !marked && encoding_ == TextEncoding::Utf8;
+    // A CSZ file is read whole at once, so the rest of it is looked at here.
+    if (guessedUtf8_ && cszMode_) {
+        Utf8Check check;
+        check.feed(lines_.firstBytes(kLargestCszFile));
+        if (!check.validToTheEnd()) encoding_ = TextEncoding::ShiftJis;
+        guessedUtf8_ = false;
+    }
+}
+
+bool DataFileReader::nextLine(std::string& line) {
+    const bool first = lines_.position() == 0;
+    if (!lines_.readLine(line)) return false;
+    if (encoding_ != TextEncoding::Utf8) return true;
+    if (first && line.compare(0, kUtf8ByteOrderMark.size(), kUtf8ByteOrderMark) == 0) {
+        line.erase(0, kUtf8ByteOrderMark.size());
+    }
+    if (checking_) wholeFile_.feed(line);
+    if (isComma_) line = utf8ToCore(line);
+    return true;
+}
+
+std::string DataFileReader::markerOf(std::string_view line) const {
+    const std::string text = markerText(line);
+    return encoding_ == TextEncoding::Utf8 && !isComma_ ? utf8ToCore(text) : text;
 }
 
 bool DataFileReader::LoadPage(int page, int labelsPerPage) {
@@ -244,7 +288,7 @@ bool DataFileReader::LoadPage(int page, int labelsPerPage) {
     std::string remembered;
     int skip = entry.copiesBefore;  // of the first record, printed on the pages before
     while (pageLines_.size() < limit) {
-        if (!lines_.readLine(line)) return true;
+        if (!nextLine(line)) return true;
         if (settings_.pageBreakField > 0) {
             const std::string value = breakValue(line);
             if (pageLines_.empty()) {
@@ -255,7 +299,7 @@ bool DataFileReader::LoadPage(int page, int labelsPerPage) {
             }
         } else if (isMarkerLine(line)) {
             if (!pageLines_.empty()) break;
-            pageSubtitle_ = bracketed(markerText(line));
+            pageSubtitle_ = bracketed(markerOf(line));
             continue;
         }
         const int copies = copiesOf(line);
@@ -300,20 +344,23 @@ int DataFileReader::groupPageNumber(int page) const {
 void DataFileReader::splitLine(std::string_view line, DataRecord& fields) {
     if (isComma_) {
         SplitCommaLine(line, fields, lastSeparator_);
+    } else if (encoding_ == TextEncoding::Utf8) {
+        splitFixedLengthUtf8(line, settings_.fieldLengths, fields);
     } else {
         splitFixedLength(line, settings_.fieldLengths, fields);
     }
 }
 
 std::string DataFileReader::breakValue(std::string_view line) const {
-    return breakFieldValue(line, isComma_, settings_.fieldLengths, settings_.pageBreakField);
+    return breakFieldValue(line, isComma_, settings_.fieldLengths, settings_.pageBreakField,
+                           encoding_);
 }
 
 int DataFileReader::copiesOf(std::string_view line, std::string* badValue, bool* bad) const {
     if (settings_.copiesField < 1)
         return std::clamp(settings_.copiesPerRecord, 0, kMostCopiesPerRecord);
     const std::string value =
-        breakFieldValue(line, isComma_, settings_.fieldLengths, settings_.copiesField);
+        breakFieldValue(line, isComma_, settings_.fieldLengths, settings_.copiesField, encoding_);
     const int count = countIn(value);
     if (count >= 0) return count;
     if (badValue) *badValue = value;

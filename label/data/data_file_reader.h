@@ -28,6 +28,7 @@ struct DataReaderSettings {
     int firstPageSkipped = 0;     // labels left blank at the start of the first page
     int copiesPerRecord = 1;      // labels printed for each record
     int copiesField = 0;          // 1-based: the field that holds each record's copies; 0: none
+    EncodingChoice encoding = EncodingChoice::Auto;  // of the data file
 };
 
 constexpr int kMostCopiesPerRecord = 9999;
@@ -77,6 +78,8 @@ class DataFileReader {
 
     bool isOpen() const { return lines_.isOpen() || cszOpen_; }
     bool isComma() const { return isComma_; }
+    // The encoding the file is read in, from the choice or the guess (see common/text_encoding.h).
+    TextEncoding encoding() const { return encoding_; }
     bool cszMode() const { return cszMode_; }
     int pageCount() const { return static_cast<int>(pages_.size()); }
     int lineCount() const { return lineCount_; }
@@ -101,6 +104,12 @@ class DataFileReader {
     // kMostCopiesPerRecord gives 1, and its text in `badValue` (when given).
     int copiesOf(std::string_view line, std::string* badValue = nullptr, bool* bad = nullptr) const;
     std::string bracketed(std::string_view text) const;
+    // The next line as the reader works on it: a UTF-8 file's byte-order mark left out, a
+    // comma-separated UTF-8 line brought to the core's text (fixed-length lines are sliced as
+    // UTF-8 first). While indexing, every UTF-8 line is checked.
+    bool nextLine(std::string& line);
+    void chooseEncoding();
+    std::string markerOf(std::string_view line) const;
 
     DataReaderSettings settings_;
     MessageService& messages_;
@@ -110,6 +119,10 @@ class DataFileReader {
     bool cszMode_ = false;
     bool cszOpen_ = false;
     char lastSeparator_ = kComma;
+    TextEncoding encoding_ = TextEncoding::ShiftJis;
+    bool guessedUtf8_ = false;  // taken for UTF-8 by its first bytes alone
+    bool checking_ = false;
+    Utf8Check wholeFile_;
 
     std::vector<PageIndexEntry> pages_;
     int lineCount_ = 0;

@@ -48,6 +48,17 @@ bool LineReader::readLine(std::string& line) {
     return true;
 }
 
+std::string LineReader::firstBytes(size_t count) {
+    std::string bytes;
+    if (file_ == nullptr) return bytes;
+    const int64_t saved = position_;
+    if (!seek(0)) return bytes;
+    bytes.resize(count);
+    bytes.resize(std::fread(bytes.data(), 1, count, file_));
+    seek(saved);
+    return bytes;
+}
+
 bool LineReader::seek(int64_t position) {
     if (file_ == nullptr || ::fseeko(file_, static_cast<off_t>(position), SEEK_SET) != 0) {
         return false;

@@ -25,6 +25,9 @@ class LineReader {
     // end of the file or on a read error.
     bool readLine(std::string& line);
 
+    // Up to `count` bytes from the start of the file, the position left as it was.
+    std::string firstBytes(size_t count);
+
     // The file offset of the next line, and a return to such an offset.
     int64_t position() const { return position_; }
     bool seek(int64_t position);

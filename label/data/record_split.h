@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/record_line.h"
+#include "common/text_encoding.h"
 #include "label/definition/label_definition.h"
 
 namespace qv {
@@ -19,9 +20,14 @@ using FieldLengths = std::array<int, kMaxFields>;
 // stays in the line, so a field that reaches it holds the newline.
 void splitFixedLength(std::string_view line, const FieldLengths& lengths, DataRecord& fields);
 
+// The same for a UTF-8 line: the lengths count its UTF-8 bytes, and a slice that would end
+// inside a character ends before it (the character begins the next field); each field comes
+// out as the core holds text (utf8ToCore).
+void splitFixedLengthUtf8(std::string_view line, const FieldLengths& lengths, DataRecord& fields);
+
 // Field `number` (from 1) of a line, as the page break by field compares it: the comma-separated
-// field, or the fixed-length slice.
+// field, or the fixed-length slice. A fixed-length line of a UTF-8 file is sliced as UTF-8.
 std::string breakFieldValue(std::string_view line, bool isComma, const FieldLengths& lengths,
-                            int number);
+                            int number, TextEncoding encoding = TextEncoding::ShiftJis);
 
 }  // namespace qv

@@ -21,6 +21,7 @@ void CQuorviDoc::newDocument(int lastBarcodeKind) {
     modified_ = false;
     dataFileUsable = false;
     cszMode = false;
+    dataEncoding = EncodingChoice::Auto;
     bitmaps_ = {};
 }
 
@@ -37,6 +38,7 @@ bool CQuorviDoc::openDocument(const std::string& path) {
     }
     pathName_ = path;
     modified_ = false;
+    dataEncoding = EncodingChoice::Auto;
     applyLoadedSheet(definition_, papers_);
     loadBitmaps();
     for (const OpenStep& step : openSteps_) step(*this);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/message_service.h"
+#include "common/text_encoding.h"
 #include "label/definition/bmp_file.h"
 #include "label/definition/label_definition.h"
 #include "label/definition/paper_table.h"
@@ -57,6 +58,9 @@ class CQuorviDoc {
     // the user may switch it off), and whether the data file is a CSZ file.
     bool dataFileUsable = false;
     bool cszMode = false;
+    // The encoding the data file is read in. The definition file has no room for it: the
+    // program keeps it in its settings, for the definition's path.
+    EncodingChoice dataEncoding = EncodingChoice::Auto;
 
   private:
     MessageService& messages_;

@@ -45,6 +45,7 @@ int LabelPrintJob::prepare() {
     readerSettings.firstPageSkipped = firstLabel_ - 1;
     readerSettings.copiesPerRecord = copiesPerRecord_;
     readerSettings.copiesField = copiesField_;
+    readerSettings.encoding = document_.dataEncoding;
     reader_ = std::make_unique<DataFileReader>(readerSettings, messages_);
     const std::string path =
         dataFileOverride_.empty() ? dataFileLocalPath(document_) : dataFileOverride_;

@@ -260,5 +260,33 @@ TEST_F(ExportDecodeTest, RefusedArguments) {
     EXPECT_EQ(std::system(missing.c_str()) >> 8, 2);
 }
 
+// The same sheet from a Shift-JIS file and from its UTF-8 conversion (with and without a
+// byte-order mark) gives the same pages: the same text, the same barcodes. A character that
+// Shift-JIS cannot hold still prints from the UTF-8 file.
+TEST_F(ExportDecodeTest, Utf8AndShiftJisDataPrintTheSamePages) {
+    const Symbology& ean = kSymbologies[0];
+    LabelDefinition d = definition(ean, 70, 30);
+    write(d, ean);
+    const std::string sjis = "4901234567894,\x8f\xa4\x95\x69\r\n4512345678906,\x89\xbf\x8a\x69\r\n";
+    const std::string utf8 = "4901234567894,商品\r\n4512345678906,価格\r\n";
+    std::vector<std::string> texts;
+    for (const std::string& bytes : {sjis, utf8, std::string("\xEF\xBB\xBF") + utf8}) {
+        test::writeBytes(folder.file("data.csv"), bytes);
+        ASSERT_EQ(exportTo(folder.file("sheet.pdf")), 0) << test::readBytes(folder.file("err.txt"));
+        texts.push_back(run("pdftotext -layout " + folder.file("sheet.pdf") + " -"));
+        run("pdftoppm -r 300 -png " + folder.file("sheet.pdf") + " " + folder.file("pdf"));
+        EXPECT_EQ(decode(folder.file("pdf-1.png")),
+                  (std::vector<std::string>{ean.decoded[0], ean.decoded[1]}));
+    }
+    EXPECT_NE(texts[0].find("商品"), std::string::npos) << texts[0];
+    EXPECT_EQ(texts[1], texts[0]);
+    EXPECT_EQ(texts[2], texts[0]);
+
+    // "é" has no Shift-JIS form, and the fonts have it; --encoding utf8 is given as well.
+    test::writeBytes(folder.file("data.csv"), "4901234567894,Café\r\n4512345678906,x\r\n");
+    ASSERT_EQ(exportTo(folder.file("sheet.pdf"), "--encoding utf8"), 0);
+    EXPECT_NE(run("pdftotext " + folder.file("sheet.pdf") + " -").find("Café"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace qv

@@ -53,6 +53,30 @@ TEST(QuorviSettingsTest, BadValuesFallBack) {
     EXPECT_EQ(file.readInt("Recent Use", "HikiDirect", -1), 1);
 }
 
+// The data file's encoding is kept for each definition, however its path was written; the
+// first entry goes when every entry is taken.
+TEST(QuorviSettingsTest, DataEncodingsAreKeptPerDefinition) {
+    test::TempFolder folder;
+    ProfileFile file(folder.file("QUORVI32.INI"));
+    const std::string a = folder.file("a.qvd");
+    ASSERT_TRUE(writeDataEncoding(file, a, EncodingChoice::Utf8));
+    ASSERT_TRUE(writeDataEncoding(file, folder.file("b.qvd"), EncodingChoice::ShiftJis));
+    EXPECT_EQ(readDataEncoding(file, folder.path() + "/./a.qvd"), EncodingChoice::Utf8);
+    EXPECT_EQ(readDataEncoding(file, folder.file("b.qvd")), EncodingChoice::ShiftJis);
+    EXPECT_EQ(readDataEncoding(file, folder.file("c.qvd")), EncodingChoice::Auto);
+    ASSERT_TRUE(writeDataEncoding(file, a, EncodingChoice::Auto));
+    EXPECT_EQ(readDataEncoding(file, a), EncodingChoice::Auto);
+    for (int k = 0; k <= kMostDataEncodings; ++k) {
+        ASSERT_TRUE(writeDataEncoding(file, folder.file(std::to_string(k) + ".qvd"),
+                                      EncodingChoice::Utf8));
+    }
+    // "0.qvd" took the freed first entry: it went first, then "b.qvd".
+    EXPECT_EQ(readDataEncoding(file, folder.file("0.qvd")), EncodingChoice::Auto);
+    EXPECT_EQ(readDataEncoding(file, folder.file("b.qvd")), EncodingChoice::Auto);
+    EXPECT_EQ(readDataEncoding(file, folder.file("1.qvd")), EncodingChoice::Utf8);
+    EXPECT_EQ(readDataEncoding(file, folder.file("30.qvd")), EncodingChoice::Utf8);
+}
+
 TEST(QuorviSettingsTest, WindowRectAtFixedOffsets) {
     const WindowRect rect = parseWindowRect("0010 0020 0800 0600");
     EXPECT_EQ(rect.left, 10);

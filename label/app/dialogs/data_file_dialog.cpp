@@ -1,6 +1,7 @@
 #include "label/app/dialogs/data_file_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "label/definition/quorvi_doc.h"
@@ -60,12 +62,13 @@ QString qtFileFilter(const char* windowsFilter) {
 }
 
 DataFileDialog::DataFileDialog(const DataFileSpec& dataFile, const std::string& baseFolder,
-                               MessageService& messages, QWidget* parent)
+                               MessageService& messages, QWidget* parent, EncodingChoice encoding)
     : QDialog(parent), form_(dataFile, baseFolder, messages), browse_(browseWithFileDialog) {
     setWindowTitle(QStringLiteral("ファイルの設定（定義）"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buildPathRow());
     layout->addLayout(buildChoiceRow());
+    encoding_->setCurrentIndex(static_cast<int>(encoding));
     layout->addLayout(buildFieldArea());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -104,10 +107,28 @@ QLayout* DataFileDialog::buildChoiceRow() {
     firstLineLayout->addWidget(skipFirstLine_);
     firstLineLayout->addWidget(processFirstLine_);
 
+    // In the order of EncodingChoice.
+    encoding_ = new QComboBox;
+    encoding_->setObjectName(QStringLiteral("encoding"));
+    encoding_->addItems(
+        {QStringLiteral("自動"), QStringLiteral("Shift-JIS"), QStringLiteral("UTF-8")});
+    encoding_->setToolTip(QStringLiteral(
+        "自動: バイト順マークがあるか、UTF-8 として正しく多バイト文字を含めば UTF-8、"
+        "それ以外は Shift-JIS"));
+    auto* encodingBox = new QGroupBox(QStringLiteral("文字コード"));
+    auto* encodingLayout = new QVBoxLayout(encodingBox);
+    encodingLayout->addWidget(encoding_);
+    encodingLayout->addStretch();
+
     auto* row = new QHBoxLayout;
     row->addLayout(types);
     row->addWidget(firstLine);
+    row->addWidget(encodingBox);
     return row;
+}
+
+EncodingChoice DataFileDialog::encoding() const {
+    return static_cast<EncodingChoice>(std::clamp(encoding_->currentIndex(), 0, 2));
 }
 
 // The field list with the record length beside it, then the edit boxes and buttons below.
@@ -251,9 +272,10 @@ void DataFileDialog::refreshList() {
 
 bool editDataFile(QWidget* parent, CQuorviDoc& document, MessageService& messages) {
     DataFileDialog dialog(document.definition().dataFile, document.definitionFolder(), messages,
-                          parent);
+                          parent, document.dataEncoding);
     if (dialog.exec() != QDialog::Accepted) return false;
     document.definition().dataFile = dialog.edited();
+    document.dataEncoding = dialog.encoding();
     document.setModified();
     return true;
 }

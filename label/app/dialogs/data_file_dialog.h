@@ -10,9 +10,11 @@
 #include <string>
 
 #include "common/message_service.h"
+#include "common/text_encoding.h"
 #include "label/data/data_file_form.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -49,11 +51,14 @@ class DataFileDialog : public QDialog {
   public:
     // `baseFolder` is the definition's folder, against which a relative data path is resolved.
     DataFileDialog(const DataFileSpec& dataFile, const std::string& baseFolder,
-                   MessageService& messages, QWidget* parent = nullptr);
+                   MessageService& messages, QWidget* parent = nullptr,
+                   EncodingChoice encoding = EncodingChoice::Auto);
 
     void setBrowseHook(BrowseHook hook) { browse_ = std::move(hook); }
     // The data file part of the definition as edited, to be written back on OK.
     DataFileSpec edited() const { return form_.result(); }
+    // "文字コード": 自動, Shift-JIS or UTF-8.
+    EncodingChoice encoding() const;
 
     void accept() override;
 
@@ -78,6 +83,7 @@ class DataFileDialog : public QDialog {
     QPushButton* browseButton_ = nullptr;
     QRadioButton* fixedLength_ = nullptr;
     QRadioButton* commaSeparated_ = nullptr;
+    QComboBox* encoding_ = nullptr;
     QRadioButton* skipFirstLine_ = nullptr;
     QRadioButton* processFirstLine_ = nullptr;
     QListWidget* fields_ = nullptr;

@@ -61,6 +61,38 @@ TEST_F(DataFileReaderTest, FixedLengthSlicesCountBytes) {
               (std::vector<DataRecord>{{"\x82\xa0\x82", "\xa2\n", ""}}));
 }
 
+// A UTF-8 file reads as the same records as its Shift-JIS conversion: with a byte-order mark,
+// without, and fixed-length fields counting UTF-8 bytes, sliced at character boundaries.
+TEST_F(DataFileReaderTest, Utf8FilesReadAsTheirShiftJisConversion) {
+    const std::vector<DataRecord> expected = {{"\x8f\xa4\x95\x69", "1\\2"}};  // 商品, 1\2
+    EXPECT_EQ(readAll("s.csv", "\x8f\xa4\x95\x69,1\\2\r\n"), expected);
+    EXPECT_EQ(readAll("u.csv", "商品,1\\2\r\n"), expected);
+    EXPECT_EQ(readAll("b.csv", "\xEF\xBB\xBF商品,1\\2\r\n"), expected);
+    // Chosen as Shift-JIS, the UTF-8 bytes stay as they are.
+    DataReaderSettings sjisChosen = test::readerSettings();
+    sjisChosen.encoding = EncodingChoice::ShiftJis;
+    EXPECT_EQ(readAll("c.csv", "商品,1\r\n", sjisChosen), (std::vector<DataRecord>{{"商品", "1"}}));
+
+    DataReaderSettings fixed = test::readerSettings();
+    fixed.fieldLengths = {6, 4, 3};
+    // "商品" is 6 UTF-8 bytes; the next 4 bytes would cut "名" (3 bytes) after "AB": the field
+    // ends before it and "名" begins the next one, which reaches the line end.
+    EXPECT_EQ(readAll("f.txt", "商品AB名C\n", fixed),
+              (std::vector<DataRecord>{{"\x8f\xa4\x95\x69", "AB",
+                                        "\x96\xbc"
+                                        "C\n"}}));
+}
+
+// The first 64 KiB look like UTF-8, a Shift-JIS character comes later: the file is Shift-JIS.
+TEST_F(DataFileReaderTest, ALateShiftJisCharacterMakesTheFileShiftJis) {
+    const std::string ascii = std::string(kEncodingGuessBytes, 'A') + "\n";
+    const std::string bytes = "\xC3\xBD\n" + ascii + "\x8f\xa4\n";  // "ý" or "ﾃｽ"; then 商
+    const std::vector<DataRecord> records = readAll("late.csv", bytes);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0], (DataRecord{"\xC3\xBD"}));
+    EXPECT_EQ(records[2], (DataRecord{"\x8f\xa4"}));
+}
+
 TEST_F(DataFileReaderTest, ReadHeaderSplitsTheFirstLineAtOnce) {
     test::writeBytes(folder.file("h.csv"), "CODE,NAME\r\n1,x\r\n");
     DataFileReader reader(test::readerSettings(), messages);
