@@ -42,6 +42,8 @@ class CROWSMITHDoc {
     std::function<void(const std::string&)> status;
 
     FileEncoding encoding() const { return file_.encoding(); }
+    // The encoding a document made from another one's lines (an extraction) is saved in.
+    void setEncoding(FileEncoding encoding) { file_.adopt(encoding); }
     // Typed or pasted UTF-8 text as the lines hold it: a UTF-8 document keeps every character,
     // a Shift-JIS one has '?' for those that missingCharacters names.
     std::string coreText(std::string_view utf8) const;
