@@ -15,13 +15,29 @@ bool QtClipboardPort::hasText() const {
     return data != nullptr && data->hasText();
 }
 
-ClipboardPort::Read QtClipboardPort::read(std::string& text) {
+namespace {
+
+ClipboardPort::Read readUnicode(QString& unicode) {
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    if (clipboard == nullptr) return Read::CannotOpen;
+    if (clipboard == nullptr) return ClipboardPort::Read::CannotOpen;
     const QMimeData* data = clipboard->mimeData();
-    if (data == nullptr || !data->hasText()) return Read::NotText;
-    const QString unicode = data->text();
-    if (unicode.isEmpty()) return Read::Empty;
+    if (data == nullptr || !data->hasText()) return ClipboardPort::Read::NotText;
+    unicode = data->text();
+    return unicode.isEmpty() ? ClipboardPort::Read::Empty : ClipboardPort::Read::Text;
+}
+
+}  // namespace
+
+ClipboardPort::Read QtClipboardPort::readUtf8(std::string& text) {
+    QString unicode;
+    const Read result = readUnicode(unicode);
+    if (result == Read::Text) text = toUtf8(unicode);
+    return result;
+}
+
+ClipboardPort::Read QtClipboardPort::read(std::string& text) {
+    QString unicode;
+    if (const Read result = readUnicode(unicode); result != Read::Text) return result;
     const std::string missing = sjis::unencodableCharacters(unicode.toStdString());
     if (!missing.empty()) {
         text = missing;

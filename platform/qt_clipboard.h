@@ -10,6 +10,7 @@ class QtClipboardPort : public ClipboardPort {
   public:
     bool hasText() const override;
     Read read(std::string& text) override;
+    Read readUtf8(std::string& text) override;
     bool write(const std::string& text, bool& opened) override;
 };
 

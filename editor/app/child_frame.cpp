@@ -1,10 +1,10 @@
 #include "editor/app/child_frame.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QStyle>
 
+#include "editor/dialogs/encoding_file_dialogs.h"
 #include "editor/dialogs/record_maintenance_dialog.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "platform/qt_text.h"
@@ -14,6 +14,7 @@ namespace qv::rowsmith {
 namespace {
 
 const QString kFilter = QStringLiteral("ROWSMITH Files (*.csv *.CSV);;全て (*)");
+const char* const kReopenQuestion = " への変更は失われます。別の文字コードで開き直しますか？";
 
 }  // namespace
 
@@ -68,18 +69,36 @@ bool CChildFrame::save() {
     return saved;
 }
 
+// The encoding chosen with the file; a conversion that would lose characters asks first.
 bool CChildFrame::saveAs() {
     if (!view_->commitOpenEdit()) return false;
-    QFileDialog dialog(this, QString(), fromUtf8(document_->pathName()), kFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("CSV"));
-    if (document_->pathName().empty()) dialog.selectFile(displayName() + QStringLiteral(".CSV"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    const QString path = dialog.selectedFiles().constFirst();
-    const bool saved = document_->save(toUtf8(path));
+    const QString name = document_->pathName().empty() ? displayName() + QStringLiteral(".CSV")
+                                                       : fromUtf8(document_->pathName());
+    const std::optional<SaveRequest> request =
+        askSaveAs(this, kFilter, name, document_->encoding());
+    if (!request) return false;
+    const FileEncoding before = document_->encoding();
+    const FileEncoding target = targetOf(request->encoding, before);
+    if (!mayConvert(*document_, target, messages_)) return false;
+    const bool saved = document_->save(toUtf8(request->path), target);
+    if (saved && target.encoding != before.encoding) refresh();  // lacking characters became ?
     updateTitle();
-    if (saved) emit this->saved(path);
+    if (saved) emit this->saved(request->path);
     return saved;
+}
+
+// A modified document asks first, as its changes are lost; a failed read keeps it as it was.
+bool CChildFrame::reopen(EncodingChoice encoding) {
+    if (document_->pathName().empty() || !view_->commitOpenEdit()) return false;
+    if (document_->isModified() &&
+        !messages_.askYesNo(toUtf8(displayName()) + kReopenQuestion, MessageAnswer::No)) {
+        return false;
+    }
+    if (recordDialog_ != nullptr) recordDialog_->reject();
+    const std::string path = document_->pathName();
+    if (!document_->open(path, false, encoding)) return false;
+    refresh();
+    return true;
 }
 
 // "%1 への変更を保存しますか？" with Yes, No and Cancel; Yes saves and stops the close when the

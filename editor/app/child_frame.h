@@ -35,6 +35,8 @@ class CChildFrame : public QMdiSubWindow {
     // Saves to the document's path, or asks for one first (also for "名前を付けて保存").
     bool save();
     bool saveAs();
+    // Reads the document's file again in `encoding` (別の文字コードで開き直す).
+    bool reopen(EncodingChoice encoding);
     // After opening, a paste or a change by a dialog: the title and the grid follow.
     void refresh();
 

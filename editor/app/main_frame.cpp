@@ -2,9 +2,9 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -15,6 +15,7 @@
 
 #include "common/recent_files.h"
 #include "editor/app/child_frame.h"
+#include "editor/dialogs/encoding_file_dialogs.h"
 #include "editor/dialogs/screen_font.h"
 #include "editor/model/grid_page_image.h"
 #include "editor/widgets/rowsmith_view.h"
@@ -36,8 +37,11 @@ CMainFrame::CMainFrame(RowsmithSettings& settings, RowsmithFonts& fonts, Profile
       settingsFile_(settingsFile),
       clipboard_(clipboard),
       messages_(messages),
-      area_(new QMdiArea(this)) {
+      area_(new QMdiArea(this)),
+      encodingStatus_(new QLabel(this)) {
     setCentralWidget(area_);
+    encodingStatus_->setObjectName(QStringLiteral("encodingStatus"));
+    statusBar()->addPermanentWidget(encodingStatus_);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setAcceptDrops(true);
@@ -81,6 +85,7 @@ CChildFrame* CMainFrame::adopt(CChildFrame* child) {
         lastActive_ = path;
         remember(path);
         updateTitle();
+        updateEncodingStatus();
     });
     connect(child, &CChildFrame::activated, this, &CMainFrame::childActivated);
     connect(&child->view(), &CROWSMITHView::documentChanged, this, &CMainFrame::updateCommands);
@@ -89,6 +94,7 @@ CChildFrame* CMainFrame::adopt(CChildFrame* child) {
     connect(child, &QObject::destroyed, this, [this] {
         updateTitle();
         updateCommands();
+        updateEncodingStatus();
     });
     child->view().setScreenFont(screenFont(fonts_, logicalDpiY()));
     child->refresh();
@@ -102,7 +108,7 @@ CChildFrame* CMainFrame::newDocument() {
     return adopt(child);
 }
 
-CChildFrame* CMainFrame::openDocument(const QString& path) {
+CChildFrame* CMainFrame::openDocument(const QString& path, EncodingChoice encoding) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     for (CChildFrame* child : children()) {
         if (fromUtf8(child->document().pathName()) == absolute) {
@@ -111,7 +117,7 @@ CChildFrame* CMainFrame::openDocument(const QString& path) {
         }
     }
     auto* child = new CChildFrame(clipboard_, messages_);
-    if (!child->document().open(toUtf8(absolute), settings_.makeBackup)) {
+    if (!child->document().open(toUtf8(absolute), settings_.makeBackup, encoding)) {
         delete child;
         return nullptr;
     }
@@ -138,6 +144,13 @@ void CMainFrame::childActivated() {
     }
     updateTitle();
     updateCommands();
+    updateEncodingStatus();
+}
+
+void CMainFrame::updateEncodingStatus() {
+    CChildFrame* child = activeChild();
+    encodingStatus_->setText(child ? fromUtf8(encodingLabel(child->document().encoding()))
+                                   : QString());
 }
 
 // "Rowsmith32 - name"; with the child maximised the multiple-document area adds " - [name]" to
@@ -171,9 +184,20 @@ void CMainFrame::updateCommands() {
 }
 
 void CMainFrame::openWithDialog() {
-    const QStringList paths =
-        QFileDialog::getOpenFileNames(this, QString(), QString(), kOpenFilter);
-    for (const QString& path : paths) openDocument(path);
+    if (const std::optional<OpenRequest> request = askFilesToOpen(this, kOpenFilter)) {
+        for (const QString& path : request->paths) openDocument(path, request->encoding);
+    }
+}
+
+void CMainFrame::reopenWithEncoding() {
+    CChildFrame* child = activeChild();
+    if (child == nullptr || child->document().pathName().empty()) return;
+    const std::optional<EncodingChoice> encoding =
+        askReopenEncoding(this, child->document().encoding().encoding);
+    if (encoding && child->reopen(*encoding)) {
+        updateCommands();
+        updateEncodingStatus();
+    }
 }
 
 void CMainFrame::saveActive() {

@@ -10,10 +10,12 @@
 
 #include "common/message_service.h"
 #include "common/profile_file.h"
+#include "common/text_encoding.h"
 #include "editor/model/rowsmith_fonts.h"
 #include "editor/model/rowsmith_settings.h"
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMenu;
 
@@ -40,7 +42,7 @@ class CMainFrame : public QMainWindow {
 
     CChildFrame* newDocument();
     // Opens `path`, or brings its window forward when it is open already; null when refused.
-    CChildFrame* openDocument(const QString& path);
+    CChildFrame* openDocument(const QString& path, EncodingChoice encoding = EncodingChoice::Auto);
 
     CChildFrame* activeChild() const;
     std::vector<CChildFrame*> children() const;
@@ -65,6 +67,8 @@ class CMainFrame : public QMainWindow {
 
     void newDocumentCommand();
     void openWithDialog();
+    void reopenWithEncoding();
+    void updateEncodingStatus();
     void saveActive();
     void saveActiveAs();
     void closeActive();
@@ -124,6 +128,7 @@ class CMainFrame : public QMainWindow {
     QAction* launchAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* previewAction_ = nullptr;
+    QLabel* encodingStatus_;  // the active document's encoding, at the right of the status bar
     QString lastActive_;
     bool exiting_ = false;   // the exit command, not the close box: the reopen list stays
     int untitledCount_ = 0;  // new documents made so far; files opened do not count

@@ -53,8 +53,10 @@ void CMainFrame::extract() {
     document.lines = std::move(taken->lines);
     document.headerNames = std::move(taken->headerNames);
     document.columnWidths = taken->columnWidths;
+    document.setEncoding(source->document().encoding());  // its characters stay savable
     document.setModified();
     child->refresh();
+    updateEncodingStatus();
 }
 
 void CMainFrame::editAssociations() {

@@ -42,6 +42,7 @@ void CMainFrame::buildFileMenu() {
     openAction_ = addAction(file, QStringLiteral("開く(&O)..."), &CMainFrame::openWithDialog);
     openAction_->setShortcut(QKeySequence::Open);
     addAction(file, QStringLiteral("閉じる(&C)"), &CMainFrame::closeActive);
+    addAction(file, QStringLiteral("別の文字コードで開き直す..."), &CMainFrame::reopenWithEncoding);
     saveAction_ = addAction(file, QStringLiteral("上書き保存(&S)"), &CMainFrame::saveActive);
     saveAction_->setShortcut(QKeySequence::Save);
     addAction(file, QStringLiteral("名前を付けて保存(&A)..."), &CMainFrame::saveActiveAs);

@@ -90,8 +90,9 @@ QWidget* RecordMaintenanceDialog::buildBoxes() {
         name->setFont(nameFont);
         auto* box = new QLineEdit(panel);
         box->setObjectName(QStringLiteral("box%1").arg(i));
-        connect(box, &QLineEdit::textEdited, this,
-                [this, i](const QString& text) { form_.setBox(i, toSjis(text)); });
+        connect(box, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            form_.setBox(i, form_.document().coreText(toUtf8(text)));
+        });
         grid->addWidget(name, i, 0);
         grid->addWidget(box, i, 1);
         boxes_.push_back(box);

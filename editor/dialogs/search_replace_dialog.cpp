@@ -54,12 +54,14 @@ QLayout* SearchReplaceDialog::buildTexts() {
     auto* grid = new QGridLayout;
     searchEdit_ = new QLineEdit(this);
     searchEdit_->setObjectName(QStringLiteral("searchText"));
-    connect(searchEdit_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { form_.setSearchText(toSjis(text)); });
+    connect(searchEdit_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        form_.setSearchText(form_.document().coreText(toUtf8(text)));
+    });
     replaceEdit_ = new QLineEdit(this);
     replaceEdit_->setObjectName(QStringLiteral("replaceText"));
-    connect(replaceEdit_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { form_.setReplaceText(toSjis(text)); });
+    connect(replaceEdit_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        form_.setReplaceText(form_.document().coreText(toUtf8(text)));
+    });
     replaceLabel_ = new QLabel(QStringLiteral("置換後の文字列\n(ﾌｨｰﾙﾄﾞ全体)"), this);
     grid->addWidget(new QLabel(QStringLiteral("検索する文字列"), this), 0, 0);
     grid->addWidget(searchEdit_, 0, 1);

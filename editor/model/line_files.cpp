@@ -20,7 +20,8 @@ bool isFolder(const std::string& path) {
 
 // Reads in blocks and splits at LF; a CR before the LF belongs to the line end, as does a CR that
 // ends the file. Only one block and the lines are held, never the whole file twice.
-bool readSplit(FILE* file, std::vector<std::string>& lines) {
+bool readSplit(FILE* file, std::vector<std::string>& lines, LineEndings& endings) {
+    bool firstEnd = true;
     std::vector<char> block(1 << 20);
     std::string pending;
     bool pendingLine = false;
@@ -36,7 +37,10 @@ bool readSplit(FILE* file, std::vector<std::string>& lines) {
                 break;
             }
             pending.append(at, newline);
-            if (!pending.empty() && pending.back() == '\r') pending.pop_back();
+            const bool crLf = !pending.empty() && pending.back() == '\r';
+            if (crLf) pending.pop_back();
+            if (firstEnd) endings.crLf = crLf;
+            firstEnd = false;
             lines.push_back(std::move(pending));
             pending.clear();
             pendingLine = false;
@@ -44,6 +48,7 @@ bool readSplit(FILE* file, std::vector<std::string>& lines) {
         }
     }
     if (ferror(file)) return false;
+    endings.lastLineEnded = !pendingLine || (!pending.empty() && pending.back() == '\r');
     if (pendingLine) {
         if (!pending.empty() && pending.back() == '\r') pending.pop_back();
         lines.push_back(std::move(pending));
@@ -54,12 +59,20 @@ bool readSplit(FILE* file, std::vector<std::string>& lines) {
 }  // namespace
 
 ReadLinesStatus ReadLines(const std::string& path, std::vector<std::string>& lines) {
+    LineEndings endings;
+    return ReadLines(path, lines, endings);
+}
+
+ReadLinesStatus ReadLines(const std::string& path, std::vector<std::string>& lines,
+                          LineEndings& endings) {
     if (isFolder(path)) return ReadLinesStatus::IsFolder;
     std::unique_ptr<FILE, int (*)(FILE*)> file(openRegularStream(path), fclose);
     if (!file) return ReadLinesStatus::CannotOpen;
     std::vector<std::string> read;
-    if (!readSplit(file.get(), read)) return ReadLinesStatus::CannotOpen;
+    LineEndings found;
+    if (!readSplit(file.get(), read, found)) return ReadLinesStatus::CannotOpen;
     lines = std::move(read);
+    endings = found;
     return ReadLinesStatus::Ok;
 }
 
@@ -78,8 +91,12 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 bool writeLinesFile(const std::vector<std::string>& lines, const std::string& path,
                     MessageService& messages) {
+    return writeBytesFile(joinLines(lines), path, messages);
+}
+
+bool writeBytesFile(std::string_view bytes, const std::string& path, MessageService& messages) {
     std::string error;
-    if (writeFileAtomically(path, joinLines(lines), &error)) return true;
+    if (writeFileAtomically(path, bytes, &error)) return true;
     Message failed;
     failed.text = formatText("%s の Open に失敗しました　！", path.c_str()) + "\n" + error;
     failed.beep = true;

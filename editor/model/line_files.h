@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/message_service.h"
@@ -15,15 +16,26 @@ namespace qv {
 
 enum class ReadLinesStatus { Ok, CannotOpen, IsFolder };
 
+// How a file's lines ended: the first line end met, and whether the last line had one.
+struct LineEndings {
+    bool crLf = true;
+    bool lastLineEnded = true;
+};
+
 // Reads every line of `path` (a local path) into `lines`, without its line end. On failure
 // `lines` is left untouched.
 ReadLinesStatus ReadLines(const std::string& path, std::vector<std::string>& lines);
+ReadLinesStatus ReadLines(const std::string& path, std::vector<std::string>& lines,
+                          LineEndings& endings);
 
 // Writes every non-empty element of `lines` followed by CR LF. When the file cannot be written
 // it beeps, tells "%s の Open に失敗しました　！" with the reason on the next line and gives false;
 // the old file, if any, is intact.
 bool writeLinesFile(const std::vector<std::string>& lines, const std::string& path,
                     MessageService& messages);
+
+// Writes `bytes` as the file, with the same message on failure.
+bool writeBytesFile(std::string_view bytes, const std::string& path, MessageService& messages);
 
 // The same, giving the number of elements visited, 0 on failure.
 size_t WriteLines(const std::vector<std::string>& lines, const std::string& path,

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "common/record_line.h"
+#include "common/text_encoding.h"
 #include "common/text_format.h"
 #include "editor/model/clipboard_text.h"
 
@@ -120,7 +121,8 @@ std::string unencodableMessage(const std::string& charactersUtf8) {
 
 bool RecordEditor::paste() {
     std::string text;
-    switch (clipboard_.read(text)) {
+    const bool utf8 = document_.encoding().encoding == TextEncoding::Utf8;
+    switch (utf8 ? clipboard_.readUtf8(text) : clipboard_.read(text)) {
         case ClipboardPort::Read::Text:
             break;
         case ClipboardPort::Read::NotText:
@@ -136,6 +138,7 @@ bool RecordEditor::paste() {
             beepAndTell(messages_, unencodableMessage(text));
             return false;
     }
+    if (utf8) text = utf8ToCore(text);
     if (separatorsInFirstLine(text) == 0) {
         beepAndTell(messages_,
                     "クリップボードのデータは\nカンマ又はタブ編集ファイルではありません　！");

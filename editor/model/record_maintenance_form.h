@@ -25,6 +25,8 @@ class RecordMaintenanceForm {
     enum class Commit { Nothing, Stored, Appended, DroppedInsert, LeftAdd };
 
     RecordMaintenanceForm(CROWSMITHDoc& document, MessageService& messages);
+    // The document typed text is converted for (see CROWSMITHDoc::coreText).
+    const CROWSMITHDoc& document() const { return document_; }
 
     // Starts on record `currentRow` (1 when outside the records; add mode without records).
     // False, after "フィールドが定義されていません。", when the document has no field names.

@@ -23,6 +23,8 @@ class SearchReplaceForm {
     enum class Step { Refused, Found, Replaced, Declined, End };
 
     SearchReplaceForm(CROWSMITHDoc& document, MessageService& messages);
+    // The document typed text is converted for (see CROWSMITHDoc::coreText).
+    const CROWSMITHDoc& document() const { return document_; }
 
     // How the grid and the dialog follow; each may be left empty.
     std::function<void(int)> highlightRecord;  // a match

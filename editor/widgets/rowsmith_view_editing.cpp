@@ -69,17 +69,17 @@ void CROWSMITHView::placeCellEditor() {
         cellRect(editing_.row, static_cast<int>(editing_.field)).adjusted(-2, -2, 2, 2));
 }
 
-// The open cell's text into its record (or the new record); false when Shift-JIS cannot hold
-// it: the user hears which characters, and the edit stays as typed.
+// The open cell's text into its record (or the new record); false when a Shift-JIS document
+// cannot hold it: the user hears which characters, and the edit stays as typed.
 bool CROWSMITHView::storeOpenCell() {
-    const QString text = cellEditor_->text();
-    const std::string missing = sjis::unencodableCharacters(text.toStdString());
+    const std::string text = toUtf8(cellEditor_->text());
+    const std::string missing = document_.missingCharacters(text);
     if (!missing.empty()) {
         messages_.exclamation(unencodableMessage(missing));
         cellEditor_->setFocus();
         return false;
     }
-    const std::string value = toSjis(text);
+    const std::string value = document_.coreText(text);
     if (editing_.blank) {
         editor_.setBlankField(editing_.field, value);
     } else if (editor_.storeField(editing_.row, editing_.field, value)) {

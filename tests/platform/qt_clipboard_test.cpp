@@ -25,6 +25,17 @@ TEST(QtClipboardPort, ShiftJisTextRoundTripsThroughUnicode) {
     EXPECT_EQ(back, kGoodsAndPrice);
 }
 
+// A UTF-8 document reads every character; the Shift-JIS read names those it cannot take.
+TEST(QtClipboardPort, Utf8ReadKeepsWhatShiftJisLacks) {
+    QtClipboardPort port;
+    QGuiApplication::clipboard()->setText(QStringLiteral("😀,𠮷"));
+    std::string text;
+    EXPECT_EQ(port.readUtf8(text), ClipboardPort::Read::Text);
+    EXPECT_EQ(text, "😀,𠮷");
+    EXPECT_EQ(port.read(text), ClipboardPort::Read::Unencodable);
+    EXPECT_EQ(text, "😀𠮷");
+}
+
 TEST(QtClipboardPort, BinaryDataIsNotTextAndEmptyTextIsEmpty) {
     QtClipboardPort port;
     auto* binary = new QMimeData;
