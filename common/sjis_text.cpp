@@ -266,22 +266,38 @@ std::string toUtf8(std::string_view cp932) {
     return out;
 }
 
+std::string keptCode(std::string_view character) {
+    const unsigned code = KeptCharacters::instance().codeOf(std::string(character));
+    if (code == 0) return "?";
+    return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+}
+
+// One character at a time: its CP932 form when it has one that turns back into it, else a kept
+// code; iconv alone would give some characters the code of a look-alike (〜 that of ～).
 std::string fromUtf8Keeping(std::string_view utf8) {
-    Converter& converter = utf8ToCp932();
-    if (!converter.ok()) return asciiOnly(utf8, "?", nullptr);
-    return convert(converter.get(), utf8, [](std::string_view rest, std::string& out) {
-        const size_t length = utf8Prefix(rest);
-        const bool whole = length > 1 && length == utf8Length(static_cast<unsigned char>(rest[0]));
-        const unsigned code =
-            whole ? KeptCharacters::instance().codeOf(std::string(rest.substr(0, length))) : 0;
-        if (code == 0) {
-            out += '?';
-        } else {
-            out += static_cast<char>(code >> 8);
-            out += static_cast<char>(code & 0xFF);
+    std::string out;
+    for (size_t at = 0; at < utf8.size();) {
+        const size_t length = utf8Prefix(utf8.substr(at));
+        const std::string_view character = utf8.substr(at, length);
+        at += length;
+        const auto lead = static_cast<unsigned char>(character[0]);
+        if (lead < 0x80) {
+            out += character[0];
+            continue;
         }
-        return length;
-    });
+        if (length != utf8Length(lead)) {
+            out += '?';  // malformed
+            continue;
+        }
+        bool lossless = true;
+        const std::string form = fromUtf8(character, &lossless);
+        if (lossless && toUtf8WithoutKept(form) == character) {
+            out += form;
+        } else {
+            out += keptCode(character);
+        }
+    }
+    return out;
 }
 
 std::string fromUtf8(std::string_view utf8, bool* lossless) {

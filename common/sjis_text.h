@@ -34,6 +34,8 @@ std::string fromUtf8(std::string_view utf8, bool* lossless = nullptr);
 // back into that character. A malformed UTF-8 byte becomes '?', and so does a character once the
 // area's 1,870 codes are used up.
 std::string fromUtf8Keeping(std::string_view utf8);
+// The kept code of one UTF-8 character ("?" once the area is used up).
+std::string keptCode(std::string_view character);
 
 // The characters of `utf8` that CP932 cannot hold, each once, in order of appearance (UTF-8);
 // empty when the whole text converts.

@@ -1,5 +1,9 @@
 #include "common/text_encoding.h"
 
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
 #include "common/sjis_text.h"
 
 namespace qv {
@@ -71,8 +75,110 @@ const char* encodingName(TextEncoding encoding) {
     return encoding == TextEncoding::Utf8 ? "UTF-8" : "Shift-JIS";
 }
 
+namespace {
+
+std::string encodeUtf8(uint32_t cp) {
+    std::string out;
+    if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | cp >> 6);
+    } else {
+        out += static_cast<char>(0xE0 | cp >> 12);
+        out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
+    }
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+    return out;
+}
+
+// The CP932 form of every code point below U+10000 as iconv gives it (one byte below 0x100, two
+// bytes as lead << 8 | trail, 0 for none), built once, so that a UTF-8 line is converted by
+// lookups instead of a call of iconv for every line. A form that turns back into another
+// character (iconv gives 〜 U+301C the code of ～ U+FF5E, and ¥ that of the backslash) counts
+// as none: such a character is kept as itself.
+const std::vector<uint16_t>& cp932Forms() {
+    static const std::vector<uint16_t> forms = [] {
+        std::vector<uint16_t> table(0x10000, 0);
+        for (uint32_t cp = 0x80; cp < 0x10000; ++cp) {
+            if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+            bool lossless = true;
+            const std::string character = encodeUtf8(cp);
+            const std::string form = sjis::fromUtf8(character, &lossless);
+            if (!lossless || form.empty() || form.size() > 2) continue;
+            if (sjis::toUtf8(form) != character) continue;
+            const auto first = static_cast<unsigned char>(form[0]);
+            table[cp] = static_cast<uint16_t>(
+                form.size() == 1 ? first : first << 8 | static_cast<unsigned char>(form[1]));
+        }
+        return table;
+    }();
+    return forms;
+}
+
+// The code point of the two- or three-byte UTF-8 character at `s`, and its length; 0 for
+// anything else (four-byte characters, malformed bytes), which the slow way handles.
+uint32_t bmpCharacter(std::string_view s, size_t& length) {
+    const auto b0 = static_cast<unsigned char>(s[0]);
+    const auto next = [&s](size_t k) {
+        return k < s.size() ? static_cast<unsigned char>(s[k]) : 0;
+    };
+    if (b0 >= 0xC2 && b0 <= 0xDF && (next(1) & 0xC0) == 0x80) {
+        length = 2;
+        return (b0 & 0x1Fu) << 6 | (next(1) & 0x3Fu);
+    }
+    if (b0 >= 0xE0 && b0 <= 0xEF && (next(1) & 0xC0) == 0x80 && (next(2) & 0xC0) == 0x80) {
+        const uint32_t cp = (b0 & 0x0Fu) << 12 | (next(1) & 0x3Fu) << 6 | (next(2) & 0x3Fu);
+        if (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+        length = 3;
+        return cp;
+    }
+    return 0;
+}
+
+}  // namespace
+
+namespace {
+
+// The length of the ASCII run at the start of `s`, eight bytes at a time.
+size_t asciiRun(std::string_view s) {
+    size_t run = 0;
+    uint64_t word = 0;
+    while (run + 8 <= s.size()) {
+        std::memcpy(&word, s.data() + run, 8);
+        if ((word & 0x8080808080808080ULL) != 0) break;
+        run += 8;
+    }
+    while (run < s.size() && static_cast<unsigned char>(s[run]) < 0x80) ++run;
+    return run;
+}
+
+}  // namespace
+
 std::string utf8ToCore(std::string_view utf8) {
-    return sjis::fromUtf8Keeping(utf8);
+    const std::vector<uint16_t>& forms = cp932Forms();
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t at = 0; at < utf8.size();) {
+        const size_t run = asciiRun(utf8.substr(at));
+        out.append(utf8.data() + at, run);
+        at += run;
+        if (at >= utf8.size()) break;
+        size_t length = 0;
+        const uint32_t cp = bmpCharacter(utf8.substr(at), length);
+        const uint16_t form = cp != 0 ? forms[cp] : 0;
+        if (cp == 0) {
+            // A four-byte character or malformed bytes: the rest goes the slow way.
+            out += sjis::fromUtf8Keeping(utf8.substr(at));
+            break;
+        }
+        if (form == 0) {
+            out += sjis::keptCode(utf8.substr(at, length));  // CP932 lacks it
+            at += length;
+            continue;
+        }
+        if (form > 0xFF) out.push_back(static_cast<char>(form >> 8));
+        out.push_back(static_cast<char>(form & 0xFF));
+        at += length;
+    }
+    return out;
 }
 
 }  // namespace qv

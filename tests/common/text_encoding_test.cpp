@@ -47,6 +47,26 @@ TEST(TextEncodingTest, AValidStartFollowedByABrokenSequenceIsNotValidToTheEnd) {
     EXPECT_FALSE(check.valid());
 }
 
+// The table the quick conversion uses gives what iconv gives, for every character of CP932.
+TEST(TextEncodingTest, TheQuickConversionAgreesWithIconv) {
+    std::string all;
+    for (int byte = 0x20; byte < 0xE0; ++byte) {
+        if (byte < 0x7F || byte > 0xA0) all += static_cast<char>(byte);
+    }
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead > 0x9F && lead < 0xE0) continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            const std::string code{static_cast<char>(lead), static_cast<char>(trail)};
+            // Codes without a character (shown as U+FFFD) are no text of a file.
+            if (trail != 0x7F && sjis::toUtf8(code).find("\xEF\xBF\xBD") == std::string::npos) {
+                all += code;
+            }
+        }
+    }
+    const std::string utf8 = sjis::toUtf8(all);
+    EXPECT_EQ(utf8ToCore(utf8), sjis::fromUtf8(utf8));
+}
+
 TEST(TextEncodingTest, CharactersWithoutShiftJisFormSurviveTheCore) {
     const std::string text = "𠮷野家 🍣 商品";
     const std::string core = utf8ToCore(text);
@@ -55,6 +75,10 @@ TEST(TextEncodingTest, CharactersWithoutShiftJisFormSurviveTheCore) {
     EXPECT_EQ(sjis::characterCount(core), 8u);      // every kept character is one double-byte code
     EXPECT_EQ(utf8ToCore("𠮷"), utf8ToCore("𠮷"));  // the same code every time
     EXPECT_EQ(utf8ToCore("a\xFFz"), "a?z");
+    // Characters that iconv would give the code of a look-alike come back as themselves.
+    for (const std::string lookAlike : {"〜", "¥", "−", "—"}) {
+        EXPECT_EQ(sjis::toUtf8(utf8ToCore(lookAlike)), lookAlike) << lookAlike;
+    }
     EXPECT_EQ(parseEncodingChoice("utf8"), EncodingChoice::Utf8);
     EXPECT_FALSE(parseEncodingChoice("UTF-8"));
 }
