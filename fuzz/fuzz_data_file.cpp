@@ -1,5 +1,6 @@
 // Data files as both programs read them: the label program's reader in comma, fixed-length and
-// CSZ mode (page index, every page loaded and split), and the data editor's document.
+// CSZ mode (page index, every page loaded and split), and the data editor's document, each with
+// the encoding guessed or chosen as Shift-JIS or UTF-8.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -22,6 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     settings.pageBreakField = (mode >> 5) % 3;
     settings.subtitleOpen = "<";
     settings.subtitleClose = ">";
+    const auto encoding = static_cast<qv::EncodingChoice>((mode >> 6) % 3);
+    settings.encoding = encoding;
     qv::DataFileReader reader(settings, messages);
     const int labels = 1 + (mode >> 4) % 6;
     if (reader.Open(path, mode & 2)) {
@@ -33,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         reader.Close();
     }
     qv::CROWSMITHDoc document(messages);
-    document.open(path, false);
+    document.open(path, false, encoding);
     std::remove(path.c_str());
     return 0;
 }

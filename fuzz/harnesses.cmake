@@ -15,6 +15,7 @@ set(QUORVI_FUZZERS
     fuzz_profile
     fuzz_record_line
     fuzz_settings_values
+    fuzz_text_encoding
     fuzz_text_macros
 )
 # Sources of the label program's Qt-free parts that live with the program (label/app) and so
