@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <mutex>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace qv::sjis {
@@ -173,6 +174,18 @@ class KeptCharacters {
         any_.store(true, std::memory_order_release);
         return code;
     }
+    // The code of a character whose own CP932 form `natural` lies in the user-defined area: that
+    // form, claimed so that no kept character gets it, unless a kept character holds it already.
+    unsigned claim(const std::string& character, unsigned natural) {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            if (characters_.count(natural) == 0) {
+                claimed_.insert(natural);
+                return natural;
+            }
+        }
+        return codeOf(character);
+    }
     // The character of `code`, or nothing when it was never given out.
     bool characterOf(unsigned code, std::string& out) {
         const std::lock_guard<std::mutex> lock(mutex_);
@@ -193,7 +206,7 @@ class KeptCharacters {
                 --trail_;
             }
             const unsigned trail = code & 0xFF;
-            if (trail != 0x5C && trail != 0x7F) return code;
+            if (trail != 0x5C && trail != 0x7F && claimed_.count(code) == 0) return code;
         }
         return 0;
     }
@@ -202,6 +215,7 @@ class KeptCharacters {
     std::atomic<bool> any_{false};
     std::unordered_map<std::string, unsigned> codes_;
     std::unordered_map<unsigned, std::string> characters_;
+    std::unordered_set<unsigned> claimed_;
     unsigned lead_ = 0xF9;
     unsigned trail_ = 0xFC;
 };
@@ -266,6 +280,14 @@ std::string toUtf8(std::string_view cp932) {
     return out;
 }
 
+std::string userDefinedCode(std::string_view character, std::string_view form) {
+    const unsigned natural =
+        static_cast<unsigned char>(form[0]) << 8 | static_cast<unsigned char>(form[1]);
+    const unsigned code = KeptCharacters::instance().claim(std::string(character), natural);
+    if (code == 0) return "?";
+    return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+}
+
 std::string keptCode(std::string_view character) {
     const unsigned code = KeptCharacters::instance().codeOf(std::string(character));
     if (code == 0) return "?";
@@ -291,7 +313,11 @@ std::string fromUtf8Keeping(std::string_view utf8) {
         }
         bool lossless = true;
         const std::string form = fromUtf8(character, &lossless);
-        if (lossless && toUtf8WithoutKept(form) == character) {
+        const bool userDefined =
+            form.size() == 2 && isKeptLead(static_cast<unsigned char>(form[0]));
+        if (lossless && userDefined) {
+            out += userDefinedCode(character, form);
+        } else if (lossless && toUtf8WithoutKept(form) == character) {
             out += form;
         } else {
             out += keptCode(character);

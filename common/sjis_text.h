@@ -36,6 +36,9 @@ std::string fromUtf8(std::string_view utf8, bool* lossless = nullptr);
 std::string fromUtf8Keeping(std::string_view utf8);
 // The kept code of one UTF-8 character ("?" once the area is used up).
 std::string keptCode(std::string_view character);
+// The code of a UTF-8 character whose own CP932 code `form` lies in the user-defined area: that
+// code, unless a kept character holds it (then a kept code of its own), so the two never meet.
+std::string userDefinedCode(std::string_view character, std::string_view form);
 
 // The characters of `utf8` that CP932 cannot hold, each once, in order of appearance (UTF-8);
 // empty when the whole text converts.

@@ -174,8 +174,14 @@ std::string utf8ToCore(std::string_view utf8) {
             at += length;
             continue;
         }
-        if (form > 0xFF) out.push_back(static_cast<char>(form >> 8));
-        out.push_back(static_cast<char>(form & 0xFF));
+        if (form >= 0xF000 && form <= 0xF9FF) {
+            // The user-defined area, which the kept codes share.
+            const char code[2] = {static_cast<char>(form >> 8), static_cast<char>(form & 0xFF)};
+            out += sjis::userDefinedCode(utf8.substr(at, length), std::string_view(code, 2));
+        } else {
+            if (form > 0xFF) out.push_back(static_cast<char>(form >> 8));
+            out.push_back(static_cast<char>(form & 0xFF));
+        }
         at += length;
     }
     return out;

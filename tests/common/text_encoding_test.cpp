@@ -47,14 +47,15 @@ TEST(TextEncodingTest, AValidStartFollowedByABrokenSequenceIsNotValidToTheEnd) {
     EXPECT_FALSE(check.valid());
 }
 
-// The table the quick conversion uses gives what iconv gives, for every character of CP932.
+// The table the quick conversion uses gives what iconv gives, for every character of CP932
+// outside the user-defined area (whose codes the kept characters share).
 TEST(TextEncodingTest, TheQuickConversionAgreesWithIconv) {
     std::string all;
     for (int byte = 0x20; byte < 0xE0; ++byte) {
         if (byte < 0x7F || byte > 0xA0) all += static_cast<char>(byte);
     }
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
-        if (lead > 0x9F && lead < 0xE0) continue;
+        if ((lead > 0x9F && lead < 0xE0) || (lead >= 0xF0 && lead <= 0xF9)) continue;
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
             const std::string code{static_cast<char>(lead), static_cast<char>(trail)};
             // Codes without a character (shown as U+FFFD) are no text of a file.
@@ -74,6 +75,12 @@ TEST(TextEncodingTest, CharactersWithoutShiftJisFormSurviveTheCore) {
     EXPECT_EQ(sjis::toUtf8(core), text);
     EXPECT_EQ(sjis::characterCount(core), 8u);      // every kept character is one double-byte code
     EXPECT_EQ(utf8ToCore("𠮷"), utf8ToCore("𠮷"));  // the same code every time
+    // The user-defined area's own characters (U+E000 ...) never meet a kept code: U+E757's own
+    // code F9FC may be 𠮷's.
+    for (const std::string privateUse : {"\uE757", "\uE000", "\uE5A2"}) {
+        EXPECT_EQ(sjis::toUtf8(utf8ToCore(privateUse)), privateUse);
+        EXPECT_EQ(sjis::toUtf8(sjis::fromUtf8Keeping(privateUse)), privateUse);
+    }
     EXPECT_EQ(utf8ToCore("a\xFFz"), "a?z");
     // Characters that iconv would give the code of a look-alike come back as themselves.
     for (const std::string lookAlike : {"〜", "¥", "−", "—"}) {

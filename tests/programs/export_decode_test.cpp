@@ -43,20 +43,8 @@ class ExportDecodeTest : public ::testing::Test {
   protected:
     // A4 portrait, 2 x 3 labels of 90 x 80 mm; one barcode field per label and a text field.
     LabelDefinition definition(const Symbology& s, int widthMm, int heightMm) {
-        LabelDefinition d = newLabelDefinition();
-        d.sheet.paperIndex = 0;
-        d.sheet.paperWidthMm = 210;
-        d.sheet.paperHeightMm = 297;
-        d.sheet.labelWidthMm = 90;
-        d.sheet.labelHeightMm = 80;
-        d.sheet.firstLabelLeftMm = 10;
-        d.sheet.firstLabelTopMm = 20;
-        d.sheet.maxColumns = 2;
-        d.sheet.maxRows = 3;
+        LabelDefinition d = test::twoByThreeSheet();
         d.titleText = "Export check";
-        d.dataFile.dataFilePath = "data.csv";
-        d.dataFile.fieldNames = {"CODE", "NAME"};
-        d.dataFile.fieldLengths = {20, 10};
         d.fields[0] = {8, 10, kDefaultFaceName, 10, widthMm, heightMm, s.attributes, 0, 0};
         d.fields[1] = {8, 2, kDefaultFaceName, 10, 0, 0, 0, 0, 0};
         d.shortJanNotAligned = 1;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "label/definition/label_definition.h"
+
 namespace qv::test {
 
 // Output of a shell command; fails the test when the command cannot run.
@@ -44,6 +46,25 @@ inline std::vector<std::string> decodeSymbols(const std::string& image) {
         lines(run("zbarimg --nodbus --raw -q " + image + " 2>/dev/null"));
     std::sort(found.begin(), found.end());
     return found;
+}
+
+// A4 portrait, 2 x 3 labels of 90 x 80 mm from (10, 20), reading data.csv with the fields CODE
+// (20) and NAME (10); the fields of the labels are the caller's.
+inline LabelDefinition twoByThreeSheet() {
+    LabelDefinition d = newLabelDefinition();
+    d.sheet.paperIndex = 0;
+    d.sheet.paperWidthMm = 210;
+    d.sheet.paperHeightMm = 297;
+    d.sheet.labelWidthMm = 90;
+    d.sheet.labelHeightMm = 80;
+    d.sheet.firstLabelLeftMm = 10;
+    d.sheet.firstLabelTopMm = 20;
+    d.sheet.maxColumns = 2;
+    d.sheet.maxRows = 3;
+    d.dataFile.dataFilePath = "data.csv";
+    d.dataFile.fieldNames = {"CODE", "NAME"};
+    d.dataFile.fieldLengths = {20, 10};
+    return d;
 }
 
 }  // namespace qv::test

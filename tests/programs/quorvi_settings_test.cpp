@@ -67,8 +67,8 @@ TEST(QuorviSettingsTest, DataEncodingsAreKeptPerDefinition) {
     ASSERT_TRUE(writeDataEncoding(file, a, EncodingChoice::Auto));
     EXPECT_EQ(readDataEncoding(file, a), EncodingChoice::Auto);
     for (int k = 0; k <= kMostDataEncodings; ++k) {
-        ASSERT_TRUE(writeDataEncoding(file, folder.file(std::to_string(k) + ".qvd"),
-                                      EncodingChoice::Utf8));
+        ASSERT_TRUE(
+            writeDataEncoding(file, folder.file(std::to_string(k) + ".qvd"), EncodingChoice::Utf8));
     }
     // "0.qvd" took the freed first entry: it went first, then "b.qvd".
     EXPECT_EQ(readDataEncoding(file, folder.file("0.qvd")), EncodingChoice::Auto);

@@ -20,19 +20,7 @@ class VerifyTest : public ::testing::Test {
   protected:
     // A4 portrait, 2 x 3 labels of 90 x 80 mm; a barcode field and a text field per label.
     LabelDefinition definition(int attributes, int xMm, int widthMm, int heightMm) {
-        LabelDefinition d = newLabelDefinition();
-        d.sheet.paperIndex = 0;
-        d.sheet.paperWidthMm = 210;
-        d.sheet.paperHeightMm = 297;
-        d.sheet.labelWidthMm = 90;
-        d.sheet.labelHeightMm = 80;
-        d.sheet.firstLabelLeftMm = 10;
-        d.sheet.firstLabelTopMm = 20;
-        d.sheet.maxColumns = 2;
-        d.sheet.maxRows = 3;
-        d.dataFile.dataFilePath = "data.csv";
-        d.dataFile.fieldNames = {"CODE", "NAME"};
-        d.dataFile.fieldLengths = {20, 10};
+        LabelDefinition d = test::twoByThreeSheet();
         d.fields[0] = {xMm, 10, kDefaultFaceName, 10, widthMm, heightMm, attributes, 0, 0};
         d.fields[1] = {8, 60, kDefaultFaceName, 10, 0, 0, 0, 0, 0};
         return d;
