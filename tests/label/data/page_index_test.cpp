@@ -181,6 +181,19 @@ TEST_F(PageIndexTest, CopiesFromAFieldAndItsBadValues) {
     EXPECT_EQ(told.find("レコード 4"), std::string::npos) << told;
 }
 
+// Page breaks by field and marker lines index a UTF-8 file as its Shift-JIS conversion: the
+// sub-titles and the records come out as the core holds text.
+TEST_F(PageIndexTest, Utf8FilesBreakAndNamePagesAsShiftJisOnes) {
+    const std::string fruits = "\x89\xca\x95\xa8";  // 果物
+    index({"\xEF\xBB\xBF@果物", "りんご,1", "なし,1", "@野菜", "ねぎ,2"}, 6);
+    EXPECT_EQ(recordCounts(), (std::vector<int>{2, 1}));
+    EXPECT_EQ(reader->pageIndex()[0].subtitle, kOpenBracket + fruits + kCloseBracket);
+    index({"果物,a", "果物,b", "野菜,c"}, 6, false, 1);
+    EXPECT_EQ(recordCounts(), (std::vector<int>{2, 1}));
+    EXPECT_EQ(reader->pageIndex()[0].subtitle, kOpenBracket + fruits + kCloseBracket);
+    EXPECT_EQ(loadAll(6)[1], (std::vector<std::string>{"\x96\xec\x8d\xd8"}));  // 野菜
+}
+
 TEST_F(PageIndexTest, MarkerLinesStartPagesAndNameThem) {
     index({"@Fruits\x01", "apple", "pear", "@Greens", "leek"}, 6);
     EXPECT_TRUE(reader->pageBreakActive());
