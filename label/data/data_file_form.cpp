@@ -212,6 +212,13 @@ bool DataFileForm::takeNamesFromFile(const std::string& localPath) {
         messages_.exclamation(formatText(kCannotOpenData, localPath.c_str()));
         return false;
     }
+    // The names as the core holds text, from a UTF-8 file too.
+    if (encodingOf(encoding_, line, false) == TextEncoding::Utf8) {
+        if (line.compare(0, kUtf8ByteOrderMark.size(), kUtf8ByteOrderMark) == 0) {
+            line.erase(0, kUtf8ByteOrderMark.size());
+        }
+        line = utf8ToCore(line);
+    }
     DataRecord fields;
     char separator = kComma;
     SplitCommaLine(line, fields, separator);

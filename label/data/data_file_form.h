@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/message_service.h"
+#include "common/text_encoding.h"
 #include "label/definition/label_definition.h"
 
 namespace qv {
@@ -64,6 +65,8 @@ class DataFileForm {
     // field list is still empty. True when taken.
     bool canTakeNamesFromFile() const;
     bool takeNamesFromFile() { return takeNamesFromFile(localDataPath()); }
+    // The encoding the names are read in ("文字コード").
+    void setEncoding(EncodingChoice encoding) { encoding_ = encoding; }
     bool takeNamesFromFile(const std::string& localPath);
 
     // The state being edited, and on OK the result to write back into the definition.
@@ -83,6 +86,7 @@ class DataFileForm {
     MessageService& messages_;
     int selected_ = -1;
     bool addAbove_ = false;
+    EncodingChoice encoding_ = EncodingChoice::Auto;
 };
 
 }  // namespace qv

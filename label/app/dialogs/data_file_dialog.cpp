@@ -69,6 +69,9 @@ DataFileDialog::DataFileDialog(const DataFileSpec& dataFile, const std::string& 
     layout->addLayout(buildPathRow());
     layout->addLayout(buildChoiceRow());
     encoding_->setCurrentIndex(static_cast<int>(encoding));
+    form_.setEncoding(encoding);
+    connect(encoding_, &QComboBox::currentIndexChanged, this,
+            [this] { form_.setEncoding(this->encoding()); });
     layout->addLayout(buildFieldArea());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

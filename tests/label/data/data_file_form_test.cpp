@@ -210,6 +210,9 @@ TEST_F(DataFileFormNamesTest, FirstLineGivesNamesUpToTheFirstBlankOne) {
          {"Name, with comma", "CODE"},
          "a quoted comma stays; an empty name ends the list"},
         {"JAN,NAME, ,PRICE\n", {"JAN", "NAME"}, "so does a single blank"},
+        {"\xEF\xBB\xBF商品名,価格\r\n",
+         {"\x8f\xa4\x95\x69\x96\xbc", "\x89\xbf\x8a\x69"},
+         "a UTF-8 file's names come as Shift-JIS, its byte-order mark left out"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.note);
