@@ -152,38 +152,51 @@ size_t asciiRun(std::string_view s) {
 
 }  // namespace
 
-std::string utf8ToCore(std::string_view utf8) {
+void utf8ToCore(std::string_view utf8, std::string& out) {
     const std::vector<uint16_t>& forms = cp932Forms();
-    std::string out;
-    out.reserve(utf8.size());
+    // CP932 is never longer than UTF-8 for the same text, so the bytes go straight into place.
+    out.resize(utf8.size());
+    char* to = out.data();
     for (size_t at = 0; at < utf8.size();) {
         const size_t run = asciiRun(utf8.substr(at));
-        out.append(utf8.data() + at, run);
+        std::memcpy(to, utf8.data() + at, run);
+        to += run;
         at += run;
         if (at >= utf8.size()) break;
         size_t length = 0;
         const uint32_t cp = bmpCharacter(utf8.substr(at), length);
         const uint16_t form = cp != 0 ? forms[cp] : 0;
+        std::string slow;
         if (cp == 0) {
-            // A four-byte character or malformed bytes: the rest goes the slow way.
-            out += sjis::fromUtf8Keeping(utf8.substr(at));
-            break;
-        }
-        if (form == 0) {
-            out += sjis::keptCode(utf8.substr(at, length));  // CP932 lacks it
+            slow = sjis::fromUtf8Keeping(utf8.substr(at));  // four-byte or malformed: the rest
+            length = utf8.size() - at;
+        } else if (form == 0) {
+            slow = sjis::keptCode(utf8.substr(at, length));  // CP932 lacks it
+        } else if (form >= 0xF000 && form <= 0xF9FF) {
+            // The user-defined area, which the kept codes share.
+            const char code[2] = {static_cast<char>(form >> 8), static_cast<char>(form & 0xFF)};
+            slow = sjis::userDefinedCode(utf8.substr(at, length), std::string_view(code, 2));
+        } else {
+            if (form > 0xFF) *to++ = static_cast<char>(form >> 8);
+            *to++ = static_cast<char>(form & 0xFF);
             at += length;
             continue;
         }
-        if (form >= 0xF000 && form <= 0xF9FF) {
-            // The user-defined area, which the kept codes share.
-            const char code[2] = {static_cast<char>(form >> 8), static_cast<char>(form & 0xFF)};
-            out += sjis::userDefinedCode(utf8.substr(at, length), std::string_view(code, 2));
-        } else {
-            if (form > 0xFF) out.push_back(static_cast<char>(form >> 8));
-            out.push_back(static_cast<char>(form & 0xFF));
+        const size_t written = static_cast<size_t>(to - out.data());
+        if (written + slow.size() > out.size()) {  // never so, but never out of bounds either
+            out.resize(written + slow.size() + (utf8.size() - at));
+            to = out.data() + written;
         }
+        std::memcpy(to, slow.data(), slow.size());
+        to += slow.size();
         at += length;
     }
+    out.resize(static_cast<size_t>(to - out.data()));
+}
+
+std::string utf8ToCore(std::string_view utf8) {
+    std::string out;
+    utf8ToCore(utf8, out);
     return out;
 }
 

@@ -65,5 +65,7 @@ const char* encodingName(TextEncoding encoding);
 
 // UTF-8 text as the core holds it (see the top of this file). A malformed byte becomes '?'.
 std::string utf8ToCore(std::string_view utf8);
+// The same into `out`, whose storage is reused (a reader converts line after line).
+void utf8ToCore(std::string_view utf8, std::string& out);
 
 }  // namespace qv
