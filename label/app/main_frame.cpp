@@ -85,8 +85,10 @@ void CMainFrame::carryOut(LabelCommand command) {
     if (const char* prompt = commandPrompt(command)) {
         statusBar()->showMessage(QString::fromUtf8(prompt));
     }
+    const QString before = statusBar()->currentMessage();
     run(command);
-    if (!opensModelessDialog(command)) statusBar()->showMessage(QStringLiteral("Ready"));
+    // What a command told (a print's result, a refusal) stays in view; otherwise "Ready".
+    if (!opensModelessDialog(command) && statusBar()->currentMessage() == before) showReady();
 }
 
 void CMainFrame::run(LabelCommand command) {

@@ -3,6 +3,7 @@
 // there (here into the PDF that printing without a print service writes).
 #include <QAction>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QToolBar>
 #include <cstdlib>
 #include <filesystem>
@@ -48,11 +49,17 @@ TEST(PartlyUsedSheetTest, PrintingBeginsAtTheLabelBesideThePrintButton) {
     EXPECT_EQ(parts.messages.texts()[0],
               "開始ラベル 37 はありません（このシートのラベルは 36 枚です）");
     EXPECT_FALSE(std::filesystem::exists(parts.folder.file("sheet.pdf")));
+    // The status bar keeps what the print told, not "Ready".
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              QStringLiteral("開始ラベル 37 はありません（このシートのラベルは 36 枚です）"));
 
     first->setValue(35);
     print->trigger();
     const std::string pdf = parts.folder.file("sheet.pdf");
     ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_TRUE(
+        frame->statusBar()->currentMessage().startsWith(QStringLiteral("プリンタがないため")))
+        << frame->statusBar()->currentMessage().toStdString();
     const std::string info = test::run("pdfinfo " + pdf);
     EXPECT_EQ(std::stoi(info.substr(info.find("Pages:") + 6)), 2) << info;
     const std::string page1 = test::run("pdftotext -f 1 -l 1 " + pdf + " -");
