@@ -79,7 +79,7 @@ int runCalibrationCommand(const QuorviCommandLine& c, MessageService& messages) 
         print = calibrationPrintOf(document);
     }
     print.printerName = c.printerName;
-    print.adjustmentFor = printerAdjustmentsOf(ProfileFile(settingsPath("QUORVI32.INI")), c.offset);
+    print.adjustmentFor = printerAdjustmentsOf(quorviSettingsFile(), c.offset);
     const PrintOutcome outcome = printCalibrationSheet(print);
     if (outcome.ok()) return kExitSuccess;
     messages.stop("quorvi32: " + printFailureMessage(outcome));

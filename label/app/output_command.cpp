@@ -60,8 +60,7 @@ int printOnPrinter(const QuorviCommandLine& c, LabelPrintJob& job, int pages,
     request.media = printerMedia(job.printerPaper());
     request.sheet = pageFormatOf(job);
     request.lastPage = pages;
-    request.adjustmentFor =
-        printerAdjustmentsOf(ProfileFile(settingsPath("QUORVI32.INI")), c.offset);
+    request.adjustmentFor = printerAdjustmentsOf(quorviSettingsFile(), c.offset);
     const PrintOutcome outcome = printPages(request, pagesOf(job));
     if (outcome.ok()) return kExitSuccess;
     messages.stop("quorvi32: " + printFailureMessage(outcome));
@@ -138,10 +137,9 @@ bool checkTargetOf(const QuorviCommandLine& c, LabelPrintJob& job, CheckTarget& 
     target.dpi = c.dpi;
     if (c.mode != QuorviCommandLine::Mode::Print) return true;
     PrintOutcome failure;
-    if (!printerCheckTarget(
-            c.printerName, printerMedia(job.printerPaper()),
-            printerAdjustmentsOf(ProfileFile(settingsPath("QUORVI32.INI")), c.offset), target,
-            failure)) {
+    if (!printerCheckTarget(c.printerName, printerMedia(job.printerPaper()),
+                            printerAdjustmentsOf(quorviSettingsFile(), c.offset), target,
+                            failure)) {
         messages.stop("quorvi32: " + printFailureMessage(failure));
         status = failure.failure == PrintFailure::UnknownPrinter ? kExitRefused : kExitFailure;
         return false;
@@ -191,12 +189,11 @@ int runOutputCommand(const QuorviCommandLine& c, MessageService& messages) {
     if (!openDefinition(document, c, messages)) return kExitRefused;
     if (c.startNumber >= 0) document.definition().serialStartNumber = c.startNumber;
     document.dataEncoding =
-        c.encoding ? *c.encoding
-                   : readDataEncoding(ProfileFile(settingsPath("QUORVI32.INI")), c.definitionPath);
+        c.encoding ? *c.encoding : readDataEncoding(quorviSettingsFile(), c.definitionPath);
     MacroClock clock;
     MacroTimestamp fixed;
     if (!c.timestamp.empty() && parseTimestamp(c.timestamp, fixed)) clock.fix(fixed);
-    const PrintSettings settings = readPrintSettings(ProfileFile(settingsPath("QUORVI32.INI")));
+    const PrintSettings settings = readPrintSettings(quorviSettingsFile());
     const int labels = labelsPerPage(document.definition().sheet);
     if (c.firstLabel > 1 && c.firstLabel > labels) {
         messages.exclamation(formatText("quorvi32: --first-label %d: the sheet has %d labels",

@@ -17,6 +17,10 @@ bool readFlag(ProfileFile& file, const char* key, bool fallback) {
 
 }  // namespace
 
+ProfileFile quorviSettingsFile() {
+    return ProfileFile(settingsPath("QUORVI32.INI"));
+}
+
 void readStartSettings(ProfileFile& file, QuorviSettings& s) {
     s.lastBarcodeKind = file.readInt(kRecentUse, "Code", 0);
     s.formZoom = file.readInt(kRecentUse, "LComp", kDefaultFormZoom);

@@ -26,6 +26,9 @@ struct QuorviSettings {
     PrintSettings print;                // PB1, PB2, PageStyle, UFont, UBold and the Date keys
 };
 
+// The label program's settings file in the settings folder.
+ProfileFile quorviSettingsFile();
+
 // Step 3 of the start: "Code", "LComp" (a value outside 1..10 becomes 5, written back at once)
 // and "HikiDirect".
 void readStartSettings(ProfileFile& file, QuorviSettings& settings);
