@@ -9,7 +9,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "label/barcode/barcode_drawer.h"
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 #include "label/definition/label_definition.h"
 #include "label/surface/recording_surface.h"
 

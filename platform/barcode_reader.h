@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 
 namespace qv {
 

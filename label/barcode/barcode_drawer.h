@@ -22,8 +22,8 @@
 #include <string>
 #include <string_view>
 
-#include "label/barcode/barcode_kind.h"
 #include "label/barcode/barcode_rules.h"
+#include "label/definition/barcode_kind.h"
 #include "label/surface/draw_surface.h"
 
 namespace qv {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 
 namespace qv {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 
 namespace qv {
 

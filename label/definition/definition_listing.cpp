@@ -4,7 +4,7 @@
 
 #include "common/sjis_text.h"
 #include "common/text_format.h"
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 #include "label/definition/paper_table.h"
 
 namespace qv {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 #include "label/definition/label_definition.h"
 #include "label/print/label_content.h"
 #include "label/print/quiet_zone_check.h"

@@ -4,8 +4,8 @@
 
 #include "common/sjis_text.h"
 #include "label/barcode/barcode_drawer.h"
-#include "label/barcode/barcode_kind.h"
 #include "label/barcode/barcode_rules.h"
+#include "label/definition/barcode_kind.h"
 #include "label/definition/literal_entry.h"
 #include "label/print/font_template.h"
 #include "label/print/sheet_geometry.h"

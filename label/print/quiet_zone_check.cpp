@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 #include "label/definition/literal_entry.h"
 #include "label/print/font_template.h"
 

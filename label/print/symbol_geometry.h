@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 #include "label/definition/label_definition.h"
 #include "label/print/sheet_geometry.h"
 #include "label/surface/draw_surface.h"

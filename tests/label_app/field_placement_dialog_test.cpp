@@ -12,7 +12,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 #include "platform/colour_palette.h"
 
 #include "tests/label_app/widget_test_support.h"

@@ -6,7 +6,7 @@
 // rest of the entry.
 #pragma once
 
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 #include "label/definition/label_definition.h"
 
 namespace qv {

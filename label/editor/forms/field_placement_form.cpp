@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/sjis_text.h"
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 
 namespace qv {
 

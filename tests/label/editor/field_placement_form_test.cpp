@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "label/barcode/barcode_kind.h"
+#include "label/definition/barcode_kind.h"
 
 namespace qv {
 
