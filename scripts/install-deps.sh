@@ -11,6 +11,7 @@ packages=(
     libzxing-dev zbar-tools zxing-cpp-tools poppler-utils
     cups cups-client cups-filters ghostscript
     desktop-file-utils shared-mime-info libxml2-utils
+    clang-format clang-tidy lintian man-db
 )
 
 missing=()

@@ -4,10 +4,10 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTreeWidget>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include "common/message_service.h"
 #include "editor/app/child_frame.h"

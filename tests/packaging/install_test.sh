@@ -35,6 +35,21 @@ update-mime-database "$prefix/share/mime" >/dev/null
 grep -q 'application/x-quorvi-definition:\*\.qvd' "$prefix/share/mime/globs2" ||
     fail "*.qvd is not known to the MIME database"
 
+# The manual pages, English and Japanese, name every option that --help names.
+for program in quorvi32 rowsmith; do
+    options=$("$prefix/bin/$program" --help | grep -o -- '--[a-z][a-z0-9-]*' | sort -u)
+    for page in "share/man/man1/$program.1.gz" "share/man/ja/man1/$program.1.gz"; do
+        [ -e "$prefix/$page" ] || fail "$page was not installed"
+        text=$(gzip -dc "$prefix/$page" | sed 's/\\-/-/g')
+        for option in $options; do
+            grep -qE -e "${option}([^a-z0-9-]|$)" <<<"$text" || fail "$page does not describe $option"
+        done
+    done
+done
+for file in share/doc/quorvi/copyright share/doc/quorvi/changelog.gz; do
+    [ -e "$prefix/$file" ] || fail "$file was not installed"
+done
+
 QUORVI_CONFIG_DIR="$prefix/config" "$prefix/bin/quorvi32" --export "$prefix/shop.pdf" \
     "$prefix/share/quorvi/examples/shop.qvd" 2>/dev/null || fail "export of the installed example"
 pdfinfo "$prefix/shop.pdf" | grep -q '^Pages: *2$' || fail "the example's PDF has not 2 pages"
