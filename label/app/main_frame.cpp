@@ -328,7 +328,7 @@ void CMainFrame::editSerialNumber() {
 }
 
 void CMainFrame::editPageBreak() {
-    PageBreakDialog dialog(document_.definition(), messages_, this);
+    PageBreakDialog dialog(document_.definition(), settingsFile_, messages_, this);
     if (dialog.exec() != QDialog::Accepted) return;
     // The dialog wrote the brackets and the page style to the settings file.
     settings_.print = readPrintSettings(settingsFile_);

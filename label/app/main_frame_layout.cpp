@@ -187,7 +187,7 @@ void CMainFrame::openBitmapDialog() {
 }
 
 void CMainFrame::editBarcodeSettings() {
-    BarcodeSettingsDialog dialog(document_.definition(), messages_, this);
+    BarcodeSettingsDialog dialog(document_.definition(), settingsFile_, messages_, this);
     dialog.exec();
     // The switches take effect at once, whether or not the dialog is confirmed.
     settings_.print.barTextFace = dialog.form().fontFace();
