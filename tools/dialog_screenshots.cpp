@@ -15,6 +15,7 @@
 
 #include "common/message_service.h"
 #include "common/paths.h"
+#include "common/profile_file.h"
 #include "common/sjis_text.h"
 #include "label/app/dialogs/data_file_dialog.h"
 #include "label/app/dialogs/direction_dialog.h"
@@ -35,6 +36,7 @@
 #include "label/editor/widgets/macro_picker_dialog.h"
 #include "label/editor/widgets/mono_pattern_dialog.h"
 #include "label/editor/widgets/ruled_line_dialog.h"
+#include "label/print/quorvi_settings_keys.h"
 #include "platform/font_picker_dialog.h"
 #include "platform/qt_translations.h"
 
@@ -132,7 +134,9 @@ int main(int argc, char* argv[]) {
     save(serial, folder, "dialog-serial-number");
     qv::TitleDialog title(d);
     save(title, folder, "dialog-title");
-    qv::PageBreakDialog pageBreak(d, messages);
+    // The dialogs that keep settings read the program's settings file, as the program does.
+    const qv::ProfileFile settingsFile(qv::settingsPath(qv::quorvi_keys::kFileName));
+    qv::PageBreakDialog pageBreak(d, settingsFile, messages);
     save(pageBreak, folder, "dialog-page-break");
     qv::DataFileDialog dataFile(d.dataFile, document.definitionFolder(), messages);
     save(dataFile, folder, "dialog-data-file");
@@ -149,7 +153,7 @@ int main(int argc, char* argv[]) {
     save(placement, folder, "dialog-field-placement");
     qv::BarcodeKindDialog kind(rich, 2, 0);
     save(kind, folder, "dialog-barcode-kind");
-    qv::BarcodeSettingsDialog barcodeSettings(rich, messages);
+    qv::BarcodeSettingsDialog barcodeSettings(rich, settingsFile, messages);
     save(barcodeSettings, folder, "dialog-barcode-settings");
     qv::FontPickerDialog fonts(qv::installedFamilies(),
                                {qv::kDefaultFaceName, 12, true, false, false}, true);

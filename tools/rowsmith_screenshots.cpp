@@ -24,6 +24,7 @@
 #include "editor/dialogs/launch_dialog.h"
 #include "editor/dialogs/record_maintenance_dialog.h"
 #include "editor/dialogs/search_replace_dialog.h"
+#include "editor/model/rowsmith_settings.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_text.h"
@@ -123,7 +124,7 @@ void clickCell(qv::CROWSMITHView& view, int row, int field) {
 bool saveMainWindow(const QString& folder) {
     QTemporaryDir config;
     qv::StderrMessageService messages;
-    qv::ProfileFile settingsFile((config.path() + "/ROWSMITH.INI").toStdString());
+    qv::ProfileFile settingsFile(config.path().toStdString() + "/" + qv::kRowsmithSettingsFileName);
     qv::RowsmithSettings settings;
     settings.newOnStart = false;
     settings.makeBackup = false;

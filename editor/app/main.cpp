@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
     for (qsizetype i = 1; i < arguments.size(); ++i) files.push_back(qv::toUtf8(arguments[i]));
 
     qv::GuiMessageService messages(QStringLiteral("Rowsmith32"));
-    qv::ProfileFile settingsFile(qv::settingsPath("ROWSMITH.INI"));
+    qv::ProfileFile settingsFile = qv::rowsmithSettingsFile();
     qv::RowsmithSettings settings = qv::readRowsmithSettings(settingsFile);
     qv::RowsmithFonts fonts = qv::readRowsmithFonts(settingsFile);
     qv::QtClipboardPort clipboard;

@@ -47,6 +47,10 @@ bool writePlacement(ProfileFile& file, const RowsmithPlacement& p) {
 
 }  // namespace
 
+ProfileFile rowsmithSettingsFile() {
+    return ProfileFile(settingsPath(kRowsmithSettingsFileName));
+}
+
 RowsmithSettings readRowsmithSettings(const ProfileFile& file) {
     RowsmithSettings s;
     s.newOnStart = file.readInt(kFilesMode, "NewOpen", 1) != 0;

@@ -1,6 +1,6 @@
-// The data editor's settings file (ROWSMITH.INI): the start flags, the label program and its
-// associations, the window placement and the files to open again. Read once at start, written
-// at exit; the fonts have their own keys (rowsmith_fonts.h).
+// The data editor's settings file: the start flags, the label program and its associations, the
+// window placement and the files to open again. Read once at start, written at exit; the fonts
+// have their own keys (rowsmith_fonts.h).
 #pragma once
 
 #include <string>
@@ -11,7 +11,12 @@
 
 namespace qv {
 
+inline constexpr const char* kRowsmithSettingsFileName = "ROWSMITH.INI";
 constexpr int kMaxAssociations = 50;  // COMD0 .. COMD49
+
+// The data editor's settings file in the settings folder. Opened once at the start of the
+// program, which hands it to its windows.
+ProfileFile rowsmithSettingsFile();
 
 struct RowsmithPlacement {
     bool hasRect = false;  // no "Rect" yet: the platform places the window

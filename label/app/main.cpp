@@ -96,7 +96,7 @@ int runDesktop(QApplication& application, const QuorviCommandLine& commandLine) 
         messages.exclamation(qv::notADefinitionFileMessage(path));
         return qv::kExitRefused;
     }
-    qv::ProfileFile settingsFile(qv::settingsPath("QUORVI32.INI"));
+    qv::ProfileFile settingsFile = qv::quorviSettingsFile();
     qv::QuorviSettings settings;
     qv::readStartSettings(settingsFile, settings);
     qv::CQuorviDoc document(messages);

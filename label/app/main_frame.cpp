@@ -36,7 +36,6 @@ namespace qv {
 
 namespace {
 
-const char* const kWindowSize = "Window size";
 constexpr int kRecentFileCount = 4;
 const QString kFilter = QStringLiteral("quorvi32 Files (*.qvd)");
 
@@ -329,7 +328,7 @@ void CMainFrame::editSerialNumber() {
 }
 
 void CMainFrame::editPageBreak() {
-    PageBreakDialog dialog(document_.definition(), messages_, this);
+    PageBreakDialog dialog(document_.definition(), settingsFile_, messages_, this);
     if (dialog.exec() != QDialog::Accepted) return;
     // The dialog wrote the brackets and the page style to the settings file.
     settings_.print = readPrintSettings(settingsFile_);
@@ -382,35 +381,31 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::restorePlacement() {
-    const std::string rect = settingsFile_.readString(kWindowSize, "Rect", "");
+    const QuorviPlacement stored = readWindowPlacement(settingsFile_);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    // Right and bottom are stored one past the window, as savePlacement writes them; a damaged
-    // rectangle is not taken.
-    if (const std::optional<WindowPlacement> placed = placementOf(parseWindowRect(rect))) {
+    // A damaged rectangle is not taken.
+    if (const std::optional<WindowPlacement> placed = placementOf(stored.rect)) {
         setGeometry(placed->x, placed->y, placed->width, placed->height);
     } else {
         const int w = screen.width() / 6;
         const int h = screen.height() / 6;
         setGeometry(w, h, w * 4, h * 4);
     }
-    for (QToolBar* bar : findChildren<QToolBar*>()) {
-        bar->setVisible(settingsFile_.readInt(kWindowSize, "tool", 1) != 0);
-    }
-    statusBar()->setVisible(settingsFile_.readInt(kWindowSize, "status", 1) != 0);
-    if (settingsFile_.readInt(kWindowSize, "max", 0) == 1) setWindowState(Qt::WindowMaximized);
+    for (QToolBar* bar : findChildren<QToolBar*>()) bar->setVisible(stored.toolbar);
+    statusBar()->setVisible(stored.statusBar);
+    if (stored.maximised) setWindowState(Qt::WindowMaximized);
 }
 
 void CMainFrame::savePlacement() {
     const QRect normal = normalGeometry();
-    settingsFile_.writeString(
-        kWindowSize, "Rect",
-        formatWindowRect({normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1}));
-    const bool minimised = isMinimized();
-    settingsFile_.writeInt(kWindowSize, "icon", minimised ? 1 : 0);
-    settingsFile_.writeInt(kWindowSize, "max", isMaximized() ? 1 : 0);
     const QList<QToolBar*> bars = findChildren<QToolBar*>();
-    settingsFile_.writeInt(kWindowSize, "tool", !bars.isEmpty() && bars.front()->isVisible());
-    settingsFile_.writeInt(kWindowSize, "status", statusBar()->isVisible() ? 1 : 0);
+    QuorviPlacement placement;
+    placement.rect = {normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1};
+    placement.minimised = isMinimized();
+    placement.maximised = isMaximized();
+    placement.toolbar = !bars.isEmpty() && bars.front()->isVisible();
+    placement.statusBar = statusBar()->isVisible();
+    writeWindowPlacement(settingsFile_, placement);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

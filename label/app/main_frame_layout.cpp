@@ -160,10 +160,10 @@ void CMainFrame::showBesideEditor(QWidget& dialog) {
 }
 
 // The modeless bitmap dialog: a stored or deleted area reloads the bitmaps and redraws; closing
-// it keeps its preview mode as "Bitmap Strch".
+// it keeps its preview mode in the settings file.
 void CMainFrame::openBitmapDialog() {
     if (bitmapDialog_ == nullptr) {
-        const bool fit = settingsFile_.readInt("Recent Use", "Bitmap Strch", 0) == 1;
+        const bool fit = readBitmapFit(settingsFile_);
         bitmapDialog_ = new BitmapDialog(document_.definition(), document_.definitionFolder(),
                                          messages_, fit, this);
         connect(bitmapDialog_, &BitmapDialog::areasChanged, this, [this] {
@@ -174,7 +174,7 @@ void CMainFrame::openBitmapDialog() {
         connect(bitmapDialog_, &BitmapDialog::statusMessage, this,
                 [this](const QString& text) { statusBar()->showMessage(text); });
         connect(bitmapDialog_, &BitmapDialog::closed, this, [this] {
-            settingsFile_.writeInt("Recent Use", "Bitmap Strch", bitmapDialog_->fitToFrame());
+            writeBitmapFit(settingsFile_, bitmapDialog_->fitToFrame());
             bitmapDialog_->deleteLater();
             bitmapDialog_ = nullptr;
             showReady();
@@ -187,7 +187,7 @@ void CMainFrame::openBitmapDialog() {
 }
 
 void CMainFrame::editBarcodeSettings() {
-    BarcodeSettingsDialog dialog(document_.definition(), messages_, this);
+    BarcodeSettingsDialog dialog(document_.definition(), settingsFile_, messages_, this);
     dialog.exec();
     // The switches take effect at once, whether or not the dialog is confirmed.
     settings_.print.barTextFace = dialog.form().fontFace();

@@ -110,18 +110,21 @@ void CMainFrame::buildSettingsMenu() {
     menu->addSeparator();
     printOnStartAction_ = addCommand(menu, "ﾌｧｲﾙの引数起動時印刷", LabelCommand::PrintOnStart);
     printOnStartAction_->setCheckable(true);
-    auto toggle = [this, menu](const char* text, bool& flag, const char* key, bool writeNow) {
+    // A switch with `writeAtOnce` is kept as soon as it changes, the others when the window
+    // closes.
+    using SettingWriter = bool (*)(ProfileFile&, const QuorviSettings&);
+    auto toggle = [this, menu](const char* text, bool& flag, SettingWriter writeAtOnce) {
         QAction* action = menu->addAction(QString::fromUtf8(text));
         action->setCheckable(true);
         action->setChecked(flag);
-        connect(action, &QAction::toggled, this, [this, &flag, key, writeNow](bool on) {
+        connect(action, &QAction::toggled, this, [this, &flag, writeAtOnce](bool on) {
             flag = on;
-            if (writeNow) settingsFile_.writeInt("Recent Use", key, on ? 1 : 0);
+            if (writeAtOnce != nullptr) writeAtOnce(settingsFile_, settings_);
         });
     };
-    toggle("引数起動時でも印刷ﾀﾞｲｱﾛｸﾞを表示", settings_.printDialogAtStartup, "HikiDirect", false);
-    toggle("ﾎﾞﾀﾝからの印刷をﾀﾞｲﾚｸﾄにする", settings_.directPrint, "DirectPrint", true);
-    toggle("ﾌｫﾝﾄでTrueTypeのみ使用", settings_.trueTypeOnly, "FontType", true);
+    toggle("引数起動時でも印刷ﾀﾞｲｱﾛｸﾞを表示", settings_.printDialogAtStartup, nullptr);
+    toggle("ﾎﾞﾀﾝからの印刷をﾀﾞｲﾚｸﾄにする", settings_.directPrint, writeDirectPrintSetting);
+    toggle("ﾌｫﾝﾄでTrueTypeのみ使用", settings_.trueTypeOnly, writeTrueTypeOnlySetting);
 }
 
 void CMainFrame::buildViewMenu() {

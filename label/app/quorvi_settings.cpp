@@ -3,74 +3,100 @@
 #include <filesystem>
 
 #include "common/text_format.h"
+#include "label/print/quorvi_settings_keys.h"
 
 namespace qv {
 
 namespace {
 
-const char* const kRecentUse = "Recent Use";
-constexpr int kDefaultFormZoom = 5;
+using namespace quorvi_keys;
 
-bool readFlag(ProfileFile& file, const char* key, bool fallback) {
-    return file.readInt(kRecentUse, key, fallback ? 1 : 0) != 0;
-}
+constexpr int kDefaultFormZoom = 5;
 
 }  // namespace
 
 ProfileFile quorviSettingsFile() {
-    return ProfileFile(settingsPath("QUORVI32.INI"));
+    return ProfileFile(settingsPath(kFileName));
 }
 
 void readStartSettings(ProfileFile& file, QuorviSettings& s) {
-    s.lastBarcodeKind = file.readInt(kRecentUse, "Code", 0);
-    s.formZoom = file.readInt(kRecentUse, "LComp", kDefaultFormZoom);
+    s.lastBarcodeKind = file.readInt(kRecentUse, kLastBarcodeKind, 0);
+    s.formZoom = file.readInt(kRecentUse, kFormZoom, kDefaultFormZoom);
     if (s.formZoom < 1 || s.formZoom > 10) s.formZoom = kDefaultFormZoom;
-    file.writeInt(kRecentUse, "LComp", s.formZoom);
-    s.printDialogAtStartup = readFlag(file, "HikiDirect", false);
+    file.writeInt(kRecentUse, kFormZoom, s.formZoom);
+    s.printDialogAtStartup = readRecentUseFlag(file, kPrintDialogAtStartup, false);
 }
 
 void readRemainingSettings(ProfileFile& file, QuorviSettings& s) {
-    s.barM32 = file.readInt(kRecentUse, "BarM32", 2048);
-    s.shortJanNotAligned = readFlag(file, "Jan8cmp", true);
-    s.trueTypeOnly = readFlag(file, "FontType", true);
-    s.directPrint = readFlag(file, "DirectPrint", true);
-    s.verifyBeforePrint = readFlag(file, "Verify", false);
+    s.barM32 = file.readInt(kRecentUse, kBarM32, 2048);
+    s.shortJanNotAligned = readRecentUseFlag(file, kShortJanNotAligned, true);
+    s.trueTypeOnly = readTrueTypeOnly(file);
+    s.directPrint = readRecentUseFlag(file, kDirectPrint, true);
+    s.verifyBeforePrint = readRecentUseFlag(file, kVerifyBeforePrint, false);
     s.print = readPrintSettings(file);
-    file.writeInt(kRecentUse, "BarM32", s.barM32);
-    file.writeString(kRecentUse, "UFont", s.print.barTextFace);
-    file.writeInt(kRecentUse, "UBold", s.print.barTextBold ? 1 : 0);
-    file.writeInt(kRecentUse, "Jan8cmp", s.shortJanNotAligned ? 1 : 0);
+    file.writeInt(kRecentUse, kBarM32, s.barM32);
+    writeBarTextFont(file, s.print.barTextFace, s.print.barTextBold);
+    writeRecentUseFlag(file, kShortJanNotAligned, s.shortJanNotAligned);
     writeDateSettings(file, s.print.date);
-    file.writeString(kRecentUse, "PB1", s.print.subtitleOpen);
-    file.writeString(kRecentUse, "PB2", s.print.subtitleClose);
-    file.writeInt(kRecentUse, "PageStyle", static_cast<int>(s.print.pageStyle));
-    file.writeInt(kRecentUse, "FontType", s.trueTypeOnly ? 1 : 0);
-    file.writeInt(kRecentUse, "DirectPrint", s.directPrint ? 1 : 0);
+    writePageBreakSettings(file, s.print.subtitleOpen, s.print.subtitleClose, s.print.pageStyle);
+    writeRecentUseFlag(file, kTrueTypeOnly, s.trueTypeOnly);
+    writeRecentUseFlag(file, kDirectPrint, s.directPrint);
     writeVerifySetting(file, s);
 }
 
 bool writeExitSettings(ProfileFile& file, const QuorviSettings& s) {
-    const bool zoom = file.writeInt(kRecentUse, "LComp", s.formZoom);
-    return file.writeInt(kRecentUse, "Code", s.lastBarcodeKind) && zoom;
+    const bool zoom = file.writeInt(kRecentUse, kFormZoom, s.formZoom);
+    return file.writeInt(kRecentUse, kLastBarcodeKind, s.lastBarcodeKind) && zoom;
 }
 
 bool writeVerifySetting(ProfileFile& file, const QuorviSettings& s) {
-    return file.writeInt(kRecentUse, "Verify", s.verifyBeforePrint ? 1 : 0);
+    return writeRecentUseFlag(file, kVerifyBeforePrint, s.verifyBeforePrint);
 }
 
 bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& s) {
-    return file.writeInt(kRecentUse, "HikiDirect", s.printDialogAtStartup ? 1 : 0);
+    return writeRecentUseFlag(file, kPrintDialogAtStartup, s.printDialogAtStartup);
+}
+
+bool writeDirectPrintSetting(ProfileFile& file, const QuorviSettings& s) {
+    return writeRecentUseFlag(file, kDirectPrint, s.directPrint);
+}
+
+bool writeTrueTypeOnlySetting(ProfileFile& file, const QuorviSettings& s) {
+    return writeRecentUseFlag(file, kTrueTypeOnly, s.trueTypeOnly);
+}
+
+QuorviPlacement readWindowPlacement(const ProfileFile& file) {
+    QuorviPlacement p;
+    p.rect = parseWindowRect(file.readString(kWindowSize, kWindowRect, ""));
+    p.toolbar = file.readInt(kWindowSize, kToolbar, 1) != 0;
+    p.statusBar = file.readInt(kWindowSize, kStatusBar, 1) != 0;
+    p.maximised = file.readInt(kWindowSize, kMaximised, 0) == 1;
+    return p;
+}
+
+bool writeWindowPlacement(ProfileFile& file, const QuorviPlacement& p) {
+    bool written = file.writeString(kWindowSize, kWindowRect, formatWindowRect(p.rect));
+    written = file.writeInt(kWindowSize, kMinimised, p.minimised ? 1 : 0) && written;
+    written = file.writeInt(kWindowSize, kMaximised, p.maximised ? 1 : 0) && written;
+    written = file.writeInt(kWindowSize, kToolbar, p.toolbar ? 1 : 0) && written;
+    return file.writeInt(kWindowSize, kStatusBar, p.statusBar ? 1 : 0) && written;
+}
+
+bool readBitmapFit(const ProfileFile& file) {
+    return file.readInt(kRecentUse, kBitmapFit, 0) == 1;
+}
+
+bool writeBitmapFit(ProfileFile& file, bool fit) {
+    return writeRecentUseFlag(file, kBitmapFit, fit);
 }
 
 namespace {
 
-const char* const kDataEncoding = "Data Encoding";
-
 std::string fileKey(int k) {
-    return "File" + std::to_string(k);
+    return kDataFilePrefix + std::to_string(k);
 }
 std::string codeKey(int k) {
-    return "Code" + std::to_string(k);
+    return kEncodingCodePrefix + std::to_string(k);
 }
 
 // A definition is known by its absolute path, however it was named when it was opened.

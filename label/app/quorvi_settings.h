@@ -1,5 +1,5 @@
-// The settings file "QUORVI32.INI" of the label program: every key with its default, read at
-// start and written back as the program does.
+// The settings file of the label program (QUORVI32.INI): every key with its default, read at
+// start and written back as the program does. Key names: label/print/quorvi_settings_keys.h.
 #pragma once
 
 #include <functional>
@@ -26,7 +26,8 @@ struct QuorviSettings {
     PrintSettings print;                // PB1, PB2, PageStyle, UFont, UBold and the Date keys
 };
 
-// The label program's settings file in the settings folder.
+// The label program's settings file in the settings folder. Opened once at the start of the
+// desktop program, which hands it to its windows and dialogs, and by the windowless commands.
 ProfileFile quorviSettingsFile();
 
 // Step 3 of the start: "Code", "LComp" (a value outside 1..10 becomes 5, written back at once)
@@ -41,8 +42,29 @@ void readRemainingSettings(ProfileFile& file, QuorviSettings& settings);
 // could not be written (ProfileFile::lastError says why); the old file is then unchanged.
 bool writeExitSettings(ProfileFile& file, const QuorviSettings& settings);
 bool writeMainWindowSettings(ProfileFile& file, const QuorviSettings& settings);
-// When the check box 印刷前に検査 changes: "Verify".
+// When the check box 印刷前に検査 changes: "Verify"; when their menu switches change:
+// "DirectPrint" and "FontType".
 bool writeVerifySetting(ProfileFile& file, const QuorviSettings& settings);
+bool writeDirectPrintSetting(ProfileFile& file, const QuorviSettings& settings);
+bool writeTrueTypeOnlySetting(ProfileFile& file, const QuorviSettings& settings);
+
+// The main window's place and bars, section "Window size". Right and bottom of `rect` are one
+// past the window. "icon" is written for other readers of the file; the window does not read it.
+struct QuorviPlacement {
+    WindowRect rect;         // "Rect"
+    bool minimised = false;  // "icon"
+    bool maximised = false;  // "max"
+    bool toolbar = true;     // "tool"
+    bool statusBar = true;   // "status"
+};
+
+QuorviPlacement readWindowPlacement(const ProfileFile& file);
+// Every key is tried; false when one could not be written.
+bool writeWindowPlacement(ProfileFile& file, const QuorviPlacement& placement);
+
+// "Bitmap Strch": the bitmap dialog previews its images stretched to their frames.
+bool readBitmapFit(const ProfileFile& file);
+bool writeBitmapFit(ProfileFile& file, bool fit);
 
 // The encoding chosen for the data file of the definition at `definitionPath` (section
 // "Data Encoding": "File1" ... with the path and "Code1" ... with auto, sjis or utf8, for the

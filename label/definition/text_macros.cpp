@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <ctime>
 
-#include "common/profile_file.h"
 #include "common/sjis_text.h"
 #include "common/text_format.h"
 
@@ -12,7 +11,6 @@ namespace qv {
 
 namespace {
 
-constexpr std::string_view kDateSection = "Date";
 constexpr std::string_view kSerialCode = "\\@";
 constexpr std::string_view kSerialSample = "12345";  // the picker's stand-in for the number
 
@@ -172,21 +170,6 @@ bool inRange(int value, int low, int high) {
 const std::string& defaultEraName() {
     static const std::string name = sjis::fromUtf8("平成");
     return name;
-}
-
-DateSettings readDateSettings(const ProfileFile& settings) {
-    const DateSettings defaults;
-    DateSettings date;
-    date.separator = settings.readInt(kDateSection, "DSepr", defaults.separator);
-    date.eraName = settings.readString(kDateSection, "Nengo", defaults.eraName);
-    date.eraOffset = settings.readInt(kDateSection, "NenGap", defaults.eraOffset);
-    return date;
-}
-
-bool writeDateSettings(ProfileFile& settings, const DateSettings& date) {
-    return settings.writeInt(kDateSection, "DSepr", date.separator) &&
-           settings.writeString(kDateSection, "Nengo", date.eraName) &&
-           settings.writeInt(kDateSection, "NenGap", date.eraOffset);
 }
 
 MacroTimestamp timestampNow() {

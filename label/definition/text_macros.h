@@ -11,22 +11,16 @@
 
 namespace qv {
 
-class ProfileFile;
-
 // "平成" in CP932: the era name used when the settings name none.
 const std::string& defaultEraName();
 
-// The date settings of section "Date" of the settings file.
+// The date settings of section "Date" of the settings file (read and written by
+// label/print/print_settings.h).
 struct DateSettings {
     int separator = 46;                      // "DSepr": byte between year, month and day ('.')
     std::string eraName = defaultEraName();  // "Nengo", CP932
     int eraOffset = 88;                      // "NenGap": era year = (year - 1900) - offset
 };
-
-DateSettings readDateSettings(const ProfileFile& settings);
-
-// Writes the three keys; false when a write failed (the profile file tells why).
-bool writeDateSettings(ProfileFile& settings, const DateSettings& date);
 
 // A local date and time as the macros show it.
 struct MacroTimestamp {

@@ -8,7 +8,6 @@ namespace qv {
 
 namespace {
 
-const char* const kRecentUse = "Recent Use";
 const char* const kNoFieldChosen = "フィールドを指定して下さい。！";
 // A settings file that cannot be written would lose the brackets and the style without a word.
 const char* const kSettingsNotWritten = "設定ファイルに書き込めませんでした。";
@@ -53,16 +52,10 @@ bool PageBreakForm::accept() {
         messages_.exclamation(kNoFieldChosen);
         return false;
     }
-    if (!writeSettings()) messages_.stop(kSettingsNotWritten);
+    if (!writePageBreakSettings(settings_, openBracket_, closeBracket_, pageStyle_)) {
+        messages_.stop(kSettingsNotWritten);
+    }
     return true;
-}
-
-bool PageBreakForm::writeSettings() {
-    // Every key is tried, so that one failed write does not hold back the others.
-    bool written = settings_.writeString(kRecentUse, "PB1", openBracket_);
-    written = settings_.writeString(kRecentUse, "PB2", closeBracket_) && written;
-    written = settings_.writeInt(kRecentUse, "PageStyle", static_cast<int>(pageStyle_)) && written;
-    return written;
 }
 
 void PageBreakForm::storeInto(LabelDefinition& definition) const {

@@ -54,7 +54,6 @@ class PageBreakForm {
 
   private:
     bool namesEntry(int field) const;
-    bool writeSettings();
 
     std::vector<std::string> names_;
     ProfileFile settings_;

@@ -1,6 +1,7 @@
-// The program settings that printing reads from the settings file, section "Recent Use" and
-// "Date": the sub-title brackets, the page numbering style, the font of the text under the bars
-// and the date settings of the text macros.
+// The program settings that printing and the core forms keep in the settings file, sections
+// "Recent Use" and "Date": the sub-title brackets, the page numbering style, the font of the text
+// under the bars, the TrueType switch of the font pickers and the date settings of the text
+// macros. Key names: quorvi_settings_keys.h.
 #pragma once
 
 #include <string>
@@ -28,5 +29,26 @@ struct PrintSettings {
 };
 
 PrintSettings readPrintSettings(const ProfileFile& settings);
+
+// "PB1", "PB2" and "PageStyle". Every key is tried even after a failure; false when one could not
+// be written (the profile file tells why).
+bool writePageBreakSettings(ProfileFile& settings, const std::string& subtitleOpen,
+                            const std::string& subtitleClose, PageStyle pageStyle);
+
+// "UFont" (Shift-JIS) and "UBold"; every key is tried, false when one could not be written.
+bool writeBarTextFont(ProfileFile& settings, const std::string& faceSjis, bool bold);
+
+// "FontType": font pickers offer TrueType faces only; on by default.
+bool readTrueTypeOnly(const ProfileFile& settings);
+
+// A switch of section "Recent Use", kept as 1 or 0.
+bool readRecentUseFlag(const ProfileFile& settings, const char* key, bool fallback);
+bool writeRecentUseFlag(ProfileFile& settings, const char* key, bool on);
+
+DateSettings readDateSettings(const ProfileFile& settings);
+
+// Writes the three keys of section "Date"; false when a write failed (the profile file tells
+// why).
+bool writeDateSettings(ProfileFile& settings, const DateSettings& date);
 
 }  // namespace qv

@@ -3,18 +3,16 @@
 #include <cstdlib>
 
 #include "common/profile_file.h"
+#include "label/print/quorvi_settings_keys.h"
 
 namespace qv {
 
 namespace {
 
-constexpr const char* kOffsetXKey = "OffsetX";
-constexpr const char* kOffsetYKey = "OffsetY";
-constexpr const char* kWholeDotsKey = "WholeDots";
-constexpr const char* kBarReductionKey = "BarReduction";
+using namespace quorvi_keys;
 
 std::string sectionOf(std::string_view printer) {
-    return "Printer " + std::string(printer);
+    return kPrinterSectionPrefix + std::string(printer);
 }
 
 int withinOrZero(int value, int least, int most) {
@@ -37,13 +35,13 @@ PrinterAdjustment readPrinterAdjustment(const ProfileFile& settings, std::string
     PrinterAdjustment a;
     if (!printerNameStorable(printer)) return a;
     const std::string section = sectionOf(printer);
-    a.offsetXTenths = withinOrZero(settings.readInt(section, kOffsetXKey, 0), -kMostOffsetTenths,
-                                   kMostOffsetTenths);
-    a.offsetYTenths = withinOrZero(settings.readInt(section, kOffsetYKey, 0), -kMostOffsetTenths,
-                                   kMostOffsetTenths);
-    a.wholeDotModules = settings.readInt(section, kWholeDotsKey, 0) == 1;
+    a.offsetXTenths =
+        withinOrZero(settings.readInt(section, kOffsetX, 0), -kMostOffsetTenths, kMostOffsetTenths);
+    a.offsetYTenths =
+        withinOrZero(settings.readInt(section, kOffsetY, 0), -kMostOffsetTenths, kMostOffsetTenths);
+    a.wholeDotModules = settings.readInt(section, kWholeDots, 0) == 1;
     a.barWidthReductionDots =
-        withinOrZero(settings.readInt(section, kBarReductionKey, 0), 0, kMostBarWidthReductionDots);
+        withinOrZero(settings.readInt(section, kBarReduction, 0), 0, kMostBarWidthReductionDots);
     return a;
 }
 
@@ -51,10 +49,10 @@ bool writePrinterAdjustment(ProfileFile& settings, std::string_view printer,
                             const PrinterAdjustment& a) {
     if (!printerNameStorable(printer)) return false;
     const std::string section = sectionOf(printer);
-    return settings.writeInt(section, kOffsetXKey, a.offsetXTenths) &&
-           settings.writeInt(section, kOffsetYKey, a.offsetYTenths) &&
-           settings.writeInt(section, kWholeDotsKey, a.wholeDotModules ? 1 : 0) &&
-           settings.writeInt(section, kBarReductionKey, a.barWidthReductionDots);
+    return settings.writeInt(section, kOffsetX, a.offsetXTenths) &&
+           settings.writeInt(section, kOffsetY, a.offsetYTenths) &&
+           settings.writeInt(section, kWholeDots, a.wholeDotModules ? 1 : 0) &&
+           settings.writeInt(section, kBarReduction, a.barWidthReductionDots);
 }
 
 std::optional<int> parseOffsetMm(std::string_view text) {

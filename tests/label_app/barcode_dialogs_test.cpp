@@ -116,7 +116,7 @@ class BarcodeSettingsDialogTest : public ::testing::Test {
 };
 
 TEST_F(BarcodeSettingsDialogTest, CancelKeepsAClickedSwitch) {
-    BarcodeSettingsDialog dialog(definition, messages);
+    BarcodeSettingsDialog dialog(definition, ProfileFile(folder_.file("QUORVI32.INI")), messages);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("バーコードの標準設定"));
     click(child<QCheckBox>(dialog, "addStartStop"));
@@ -126,7 +126,7 @@ TEST_F(BarcodeSettingsDialogTest, CancelKeepsAClickedSwitch) {
 }
 
 TEST_F(BarcodeSettingsDialogTest, DirectPrintingEnablesTheModuleWidth) {
-    BarcodeSettingsDialog dialog(definition, messages);
+    BarcodeSettingsDialog dialog(definition, ProfileFile(folder_.file("QUORVI32.INI")), messages);
     dialog.show();
     auto* width = child<QLineEdit>(dialog, "moduleWidth");
     EXPECT_FALSE(width->isEnabled());
@@ -138,7 +138,7 @@ TEST_F(BarcodeSettingsDialogTest, DirectPrintingEnablesTheModuleWidth) {
 
 TEST_F(BarcodeSettingsDialogTest, ModuleWidthFourIsRefusedAndTheDialogStaysOpen) {
     definition.directBarPrinting = 1;
-    BarcodeSettingsDialog dialog(definition, messages);
+    BarcodeSettingsDialog dialog(definition, ProfileFile(folder_.file("QUORVI32.INI")), messages);
     dialog.show();
     auto* width = child<QLineEdit>(dialog, "moduleWidth");
     width->selectAll();
@@ -150,7 +150,7 @@ TEST_F(BarcodeSettingsDialogTest, ModuleWidthFourIsRefusedAndTheDialogStaysOpen)
 }
 
 TEST_F(BarcodeSettingsDialogTest, OkWritesThePickedFont) {
-    BarcodeSettingsDialog dialog(definition, messages);
+    BarcodeSettingsDialog dialog(definition, ProfileFile(folder_.file("QUORVI32.INI")), messages);
     FontChoice offered;
     dialog.setFontPicker([&](QWidget*, const FontChoice& preset, bool) {
         offered = preset;

@@ -43,7 +43,8 @@ class PageBreakDialogTest : public ::testing::Test {
         return found;
     }
     void open() {
-        dialog_ = std::make_unique<PageBreakDialog>(definition_, messages_);
+        dialog_ = std::make_unique<PageBreakDialog>(
+            definition_, ProfileFile(settingsPath("QUORVI32.INI")), messages_);
         dialog_->show();
     }
     // A click on the box itself: a click beyond its label would not count.

@@ -11,17 +11,16 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "common/profile_file.h"
 #include "platform/qt_text.h"
 
 namespace qv {
 
-PageBreakDialog::PageBreakDialog(LabelDefinition& definition, MessageService& messages,
-                                 QWidget* parent)
-    : QDialog(parent),
-      definition_(definition),
-      form_(definition, ProfileFile(settingsPath("QUORVI32.INI")), messages) {
+PageBreakDialog::PageBreakDialog(LabelDefinition& definition, ProfileFile settings,
+                                 MessageService& messages, QWidget* parent)
+    : QDialog(parent), definition_(definition), form_(definition, std::move(settings), messages) {
     setWindowTitle(QStringLiteral("ﾌｨｰﾙﾄﾞによる改頁の設定"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFieldPart());

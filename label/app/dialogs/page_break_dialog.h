@@ -18,9 +18,9 @@ class PageBreakDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // The brackets and the style come from and go to the program's settings file; OK stores the
-    // break field into `definition` and the caller marks the document modified.
-    PageBreakDialog(LabelDefinition& definition, MessageService& messages,
+    // The brackets and the style come from and go to `settings`, the program's settings file; OK
+    // stores the break field into `definition` and the caller marks the document modified.
+    PageBreakDialog(LabelDefinition& definition, ProfileFile settings, MessageService& messages,
                     QWidget* parent = nullptr);
 
     const PageBreakForm& form() const { return form_; }

@@ -2,11 +2,12 @@
 
 #include <utility>
 
+#include "label/print/print_settings.h"
+
 namespace qv {
 
 namespace {
 
-const char* const kRecentUse = "Recent Use";
 const char* const kSettingsNotWritten = "設定ファイルに書き込めませんでした。";
 
 void flip(int& setting) {
@@ -24,8 +25,9 @@ BarcodeSettingsForm::BarcodeSettingsForm(LabelDefinition& definition, ProfileFil
         definition_.moduleWidth = 1;
     }
     moduleWidth_ = definition_.moduleWidth;
-    fontFace_ = settings_.readString(kRecentUse, "UFont", "Arial");
-    fontBold_ = settings_.readInt(kRecentUse, "UBold", 0) != 0;
+    const PrintSettings stored = readPrintSettings(settings_);
+    fontFace_ = stored.barTextFace;
+    fontBold_ = stored.barTextBold;
 }
 
 void BarcodeSettingsForm::toggleShortJanNotAligned() {
@@ -50,7 +52,7 @@ void BarcodeSettingsForm::chooseFont(const std::string& faceSjis, bool bold) {
 }
 
 bool BarcodeSettingsForm::trueTypeOnly() const {
-    return settings_.readInt(kRecentUse, "FontType", 1) != 0;
+    return readTrueTypeOnly(settings_);
 }
 
 bool BarcodeSettingsForm::accept() {
@@ -60,9 +62,7 @@ bool BarcodeSettingsForm::accept() {
     }
     definition_.moduleWidth = moduleWidth_;
     // directBarPrinting already holds the last click; it is the value OK stores.
-    bool written = settings_.writeString(kRecentUse, "UFont", fontFace_);
-    written = settings_.writeInt(kRecentUse, "UBold", fontBold_ ? 1 : 0) && written;
-    if (!written) messages_.stop(kSettingsNotWritten);
+    if (!writeBarTextFont(settings_, fontFace_, fontBold_)) messages_.stop(kSettingsNotWritten);
     return true;
 }
 

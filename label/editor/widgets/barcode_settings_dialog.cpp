@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "common/profile_file.h"
 #include "platform/font_picker_dialog.h"
@@ -25,10 +26,10 @@ std::optional<FontChoice> pickBarTextFont(QWidget* parent, const FontChoice& pre
 
 }  // namespace
 
-BarcodeSettingsDialog::BarcodeSettingsDialog(LabelDefinition& definition, MessageService& messages,
-                                             QWidget* parent)
+BarcodeSettingsDialog::BarcodeSettingsDialog(LabelDefinition& definition, ProfileFile settings,
+                                             MessageService& messages, QWidget* parent)
     : QDialog(parent),
-      form_(definition, ProfileFile(settingsPath("QUORVI32.INI")), messages),
+      form_(definition, std::move(settings), messages),
       fontPicker_(pickBarTextFont) {
     setWindowTitle(QStringLiteral("バーコードの標準設定"));
     auto* layout = new QVBoxLayout(this);

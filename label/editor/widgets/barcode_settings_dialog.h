@@ -24,10 +24,10 @@ class BarcodeSettingsDialog : public QDialog {
     using FontPicker = std::function<std::optional<FontChoice>(
         QWidget* parent, const FontChoice& preset, bool trueTypeOnly)>;
 
-    // The switches change `definition` when clicked; OK stores the rest and writes the settings
-    // file. The caller marks the document modified.
-    BarcodeSettingsDialog(LabelDefinition& definition, MessageService& messages,
-                          QWidget* parent = nullptr);
+    // The switches change `definition` when clicked; OK stores the rest and writes `settings`, the
+    // program's settings file. The caller marks the document modified.
+    BarcodeSettingsDialog(LabelDefinition& definition, ProfileFile settings,
+                          MessageService& messages, QWidget* parent = nullptr);
 
     // Without one, "FONT変更" opens the program's font picker.
     void setFontPicker(FontPicker picker) { fontPicker_ = std::move(picker); }

@@ -11,6 +11,7 @@
 
 #include "common/profile_file.h"
 #include "common/sjis_text.h"
+#include "label/print/print_settings.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv {
