@@ -22,12 +22,12 @@ class TitleDialog : public QDialog {
   public:
     // Asks the user for the title font, starting from `current`; nothing when cancelled.
     using FontPicker =
-        std::function<std::optional<TitleFont>(QWidget* parent, const TitleFont& current)>;
+        std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& current)>;
 
     // OK stores the values into `definition`; the caller marks the document modified.
     explicit TitleDialog(LabelDefinition& definition, QWidget* parent = nullptr);
 
-    // The program's font picker; without one the button opens a QFontDialog.
+    // The program's font picker, required before the font button is pressed.
     void setFontPicker(FontPicker picker) { fontPicker_ = std::move(picker); }
 
     const TitleForm& form() const { return form_; }
