@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <cassert>
 
+#include "platform/button_groups.h"
 #include "platform/colour_palette.h"
 #include "platform/qt_text.h"
 
@@ -32,13 +33,6 @@ QButtonGroup* addRadioRow(QWidget* owner, QBoxLayout* layout, const char* const 
     }
     layout->addLayout(row);
     return group;
-}
-
-// Checks the button of `id` in an exclusive group; -1 checks none.
-void checkOnly(QButtonGroup* group, int id) {
-    group->setExclusive(false);
-    for (QAbstractButton* button : group->buttons()) button->setChecked(group->id(button) == id);
-    group->setExclusive(true);
 }
 
 }  // namespace

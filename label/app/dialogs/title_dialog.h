@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "label/print/title_form.h"
+#include "platform/font_picker_dialog.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -20,10 +21,6 @@ class TitleDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Asks the user for the title font, starting from `current`; nothing when cancelled.
-    using FontPicker =
-        std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& current)>;
-
     // OK stores the values into `definition`; the caller marks the document modified.
     explicit TitleDialog(LabelDefinition& definition, QWidget* parent = nullptr);
 

@@ -4,7 +4,7 @@
 
 namespace qv {
 
-TitleDialog::FontPicker titleFontPicker(bool trueTypeOnly) {
+FontPicker titleFontPicker(bool trueTypeOnly) {
     return [trueTypeOnly](QWidget* parent, const FontChoice& current) {
         return pickFont(parent, QStringLiteral("タイトルのフォント"), current, trueTypeOnly);
     };

@@ -15,6 +15,7 @@
 #include <cassert>
 
 #include "label/editor/widgets/entry_list.h"
+#include "platform/button_groups.h"
 #include "platform/colour_palette.h"
 #include "platform/qt_text.h"
 
@@ -50,12 +51,6 @@ QSpinBox* newMmBox(QWidget* parent, const char* name, int minimum) {
     box->setRange(minimum, kMaxMm);
     box->setSpecialValueText(minimum < 0 ? QStringLiteral(" ") : QString());  // -1: not given
     return box;
-}
-
-void checkOnly(QButtonGroup* group, int id) {
-    group->setExclusive(false);
-    for (QAbstractButton* button : group->buttons()) button->setChecked(group->id(button) == id);
-    group->setExclusive(true);
 }
 
 }  // namespace

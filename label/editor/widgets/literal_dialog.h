@@ -9,6 +9,7 @@
 
 #include "label/definition/text_macros.h"
 #include "label/editor/forms/literal_form.h"
+#include "platform/font_picker_dialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,9 +24,6 @@ class LiteralDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Asks for a font starting from `current`; nothing when cancelled.
-    using FontPicker =
-        std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& current)>;
     // Asks for a macro code (Shift-JIS); nothing when cancelled.
     using MacroPicker = std::function<std::optional<std::string>(QWidget* parent)>;
 
