@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "common/font_choice.h"
+
 namespace qv {
 
 // One installed family as the platform reports it, or an offered face.
@@ -22,15 +24,6 @@ struct FontFamily {
     // For a stored face that is not installed: the installed family that draws it. Empty for an
     // installed family.
     std::string drawnWith = {};
-};
-
-// What the picker hands back.
-struct FontChoice {
-    std::string face;  // Shift-JIS
-    int pointSize = 10;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
 };
 
 class FontPickerForm {

@@ -12,15 +12,27 @@ void MessageService::stop(const std::string& text, const std::string& caption) {
     show({text, caption, MessageIcon::Stop, MessageButtons::Ok, true, MessageAnswer::Ok});
 }
 
-void MessageService::information(const std::string& text, const std::string& caption) {
-    show({text, caption, MessageIcon::Information, MessageButtons::Ok, false, MessageAnswer::Ok});
+void MessageService::information(const std::string& text, const std::string& caption, Sound sound) {
+    show({text, caption, MessageIcon::Information, MessageButtons::Ok, sound == Sound::Beep,
+          MessageAnswer::Ok});
 }
 
 bool MessageService::askYesNo(const std::string& text, MessageAnswer defaultAnswer,
-                              const std::string& caption) {
-    const Message message{text,  caption,      MessageIcon::Question, MessageButtons::YesNo,
-                          false, defaultAnswer};
-    return show(message) == MessageAnswer::Yes;
+                              const std::string& caption, Sound sound) {
+    return show({text, caption, MessageIcon::Question, MessageButtons::YesNo, sound == Sound::Beep,
+                 defaultAnswer}) == MessageAnswer::Yes;
+}
+
+bool MessageService::warnYesNo(const std::string& text, MessageAnswer defaultAnswer,
+                               const std::string& caption, Sound sound) {
+    return show({text, caption, MessageIcon::Exclamation, MessageButtons::YesNo,
+                 sound == Sound::Beep, defaultAnswer}) == MessageAnswer::Yes;
+}
+
+MessageAnswer MessageService::warnYesNoCancel(const std::string& text, MessageAnswer defaultAnswer,
+                                              const std::string& caption) {
+    return show({text, caption, MessageIcon::Exclamation, MessageButtons::YesNoCancel, false,
+                 defaultAnswer});
 }
 
 MessageAnswer StderrMessageService::show(const Message& message) {

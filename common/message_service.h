@@ -15,6 +15,7 @@ namespace qv {
 enum class MessageIcon { None, Information, Exclamation, Stop, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class Sound { Silent, Beep };  // the warning sound before the box
 
 struct Message {
     std::string text;
@@ -30,12 +31,21 @@ class MessageService {
     virtual ~MessageService() = default;
     virtual MessageAnswer show(const Message& message) = 0;
 
-    // Shorthands for the common one-button messages.
+    // Shorthands for the common shapes. Exclamation and stop always sound.
     void exclamation(const std::string& text, const std::string& caption = {});
     void stop(const std::string& text, const std::string& caption = {});
-    void information(const std::string& text, const std::string& caption = {});
+    void information(const std::string& text, const std::string& caption = {},
+                     Sound sound = Sound::Silent);
+    // Yes and No; true for Yes. askYesNo shows the question icon, warnYesNo the exclamation
+    // icon of a question whose Yes loses or overwrites something.
     bool askYesNo(const std::string& text, MessageAnswer defaultAnswer = MessageAnswer::Yes,
-                  const std::string& caption = {});
+                  const std::string& caption = {}, Sound sound = Sound::Silent);
+    bool warnYesNo(const std::string& text, MessageAnswer defaultAnswer,
+                   const std::string& caption = {}, Sound sound = Sound::Silent);
+    // Yes, No and Cancel under the exclamation icon, as the save question before a close.
+    MessageAnswer warnYesNoCancel(const std::string& text,
+                                  MessageAnswer defaultAnswer = MessageAnswer::Yes,
+                                  const std::string& caption = {});
 };
 
 // Writes "caption: text" (or the text alone) as one line to stderr and answers the default.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -47,6 +48,11 @@ class FontPickerDialog : public QDialog {
 
 // The installed families as the font database enumerates them, names in Shift-JIS.
 std::vector<FontFamily> installedFamilies();
+
+// How a dialog asks for a font under its own caption, starting from `current`; nothing when
+// cancelled. The programs hand their picker in; tests hand in a script.
+using FontPicker =
+    std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& current)>;
 
 // Opens the picker titled `caption` ("フォント選択" when empty); nothing when cancelled.
 std::optional<FontChoice> pickFont(QWidget* parent, const QString& caption,

@@ -105,12 +105,8 @@ bool CChildFrame::reopen(EncodingChoice encoding) {
 // save fails.
 bool CChildFrame::maySave() {
     if (!document_->isModified()) return true;
-    Message question;
-    question.text = toUtf8(displayName()) + " への変更を保存しますか？";
-    question.icon = MessageIcon::Exclamation;
-    question.buttons = MessageButtons::YesNoCancel;
-    question.defaultAnswer = MessageAnswer::Yes;
-    const MessageAnswer answer = messages_.show(question);
+    const MessageAnswer answer =
+        messages_.warnYesNoCancel(toUtf8(displayName()) + " への変更を保存しますか？");
     if (answer == MessageAnswer::Cancel) return false;
     return answer == MessageAnswer::No || save();
 }

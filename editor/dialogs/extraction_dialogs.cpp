@@ -70,18 +70,10 @@ SerialExtractionDialog::SerialExtractionDialog(const CROWSMITHDoc& source, Extra
 }
 
 void SerialExtractionDialog::run() {
-    const std::optional<int> from = numberIn(fromEdit_->text());
-    const std::optional<int> to = numberIn(toEdit_->text());
-    if (!from || !to) {
-        Message message;
-        message.text = "From と To には連番を数字で入力して下さい　！";
-        message.beep = true;
-        messages_.show(message);
-        (from ? toEdit_ : fromEdit_)->setFocus();
-        return;
-    }
-    if (!runSerialExtraction(buffer_, source_, *from, *to, messages_)) {
-        (*to < *from ? toEdit_ : fromEdit_)->setFocus();
+    const std::optional<SerialInput> toCorrect = runSerialExtractionAsTyped(
+        buffer_, source_, numberIn(fromEdit_->text()), numberIn(toEdit_->text()), messages_);
+    if (toCorrect) {
+        (*toCorrect == SerialInput::To ? toEdit_ : fromEdit_)->setFocus();
         return;
     }
     count_->setText(QString::number(buffer_.count()));

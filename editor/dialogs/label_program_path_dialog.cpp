@@ -64,8 +64,7 @@ void LabelProgramPathDialog::browse() {
 
 void LabelProgramPathDialog::accept() {
     const std::string path = toUtf8(pathEdit_->text());
-    if (!isExecutableFile(path)) {
-        refuseBadPath(messages_, path);
+    if (!checkLabelProgramPath(path, messages_)) {
         pathEdit_->setFocus();
         return;
     }

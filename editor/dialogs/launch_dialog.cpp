@@ -67,18 +67,15 @@ LaunchDialog::LaunchDialog(const CROWSMITHDoc& document, const QString& document
 }
 
 void LaunchDialog::launch() {
-    const int row = commands_->currentRow();
-    if (row < 0 || static_cast<size_t>(row) >= list_.size()) {
-        messages_.exclamation("ｺﾏﾝﾄﾞを選択して下さい　！");
-        return;
-    }
+    std::optional<Association> entry = chosenAssociation(list_, commands_->currentRow(), messages_);
+    if (!entry) return;
     if (settings_.labelProgramPath.empty()) {
         const std::optional<std::string> path = pathAsker_(this, settings_.labelProgramPath);
         if (!path) return;
         settings_.labelProgramPath = *path;
     }
     LaunchRequest request;
-    request.entry = list_.at(static_cast<size_t>(row));
+    request.entry = std::move(*entry);
     request.documentTitle = toUtf8(title_);
     request.labelProgramPath = settings_.labelProgramPath;
     request.confirm = confirm_->isChecked();

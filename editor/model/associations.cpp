@@ -31,10 +31,7 @@ bool beginsIgnoringCase(const std::string& text, const std::string& start) {
 
 // Tells the user why and gives false, for the checks to return.
 bool refuse(MessageService& messages, const std::string& text) {
-    Message message;
-    message.text = text;
-    message.beep = true;
-    messages.show(message);
+    messages.exclamation(text);
     return false;
 }
 
@@ -103,6 +100,12 @@ void refuseBadPath(MessageService& messages, const std::string& path) {
     refuse(messages, formatText("%s\n  は正しいﾊﾟｽではありません　！", path.c_str()));
 }
 
+bool checkLabelProgramPath(const std::string& path, MessageService& messages) {
+    if (isExecutableFile(path)) return true;
+    refuseBadPath(messages, path);
+    return false;
+}
+
 bool checkAssociation(Association& a, const std::string& defaultCommand,
                       const AssociationList& list, MessageService& messages) {
     if (a.command.empty()) a.command = defaultCommand;
@@ -138,12 +141,7 @@ bool deleteAssociation(AssociationList& list, const std::string& command,
     if (!found) {
         return refuse(messages, formatText("%s は登録されていません　！", command.c_str()));
     }
-    Message question;
-    question.text = "削除しますか　？";
-    question.caption = "登録の削除";
-    question.buttons = MessageButtons::YesNo;
-    question.defaultAnswer = MessageAnswer::No;
-    if (messages.show(question) != MessageAnswer::Yes) return false;
+    if (!messages.warnYesNo("削除しますか　？", MessageAnswer::No, "登録の削除")) return false;
     list.remove(*found);
     return true;
 }

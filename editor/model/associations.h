@@ -71,6 +71,9 @@ bool isExecutableFile(const std::string& path);
 // "%s\n  は正しいﾊﾟｽではありません　！" with `path`, beeping.
 void refuseBadPath(MessageService& messages, const std::string& path);
 
+// True when the label program at `path` can be run; else refused as a bad path.
+bool checkLabelProgramPath(const std::string& path, MessageService& messages);
+
 // The label program's path offered when none is stored: `quorvi32` in `ownFolder` when it can
 // be run, else the folder alone.
 std::string defaultLabelProgramPath(const std::string& ownFolder);

@@ -149,13 +149,9 @@ bool BarcodeFieldForm::removeFrom(std::string& value) const {
 
 bool BarcodeFieldForm::askToGoOn(int record, const std::string& message) {
     if (highlightRecord) highlightRecord(record);
-    Message question;
-    question.text =
-        message + "\n続けて変換するときは「はい」を" + "\n中止するときは「いいえ」を押して下さい。";
-    question.caption = "JAN ERROR";
-    question.buttons = MessageButtons::YesNo;
-    question.defaultAnswer = MessageAnswer::No;
-    return messages_.show(question) == MessageAnswer::Yes;
+    return messages_.warnYesNo(
+        message + "\n続けて変換するときは「はい」を" + "\n中止するときは「いいえ」を押して下さい。",
+        MessageAnswer::No, "JAN ERROR");
 }
 
 bool BarcodeFieldForm::addPass() {
@@ -221,11 +217,7 @@ void BarcodeFieldForm::finish(bool changed, bool tell) {
     if (busy) busy(false);
     if (documentChanged) documentChanged();
     if (!tell) return;
-    Message done;
-    done.text = "変換は終了しました";
-    done.icon = MessageIcon::Information;
-    done.beep = true;
-    messages_.show(done);
+    messages_.information("変換は終了しました", {}, Sound::Beep);
 }
 
 }  // namespace qv

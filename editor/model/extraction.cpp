@@ -6,6 +6,7 @@
 
 namespace qv {
 
+const char* const kSerialNotNumbersMessage = "From と To には連番を数字で入力して下さい　！";
 const char* const kToBeforeFromMessage = "To は From より大きくなければなりません。";
 const char* const kRecordOutOfRangeFormat = "From には 1 から %d までの連番を指定して下さい　！";
 const char* const kNoFieldNameMessage = "対象のフィールドを指定して下さい　！";
@@ -14,17 +15,6 @@ const char* const kFromLongerThanToMessage = "From の桁数が To の桁数よ�
 const char* const kSwapFromToQuestion =
     "From の値が To の値より大きい\n 文字列を入れ替えますか　？";
 const char* const kSwapFromToCaption = "From > To Change ?";
-
-namespace {
-
-void refuse(MessageService& messages, const std::string& text) {
-    Message message;
-    message.text = text;
-    message.beep = true;
-    messages.show(message);
-}
-
-}  // namespace
 
 void ExtractionBuffer::clear() {
     records_ = ExtractedRecords{};
@@ -55,12 +45,12 @@ std::optional<ExtractedRecords> ExtractionBuffer::take() {
 bool runSerialExtraction(ExtractionBuffer& buffer, const CROWSMITHDoc& source, int from, int to,
                          MessageService& messages) {
     if (to < from) {
-        refuse(messages, kToBeforeFromMessage);
+        messages.exclamation(kToBeforeFromMessage);
         return false;
     }
     const int last = source.recordCount();
     if (from < 1 || from > last) {
-        refuse(messages, formatText(kRecordOutOfRangeFormat, last));
+        messages.exclamation(formatText(kRecordOutOfRangeFormat, last));
         return false;
     }
     buffer.takeHeaderFrom(source);
@@ -69,6 +59,19 @@ bool runSerialExtraction(ExtractionBuffer& buffer, const CROWSMITHDoc& source, i
         buffer.append(source.lines[static_cast<size_t>(record)]);
     }
     return true;
+}
+
+std::optional<SerialInput> runSerialExtractionAsTyped(ExtractionBuffer& buffer,
+                                                      const CROWSMITHDoc& source,
+                                                      std::optional<int> from,
+                                                      std::optional<int> to,
+                                                      MessageService& messages) {
+    if (!from || !to) {
+        messages.exclamation(kSerialNotNumbersMessage);
+        return from ? SerialInput::To : SerialInput::From;
+    }
+    if (runSerialExtraction(buffer, source, *from, *to, messages)) return std::nullopt;
+    return *to < *from ? SerialInput::To : SerialInput::From;
 }
 
 std::optional<size_t> findFieldByPrefix(const std::vector<std::string>& names,
@@ -85,27 +88,23 @@ std::optional<FieldRange> checkFieldRange(const std::vector<std::string>& names,
                                           std::string& to, MessageService& messages) {
     if (to.empty()) to = from;
     if (fieldName.empty()) {
-        refuse(messages, kNoFieldNameMessage);
+        messages.exclamation(kNoFieldNameMessage);
         return std::nullopt;
     }
     const std::optional<size_t> field = findFieldByPrefix(names, fieldName);
     if (!field) {
-        refuse(messages, kNoSuchFieldMessage);
+        messages.exclamation(kNoSuchFieldMessage);
         return std::nullopt;
     }
     if (to.size() < from.size()) {
-        refuse(messages, kFromLongerThanToMessage);
+        messages.exclamation(kFromLongerThanToMessage);
         return std::nullopt;
     }
     if (from > to.substr(0, from.size())) {
-        Message question;
-        question.text = kSwapFromToQuestion;
-        question.caption = kSwapFromToCaption;
-        question.icon = MessageIcon::Question;
-        question.buttons = MessageButtons::YesNo;
-        question.beep = true;
-        question.defaultAnswer = MessageAnswer::No;
-        if (messages.show(question) != MessageAnswer::Yes) return std::nullopt;
+        if (!messages.askYesNo(kSwapFromToQuestion, MessageAnswer::No, kSwapFromToCaption,
+                               Sound::Beep)) {
+            return std::nullopt;
+        }
         std::swap(from, to);
     }
     return FieldRange{*field, from, to};

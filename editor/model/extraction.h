@@ -47,6 +47,18 @@ class ExtractionBuffer {
 bool runSerialExtraction(ExtractionBuffer& buffer, const CROWSMITHDoc& source, int from, int to,
                          MessageService& messages);
 
+// The number a refused serial run sends the user back to.
+enum class SerialInput { From, To };
+
+// The serial run on the numbers typed into From and To (nothing for a text that is not a
+// number): both are required, refused with a message otherwise, then runSerialExtraction.
+// Returns nothing after a run, else the input to correct.
+std::optional<SerialInput> runSerialExtractionAsTyped(ExtractionBuffer& buffer,
+                                                      const CROWSMITHDoc& source,
+                                                      std::optional<int> from,
+                                                      std::optional<int> to,
+                                                      MessageService& messages);
+
 // The texts a field range run compares with; all Shift-JIS.
 struct FieldRange {
     size_t field = 0;  // index of the field
@@ -72,6 +84,7 @@ int runFieldExtraction(ExtractionBuffer& buffer, const CROWSMITHDoc& source,
                        const FieldRange& range);
 
 // The messages of the runs (UTF-8).
+extern const char* const kSerialNotNumbersMessage;
 extern const char* const kToBeforeFromMessage;
 extern const char* const kRecordOutOfRangeFormat;
 extern const char* const kNoFieldNameMessage;

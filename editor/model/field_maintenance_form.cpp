@@ -154,12 +154,10 @@ bool FieldMaintenanceForm::remove() {
     if (records > 0) {
         char text[160];
         std::snprintf(text, sizeof text, "このﾄﾞｷｭﾒﾝﾄには既に%d 件のﾚｺｰﾄﾞがあります\n", records);
-        Message question;
-        question.text = std::string(text) + "このｺﾏﾝﾄﾞはCANCELで元に戻せません！";
-        question.caption = "ﾌｨｰﾙﾄﾞの削除";
-        question.buttons = MessageButtons::YesNo;
-        question.defaultAnswer = MessageAnswer::No;
-        if (messages_.show(question) != MessageAnswer::Yes) return false;
+        if (!messages_.warnYesNo(std::string(text) + "このｺﾏﾝﾄﾞはCANCELで元に戻せません！",
+                                 MessageAnswer::No, "ﾌｨｰﾙﾄﾞの削除")) {
+            return false;
+        }
     }
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(at));
     selected_ = -1;
@@ -191,13 +189,7 @@ void FieldMaintenanceForm::accept() {
 
 bool FieldMaintenanceForm::cancel() {
     if (!changed_) return true;
-    Message question;
-    question.text = "変更を破棄ます";
-    question.caption = "CANCEL";
-    question.buttons = MessageButtons::YesNo;
-    question.beep = true;
-    question.defaultAnswer = MessageAnswer::No;
-    return messages_.show(question) == MessageAnswer::Yes;
+    return messages_.warnYesNo("変更を破棄ます", MessageAnswer::No, "CANCEL", Sound::Beep);
 }
 
 // Names, widths and the header line from the list; line 0 always follows the names.

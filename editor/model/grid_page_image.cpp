@@ -164,15 +164,11 @@ std::optional<GridPage> GridPageImage::page(int page) const {
 
 bool confirmGridPrint(int recordCount, const std::string& title, MessageService& messages) {
     if (recordCount <= kQuietPrintRecords) return true;
-    Message question;
-    question.text = formatText(
-        "%d 行の印刷またはﾌﾟﾚﾋﾞｭｰを行うための準備には\n少し時間が掛かりますがよろしいですか？",
-        recordCount);
-    question.caption = title;
-    question.icon = MessageIcon::Question;
-    question.buttons = MessageButtons::YesNo;
-    question.defaultAnswer = MessageAnswer::Yes;
-    return messages.show(question) == MessageAnswer::Yes;
+    return messages.askYesNo(
+        formatText(
+            "%d 行の印刷またはﾌﾟﾚﾋﾞｭｰを行うための準備には\n少し時間が掛かりますがよろしいですか？",
+            recordCount),
+        MessageAnswer::Yes, title);
 }
 
 std::string gridPreparingStatus(int tenths) {

@@ -9,14 +9,10 @@ namespace qv {
 namespace {
 
 bool confirmed(const LaunchRequest& request, MessageService& messages) {
-    Message question;
-    question.text = formatText("%s\nを「%s」で上書きしてQuorviを起動します",
-                               request.entry.dataPath.c_str(), request.documentTitle.c_str());
-    question.caption = "Quorvi起動";
-    question.buttons = MessageButtons::YesNo;
-    question.beep = true;
-    question.defaultAnswer = MessageAnswer::Yes;
-    return messages.show(question) == MessageAnswer::Yes;
+    return messages.warnYesNo(
+        formatText("%s\nを「%s」で上書きしてQuorviを起動します", request.entry.dataPath.c_str(),
+                   request.documentTitle.c_str()),
+        MessageAnswer::Yes, "Quorvi起動", Sound::Beep);
 }
 
 // The header of D against the document's; an empty or missing D is not checked.
@@ -25,15 +21,21 @@ bool headerAccepted(const CROWSMITHDoc& document, const LaunchRequest& request,
     std::vector<std::string> existing;
     ReadLines(request.entry.dataPath, existing);
     if (existing.empty() || headersMatch(document.headerNames, existing.front())) return true;
-    Message mismatch;
-    mismatch.text = formatText("%s\nと%sのﾍｯﾀﾞｰは一致しません！", request.entry.dataPath.c_str(),
-                               request.documentTitle.c_str());
-    mismatch.beep = true;
-    messages.show(mismatch);
+    messages.exclamation(formatText("%s\nと%sのﾍｯﾀﾞｰは一致しません！",
+                                    request.entry.dataPath.c_str(), request.documentTitle.c_str()));
     return false;
 }
 
 }  // namespace
+
+std::optional<Association> chosenAssociation(const AssociationList& list, int row,
+                                             MessageService& messages) {
+    if (row < 0 || static_cast<size_t>(row) >= list.size()) {
+        messages.exclamation("ｺﾏﾝﾄﾞを選択して下さい　！");
+        return std::nullopt;
+    }
+    return list.at(static_cast<size_t>(row));
+}
 
 bool headersMatch(const std::vector<std::string>& names, const std::string& dataFileHeader) {
     const DataRecord fields = SplitRecordLine(dataFileHeader);
@@ -50,10 +52,7 @@ std::string launchCommandLine(const std::string& program, const std::string& def
 
 LaunchOutcome launchLabelProgram(const CROWSMITHDoc& document, const LaunchRequest& request,
                                  MessageService& messages, const ProcessStarter& start) {
-    if (!isExecutableFile(request.labelProgramPath)) {
-        refuseBadPath(messages, request.labelProgramPath);
-        return LaunchOutcome::Refused;
-    }
+    if (!checkLabelProgramPath(request.labelProgramPath, messages)) return LaunchOutcome::Refused;
     if (!isReadableFile(request.entry.definitionPath)) {
         refuseBadPath(messages, request.entry.definitionPath);
         return LaunchOutcome::Refused;
@@ -70,12 +69,9 @@ LaunchOutcome launchLabelProgram(const CROWSMITHDoc& document, const LaunchReque
     if (start(request.labelProgramPath, {request.entry.definitionPath})) {
         return LaunchOutcome::Started;
     }
-    Message failed;
-    failed.text = formatText(
+    messages.exclamation(formatText(
         "%s\nを起動できませんでした　！",
-        launchCommandLine(request.labelProgramPath, request.entry.definitionPath).c_str());
-    failed.beep = true;
-    messages.show(failed);
+        launchCommandLine(request.labelProgramPath, request.entry.definitionPath).c_str()));
     return LaunchOutcome::StartFailed;
 }
 

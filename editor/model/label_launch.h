@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ struct LaunchRequest {
 };
 
 enum class LaunchOutcome { Started, Declined, Refused, StartFailed };
+
+// The association of the launch list's row `row`; a row outside the list (nothing chosen) is
+// refused with a message.
+std::optional<Association> chosenAssociation(const AssociationList& list, int row,
+                                             MessageService& messages);
 
 // Checks the label program and Q, asks when `confirm`, compares the headers, writes the
 // document to D and starts the label program with Q as its one argument. Every refusal tells the

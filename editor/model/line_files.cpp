@@ -97,10 +97,7 @@ bool writeLinesFile(const std::vector<std::string>& lines, const std::string& pa
 bool writeBytesFile(std::string_view bytes, const std::string& path, MessageService& messages) {
     std::string error;
     if (writeFileAtomically(path, bytes, &error)) return true;
-    Message failed;
-    failed.text = formatText("%s の Open に失敗しました　！", path.c_str()) + "\n" + error;
-    failed.beep = true;
-    messages.show(failed);
+    messages.exclamation(formatText("%s の Open に失敗しました　！", path.c_str()) + "\n" + error);
     return false;
 }
 

@@ -12,28 +12,6 @@ namespace qv {
 
 ColumnWidths RecordEditor::copiedWidths{};
 
-namespace {
-
-void beepAndTell(MessageService& messages, const std::string& text) {
-    Message message;
-    message.text = text;
-    message.beep = true;
-    messages.show(message);
-}
-
-bool askYesNo(MessageService& messages, const std::string& text, const std::string& caption,
-              MessageIcon icon = MessageIcon::Question) {
-    Message question;
-    question.text = text;
-    question.caption = caption;
-    question.icon = icon;
-    question.buttons = MessageButtons::YesNo;
-    question.defaultAnswer = MessageAnswer::Yes;
-    return messages.show(question) == MessageAnswer::Yes;
-}
-
-}  // namespace
-
 RecordEditor::RecordEditor(CROWSMITHDoc& document, ClipboardPort& clipboard,
                            MessageService& messages)
     : document_(document), clipboard_(clipboard), messages_(messages) {}
@@ -82,8 +60,8 @@ bool RecordEditor::copyRange(int first, int last) {
     }
     bool opened = true;
     if (!clipboard_.write(clipboardTextOf(document_.copyList), opened)) {
-        beepAndTell(messages_, opened ? "ｸﾘｯﾌﾟﾎﾞｰﾄﾞﾃﾞｰﾀの引き渡しに\n失敗しました　！"
-                                      : "クリップボードのオ－プンに\n失敗しました　！");
+        messages_.exclamation(opened ? "ｸﾘｯﾌﾟﾎﾞｰﾄﾞﾃﾞｰﾀの引き渡しに\n失敗しました　！"
+                                     : "クリップボードのオ－プンに\n失敗しました　！");
         return false;
     }
     return true;
@@ -126,22 +104,22 @@ bool RecordEditor::paste() {
         case ClipboardPort::Read::Text:
             break;
         case ClipboardPort::Read::NotText:
-            beepAndTell(messages_, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容は\nﾃｷｽﾄﾃﾞｰﾀではありません。");
+            messages_.exclamation("ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容は\nﾃｷｽﾄﾃﾞｰﾀではありません。");
             return false;
         case ClipboardPort::Read::CannotOpen:
-            beepAndTell(messages_, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞがｵｰﾌﾟﾝ出来ません。");
+            messages_.exclamation("ｸﾘｯﾌﾟﾎﾞｰﾄﾞがｵｰﾌﾟﾝ出来ません。");
             return false;
         case ClipboardPort::Read::Empty:
-            beepAndTell(messages_, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容はnulです。");
+            messages_.exclamation("ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容はnulです。");
             return false;
         case ClipboardPort::Read::Unencodable:
-            beepAndTell(messages_, unencodableMessage(text));
+            messages_.exclamation(unencodableMessage(text));
             return false;
     }
     if (utf8) text = utf8ToCore(text);
     if (separatorsInFirstLine(text) == 0) {
-        beepAndTell(messages_,
-                    "クリップボードのデータは\nカンマ又はタブ編集ファイルではありません　！");
+        messages_.exclamation(
+            "クリップボードのデータは\nカンマ又はタブ編集ファイルではありません　！");
         return false;
     }
     std::vector<std::string> lines = pastedLines(text);
@@ -149,9 +127,9 @@ bool RecordEditor::paste() {
     if (!document_.lines.empty()) {
         const size_t fields = SplitRecordLine(lines[0]).size();
         if (fields != document_.headerNames.size() &&
-            !askYesNo(messages_, "ﾌｨｰﾙﾄﾞ数が合いませんが、貼付を続けますか　？",
-                      formatText("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ=%d 現在の数%d", static_cast<int>(fields),
-                                 static_cast<int>(document_.headerNames.size())))) {
+            !messages_.askYesNo("ﾌｨｰﾙﾄﾞ数が合いませんが、貼付を続けますか　？", MessageAnswer::Yes,
+                                formatText("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ=%d 現在の数%d", static_cast<int>(fields),
+                                           static_cast<int>(document_.headerNames.size())))) {
             return false;
         }
     } else if (!takeHeader(lines[0])) {
@@ -168,9 +146,9 @@ bool RecordEditor::takeHeader(const std::string& firstLine) {
         document_.lines.push_back(firstLine.substr(1));
         document_.columnWidths = copiedWidths;
     } else {
-        if (!askYesNo(messages_,
-                      "ヘッダー情報がありません\n一行目をヘッダーと見なしていいですか　？",
-                      "データ貼付")) {
+        if (!messages_.askYesNo(
+                "ヘッダー情報がありません\n一行目をヘッダーと見なしていいですか　？",
+                MessageAnswer::Yes, "データ貼付")) {
             return false;
         }
         document_.lines.push_back(firstLine);
@@ -198,8 +176,8 @@ bool RecordEditor::remove() {
     const int first = std::max(rangeFirst(), 1);
     const int last = std::min(rangeLast(), document_.recordCount());
     if (first > last) return false;
-    if (!askYesNo(messages_, "指定範囲のレコードを削除します\nもとに戻す事は出来ません。",
-                  "レコード削除", MessageIcon::Exclamation)) {
+    if (!messages_.warnYesNo("指定範囲のレコードを削除します\nもとに戻す事は出来ません。",
+                             MessageAnswer::Yes, "レコード削除")) {
         return false;
     }
     eraseRecords(first, last - first + 1);

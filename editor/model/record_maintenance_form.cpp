@@ -225,12 +225,8 @@ bool RecordMaintenanceForm::removeCurrent() {
     if (addMode_ || position_ < 1 || position_ > count()) return false;
     captionSuffix_ = "－選択中のレコードを削除";
     if (confirmDelete_) {
-        Message question;
-        question.text = "このレコードを削除します\nもとに戻す事は出来ません。";
-        question.caption = "レコード削除";
-        question.buttons = MessageButtons::YesNo;
-        question.defaultAnswer = MessageAnswer::No;
-        if (messages_.show(question) != MessageAnswer::Yes) {
+        if (!messages_.warnYesNo("このレコードを削除します\nもとに戻す事は出来ません。",
+                                 MessageAnswer::No, "レコード削除")) {
             captionSuffix_ = insertMode_ ? "－現在行の上に挿入" : "";
             return false;
         }

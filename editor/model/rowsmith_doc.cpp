@@ -30,11 +30,7 @@ bool CROWSMITHDoc::open(const std::string& path, bool makeBackup, EncodingChoice
         return false;
     }
     if (read.empty()) {
-        Message empty;
-        empty.text = "このファイルは空のファイルです";
-        empty.caption = path;
-        empty.beep = true;
-        messages_.show(empty);
+        messages_.exclamation("このファイルは空のファイルです", path);
         return false;
     }
     newDocument();

@@ -37,13 +37,9 @@ bool SearchReplaceForm::matches(const std::string& value) const {
 // Asks unless replacing all; true when the field was replaced.
 bool SearchReplaceForm::replaceAt(size_t line, size_t field) {
     if (!replaceAll_) {
-        Message question;
-        question.text = "置き換えてもいいですか　？";
-        question.caption = "ﾌｨｰﾙﾄﾞ置換";
-        question.icon = MessageIcon::Question;
-        question.buttons = MessageButtons::YesNo;
-        question.defaultAnswer = MessageAnswer::Yes;
-        if (messages_.show(question) != MessageAnswer::Yes) return false;
+        if (!messages_.askYesNo("置き換えてもいいですか　？", MessageAnswer::Yes, "ﾌｨｰﾙﾄﾞ置換")) {
+            return false;
+        }
     }
     std::string& text = document_.lines[line];
     text = SetRecordField(text, replaceText_, field);

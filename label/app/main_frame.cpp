@@ -185,13 +185,10 @@ void CMainFrame::updateTitle() {
 
 bool CMainFrame::maySave() {
     if (!document_.isModified()) return true;
-    Message question{"NewFile への変更を保存しますか？", "",    MessageIcon::Exclamation,
-                     MessageButtons::YesNoCancel,        false, MessageAnswer::Yes};
-    if (!document_.pathName().empty()) {
-        question.text = toUtf8(QFileInfo(fromUtf8(document_.pathName())).fileName()) +
-                        " への変更を保存しますか？";
-    }
-    const MessageAnswer answer = messages_.show(question);
+    const std::string name = document_.pathName().empty()
+                                 ? std::string("NewFile")
+                                 : toUtf8(QFileInfo(fromUtf8(document_.pathName())).fileName());
+    const MessageAnswer answer = messages_.warnYesNoCancel(name + " への変更を保存しますか？");
     if (answer == MessageAnswer::Cancel) return false;
     return answer == MessageAnswer::No || save();
 }

@@ -117,16 +117,10 @@ void CMainFrame::openFieldPlacement() {
             layoutFlags = dialog.layoutFlags();
             return d.fields[static_cast<size_t>(field)].attributes != before || layoutFlags != 0;
         });
-        fieldDialog_->setFontHook([this](QWidget* parent, const QString& caption,
-                                         const PlacementFont& current) {
-            const FontChoice preset{current.face, current.pointSize, current.bold, current.italic,
-                                    current.underline};
-            const std::optional<FontChoice> chosen =
-                pickFont(parent, caption, preset, settings_.trueTypeOnly);
-            if (!chosen) return std::optional<PlacementFont>();
-            return std::optional<PlacementFont>(PlacementFont{
-                chosen->face, chosen->pointSize, chosen->bold, chosen->italic, chosen->underline});
-        });
+        fieldDialog_->setFontPicker(
+            [this](QWidget* parent, const QString& caption, const FontChoice& current) {
+                return pickFont(parent, caption, current, settings_.trueTypeOnly);
+            });
         connect(layout_, &CBarLayoutView::positionPicked, fieldDialog_,
                 &FieldPlacementDialog::positionPicked);
         // The field in the dialog's hand may be dragged; a barcode field's size is measured.
@@ -220,14 +214,9 @@ void CMainFrame::toggleLiteralMode() {
     if (literalDialog_ == nullptr) {
         literalDialog_ = new LiteralDialog(document_.definition(), messages_, clock_,
                                            settings_.print.date, this);
-        literalDialog_->setFontPicker([this](QWidget* parent, const LiteralFont& current) {
-            const std::optional<FontChoice> chosen = pickFont(
-                parent, QStringLiteral("フォント選択"),
-                {current.face, current.pointSize, current.bold, current.italic, current.underline},
-                settings_.trueTypeOnly);
-            if (!chosen) return std::optional<LiteralFont>();
-            return std::optional<LiteralFont>(LiteralFont{
-                chosen->face, chosen->pointSize, chosen->bold, chosen->italic, chosen->underline});
+        literalDialog_->setFontPicker([this](QWidget* parent, const FontChoice& current) {
+            return pickFont(parent, QStringLiteral("フォント選択"), current,
+                            settings_.trueTypeOnly);
         });
         connect(layout_, &CBarLayoutView::literalPositionPicked, literalDialog_,
                 &LiteralDialog::positionPicked);

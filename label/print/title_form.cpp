@@ -47,7 +47,7 @@ void TitleForm::storePosition() {
     position_ = kPlacements * vertical_ + horizontal_;
 }
 
-void TitleForm::chooseFont(const TitleFont& font) {
+void TitleForm::chooseFont(const FontChoice& font) {
     font_ = font;
     auxText_.clear();
 }

@@ -8,18 +8,10 @@
 
 #include <string>
 
+#include "common/font_choice.h"
 #include "label/definition/label_definition.h"
 
 namespace qv {
-
-// What the font picker hands back for the title; the face is Shift-JIS.
-struct TitleFont {
-    std::string face;
-    int pointSize = 14;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-};
 
 class TitleForm {
   public:
@@ -33,7 +25,7 @@ class TitleForm {
     void chooseVertical(int vertical);
 
     // A confirmed font choice; it also empties the auxiliary title text.
-    void chooseFont(const TitleFont& font);
+    void chooseFont(const FontChoice& font);
 
     // A colour of the colour table; an index outside 0..kColourCount-1 is ignored.
     void chooseColour(int index);
@@ -49,7 +41,7 @@ class TitleForm {
     int horizontal() const { return horizontal_; }
     int vertical() const { return vertical_; }
     int position() const { return position_; }
-    const TitleFont& font() const { return font_; }
+    const FontChoice& font() const { return font_; }
     const std::string& auxText() const { return auxText_; }
     int colourIndex() const { return colourIndex_; }
     bool printPageNumber() const { return printPageNumber_; }
@@ -59,7 +51,7 @@ class TitleForm {
     void storePosition();
 
     std::string text_;
-    TitleFont font_;
+    FontChoice font_;
     std::string auxText_;
     int position_;
     int horizontal_ = -1;

@@ -153,9 +153,9 @@ TEST_F(FieldPlacementDialogTest, BarcodeKindHookDecidesTheKind) {
 TEST_F(FieldPlacementDialogTest, FontHookGetsTheFieldCaption) {
     select(1);
     QString caption;
-    dialog->setFontHook([&](QWidget*, const QString& title, const PlacementFont&) {
+    dialog->setFontPicker([&](QWidget*, const QString& title, const FontChoice&) {
         caption = title;
-        return std::optional<PlacementFont>(PlacementFont{"System", 16, false, false, true});
+        return std::optional<FontChoice>(FontChoice{"System", 16, false, false, true});
     });
     click(child<QPushButton>(*dialog, "fontButton"));
     EXPECT_EQ(caption, QStringLiteral("「NAME」のフォント"));

@@ -107,9 +107,9 @@ TEST_F(LiteralDialogTest, PositionPastTheLabelIsRefusedWithTheMessage) {
 
 TEST_F(LiteralDialogTest, FontPaletteAndDeleteReachTheDefinition) {
     LiteralDialog dialog(definition, messages, clock, DateSettings{});
-    dialog.setFontPicker([](QWidget*, const LiteralFont& current) {
+    dialog.setFontPicker([](QWidget*, const FontChoice& current) {
         EXPECT_EQ(current.pointSize, 10);
-        return std::optional<LiteralFont>(LiteralFont{"Arial", 20, false, true, false});
+        return std::optional<FontChoice>(FontChoice{"Arial", 20, false, true, false});
     });
     typeInto(dialog, "literalText", QStringLiteral("New"));
     typeInto(dialog, "literalX", QStringLiteral("1"));

@@ -81,10 +81,10 @@ TEST_F(TitleDialogTest, PositionButtonsKeepTheOtherGroup) {
 TEST_F(TitleDialogTest, OkWritesEveryControlIntoTheDefinition) {
     TitleDialog dialog(definition);
     dialog.show();
-    TitleFont offered;
-    dialog.setFontPicker([&](QWidget*, const TitleFont& current) -> std::optional<TitleFont> {
+    FontChoice offered;
+    dialog.setFontPicker([&](QWidget*, const FontChoice& current) -> std::optional<FontChoice> {
         offered = current;
-        return TitleFont{"Courier New", 9, true, false, true};
+        return FontChoice{"Courier New", 9, true, false, true};
     });
     QLineEdit* text = child<QLineEdit>(dialog, "titleText");
     text->clear();
@@ -116,7 +116,7 @@ TEST_F(TitleDialogTest, OkWritesEveryControlIntoTheDefinition) {
 TEST_F(TitleDialogTest, CancelledFontPickerKeepsFontAndAuxText) {
     TitleDialog dialog(definition);
     dialog.show();
-    dialog.setFontPicker([](QWidget*, const TitleFont&) { return std::optional<TitleFont>(); });
+    dialog.setFontPicker([](QWidget*, const FontChoice&) { return std::optional<FontChoice>(); });
     click(child<QPushButton>(dialog, "fontButton"));
     click(dialogButton(dialog, QDialogButtonBox::Ok));
     EXPECT_EQ(definition.titleFontName, "Arial");

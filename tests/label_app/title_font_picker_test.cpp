@@ -23,8 +23,8 @@ void acceptNextModal(QString* title) {
 TEST(TitleFontPickerTest, HandsBackTheChosenFontUnderItsOwnTitle) {
     QString title;
     acceptNextModal(&title);
-    const TitleFont current{"Arial", 18, false, true, false};
-    const std::optional<TitleFont> chosen = titleFontPicker(true)(nullptr, current);
+    const FontChoice current{"Arial", 18, false, true, false};
+    const std::optional<FontChoice> chosen = titleFontPicker(true)(nullptr, current);
     EXPECT_EQ(title, QStringLiteral("タイトルのフォント"));
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(chosen->face, "Arial");  // not installed here, drawn with Liberation Sans

@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,31 +10,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <cmath>
+#include <cassert>
 
+#include "platform/button_groups.h"
 #include "platform/colour_palette.h"
-#include "platform/font_mapping.h"
 #include "platform/qt_text.h"
 
 namespace qv {
 
 namespace {
-
-// The stand-in picker until the program's own font dialog takes the hook.
-std::optional<TitleFont> pickWithFontDialog(QWidget* parent, const TitleFont& current) {
-    QFont initial(familyForFace(current.face));
-    initial.setPointSize(current.pointSize > 0 ? current.pointSize : 10);
-    initial.setBold(current.bold);
-    initial.setItalic(current.italic);
-    initial.setUnderline(current.underline);
-    bool ok = false;
-    const QFont font =
-        QFontDialog::getFont(&ok, initial, parent, QStringLiteral("タイトルのフォント"));
-    if (!ok) return std::nullopt;
-    const int pointSize = static_cast<int>(std::lround(font.pointSizeF()));
-    return TitleFont{toSjis(font.family()), pointSize > 0 ? pointSize : current.pointSize,
-                     font.bold(), font.italic(), font.underline()};
-}
 
 // Three radio buttons in a row, with ids 0..2, named for the tests and the style sheets.
 QButtonGroup* addRadioRow(QWidget* owner, QBoxLayout* layout, const char* const (&texts)[3],
@@ -50,13 +33,6 @@ QButtonGroup* addRadioRow(QWidget* owner, QBoxLayout* layout, const char* const 
     }
     layout->addLayout(row);
     return group;
-}
-
-// Checks the button of `id` in an exclusive group; -1 checks none.
-void checkOnly(QButtonGroup* group, int id) {
-    group->setExclusive(false);
-    for (QAbstractButton* button : group->buttons()) button->setChecked(group->id(button) == id);
-    group->setExclusive(true);
 }
 
 }  // namespace
@@ -135,8 +111,10 @@ QWidget* TitleDialog::buildFooterGroup() {
 }
 
 void TitleDialog::chooseFont() {
-    const FontPicker& picker = fontPicker_ ? fontPicker_ : FontPicker(pickWithFontDialog);
-    if (const std::optional<TitleFont> font = picker(this, form_.font())) form_.chooseFont(*font);
+    assert(fontPicker_);
+    if (const std::optional<FontChoice> font = fontPicker_(this, form_.font())) {
+        form_.chooseFont(*font);
+    }
 }
 
 void TitleDialog::showState() {

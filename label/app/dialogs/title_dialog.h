@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "label/print/title_form.h"
+#include "platform/font_picker_dialog.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -20,14 +21,10 @@ class TitleDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Asks the user for the title font, starting from `current`; nothing when cancelled.
-    using FontPicker =
-        std::function<std::optional<TitleFont>(QWidget* parent, const TitleFont& current)>;
-
     // OK stores the values into `definition`; the caller marks the document modified.
     explicit TitleDialog(LabelDefinition& definition, QWidget* parent = nullptr);
 
-    // The program's font picker; without one the button opens a QFontDialog.
+    // The program's font picker, required before the font button is pressed.
     void setFontPicker(FontPicker picker) { fontPicker_ = std::move(picker); }
 
     const TitleForm& form() const { return form_; }

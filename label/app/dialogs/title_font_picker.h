@@ -6,6 +6,6 @@
 namespace qv {
 
 // The picker titled "タイトルのフォント"; `trueTypeOnly` is the setting "FontType".
-TitleDialog::FontPicker titleFontPicker(bool trueTypeOnly);
+FontPicker titleFontPicker(bool trueTypeOnly);
 
 }  // namespace qv

@@ -129,11 +129,11 @@ PlacementNotice FieldPlacementForm::chooseText() {
 }
 
 // The size and the style take effect at once; the face waits for "項目の確定".
-PlacementNotice FieldPlacementForm::changeFont(const FontHook& askFont) {
+PlacementNotice FieldPlacementForm::changeFont(const FontPicker& askFont) {
     if (!requireSelection() || !askFont) return PlacementNotice::None;
-    const PlacementFont current{fontName_, pointSize_, bold(), italic(), underline()};
+    const FontChoice current{fontName_, pointSize_, bold(), italic(), underline()};
     const std::string& name = definition_.dataFile.fieldNames[static_cast<size_t>(selected_)];
-    const std::optional<PlacementFont> chosen =
+    const std::optional<FontChoice> chosen =
         askFont("「" + sjis::toUtf8(name) + "」のフォント", current);
     if (!chosen) return PlacementNotice::None;
     fontName_ = chosen->face;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "common/font_choice.h"
 #include "common/message_service.h"
 #include "label/definition/label_definition.h"
 
@@ -23,15 +24,6 @@ enum class PlacementNotice {
     None,          // nothing to redraw
     EntryChanged,  // the pending entry changed: redraw the field being placed
     EntryStored,   // the definition changed: redraw and mark the document modified
-};
-
-// A font as the font picker presets and returns it; the face is Shift-JIS.
-struct PlacementFont {
-    std::string face;
-    int pointSize = 10;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
 };
 
 // One line of the field list: the name as stored and the field's index in the definition.
@@ -49,8 +41,8 @@ class FieldPlacementForm {
     using BarcodeKindHook =
         std::function<bool(LabelDefinition& definition, int fieldIndex, int& pendingLayoutFlags)>;
     // Asks for a font under `captionUtf8`, preset with `current`; nothing when cancelled.
-    using FontHook = std::function<std::optional<PlacementFont>(const std::string& captionUtf8,
-                                                                const PlacementFont& current)>;
+    using FontPicker = std::function<std::optional<FontChoice>(const std::string& captionUtf8,
+                                                               const FontChoice& current)>;
 
     FieldPlacementForm(LabelDefinition& definition, MessageService& messages);
 
@@ -66,7 +58,7 @@ class FieldPlacementForm {
     // The actions of the dialog's buttons.
     PlacementNotice chooseBarcode(const BarcodeKindHook& askKind);
     PlacementNotice chooseText();
-    PlacementNotice changeFont(const FontHook& askFont);
+    PlacementNotice changeFont(const FontPicker& askFont);
     PlacementNotice confirm();
     PlacementNotice removeFromLabel();
 

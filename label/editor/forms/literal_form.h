@@ -9,20 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "common/font_choice.h"
 #include "label/definition/label_definition.h"
 
 namespace qv {
 
 class MessageService;
-
-// Face (Shift-JIS), point size and style of a literal, as the font picker hands them over.
-struct LiteralFont {
-    std::string face = kDefaultFaceName;
-    int pointSize = 10;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-};
 
 class LiteralForm {
   public:
@@ -49,7 +41,7 @@ class LiteralForm {
     void pickPosition(int xMm, int yMm);
     // The view dragged the literal of `slot`; the selected one's position follows. True then.
     bool followMove(int slot);
-    void chooseFont(const LiteralFont& font) { font_ = font; }
+    void chooseFont(const FontChoice& font) { font_ = font; }
     // A colour of the colour table; an index outside 0..kColourCount-1 is ignored.
     void chooseColour(int index);
     // A code from the macro picker becomes the text; a literal already holding that text is
@@ -65,7 +57,7 @@ class LiteralForm {
     const std::string& text() const { return text_; }
     std::optional<int> x() const { return xMm_; }
     std::optional<int> y() const { return yMm_; }
-    const LiteralFont& font() const { return font_; }
+    const FontChoice& font() const { return font_; }
     int colourIndex() const { return colourIndex_; }
 
     // Whether any button changed the definition since the flag was last cleared.
@@ -86,7 +78,7 @@ class LiteralForm {
     std::string text_;
     std::optional<int> xMm_;
     std::optional<int> yMm_;
-    LiteralFont font_;
+    FontChoice font_{kDefaultFaceName};
     int colourIndex_ = 0;
     bool changed_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFontDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,11 +12,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
+#include <cassert>
 
 #include "label/editor/widgets/entry_list.h"
+#include "platform/button_groups.h"
 #include "platform/colour_palette.h"
-#include "platform/font_mapping.h"
 #include "platform/qt_text.h"
 
 namespace qv {
@@ -27,22 +26,6 @@ namespace {
 constexpr int kTextId = 0;
 constexpr int kBarcodeId = 1;
 constexpr int kMaxMm = 9999;
-
-// The stand-in picker until the program's own font dialog takes the hook.
-std::optional<PlacementFont> pickWithFontDialog(QWidget* parent, const QString& caption,
-                                                const PlacementFont& current) {
-    QFont initial(familyForFace(current.face));
-    initial.setPointSize(current.pointSize > 0 ? current.pointSize : 10);
-    initial.setBold(current.bold);
-    initial.setItalic(current.italic);
-    initial.setUnderline(current.underline);
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent, caption);
-    if (!ok) return std::nullopt;
-    const int pointSize = static_cast<int>(std::lround(font.pointSizeF()));
-    return PlacementFont{toSjis(font.family()), pointSize > 0 ? pointSize : current.pointSize,
-                         font.bold(), font.italic(), font.underline()};
-}
 
 QRadioButton* addRadio(QButtonGroup* group, QBoxLayout* layout, const QString& text,
                        const char* name, int id) {
@@ -68,12 +51,6 @@ QSpinBox* newMmBox(QWidget* parent, const char* name, int minimum) {
     box->setRange(minimum, kMaxMm);
     box->setSpecialValueText(minimum < 0 ? QStringLiteral(" ") : QString());  // -1: not given
     return box;
-}
-
-void checkOnly(QButtonGroup* group, int id) {
-    group->setExclusive(false);
-    for (QAbstractButton* button : group->buttons()) button->setChecked(group->id(button) == id);
-    group->setExclusive(true);
 }
 
 }  // namespace
@@ -242,10 +219,10 @@ void FieldPlacementDialog::chooseBarcode() {
 }
 
 void FieldPlacementDialog::changeFont() {
-    const FontHook& picker = fontHook_ ? fontHook_ : FontHook(pickWithFontDialog);
-    const FieldPlacementForm::FontHook ask = [this, &picker](const std::string& caption,
-                                                             const PlacementFont& current) {
-        return picker(this, fromUtf8(caption), current);
+    assert(fontPicker_);
+    const FieldPlacementForm::FontPicker ask = [this](const std::string& caption,
+                                                      const FontChoice& current) {
+        return fontPicker_(this, fromUtf8(caption), current);
     };
     report(form_.changeFont(ask));
 }

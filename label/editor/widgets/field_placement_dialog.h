@@ -30,15 +30,16 @@ class FieldPlacementDialog : public QDialog {
     using BarcodeKindHook = std::function<bool(QWidget* parent, LabelDefinition& definition,
                                                int fieldIndex, int& pendingLayoutFlags)>;
     // The font picker under `caption`, preset with `current`; nothing when cancelled.
-    using FontHook = std::function<std::optional<PlacementFont>(
-        QWidget* parent, const QString& caption, const PlacementFont& current)>;
+    using FontPicker = std::function<std::optional<FontChoice>(
+        QWidget* parent, const QString& caption, const FontChoice& current)>;
 
     FieldPlacementDialog(LabelDefinition& definition, MessageService& messages,
                          QWidget* parent = nullptr);
 
-    // Without a kind hook "ﾊﾞｰｺｰﾄﾞ" changes nothing; without a font hook a QFontDialog opens.
+    // Without a kind hook "ﾊﾞｰｺｰﾄﾞ" changes nothing.
     void setBarcodeKindHook(BarcodeKindHook hook) { kindHook_ = std::move(hook); }
-    void setFontHook(FontHook hook) { fontHook_ = std::move(hook); }
+    // The program's font picker, required before the font button is pressed.
+    void setFontPicker(FontPicker picker) { fontPicker_ = std::move(picker); }
 
     const FieldPlacementForm& form() const { return form_; }
 
@@ -72,7 +73,7 @@ class FieldPlacementDialog : public QDialog {
     LabelDefinition& definition_;
     FieldPlacementForm form_;
     BarcodeKindHook kindHook_;
-    FontHook fontHook_;
+    FontPicker fontPicker_;
     bool showing_ = false;  // the widgets are being set from the form, not by the user
     QListWidget* list_;
     QButtonGroup* kindGroup_;

@@ -1,7 +1,6 @@
 #include "label/editor/widgets/literal_dialog.h"
 
 #include <QCheckBox>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,32 +9,16 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <cmath>
+#include <cassert>
 
 #include "label/editor/widgets/entry_list.h"
 #include "label/editor/widgets/macro_picker_dialog.h"
 #include "platform/colour_palette.h"
-#include "platform/font_mapping.h"
 #include "platform/qt_text.h"
 
 namespace qv {
 
 namespace {
-
-// The stand-in picker until the program's own font dialog takes the hook.
-std::optional<LiteralFont> pickWithFontDialog(QWidget* parent, const LiteralFont& current) {
-    QFont initial(familyForFace(current.face));
-    initial.setPointSize(current.pointSize > 0 ? current.pointSize : 10);
-    initial.setBold(current.bold);
-    initial.setItalic(current.italic);
-    initial.setUnderline(current.underline);
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("フォント"));
-    if (!ok) return std::nullopt;
-    const int pointSize = static_cast<int>(std::lround(font.pointSizeF()));
-    return LiteralFont{toSjis(font.family()), pointSize > 0 ? pointSize : current.pointSize,
-                       font.bold(), font.italic(), font.underline()};
-}
 
 QCheckBox* indicator(const char* text, const char* name, QWidget* parent) {
     auto* box = new QCheckBox(QString::fromUtf8(text), parent);
@@ -161,8 +144,8 @@ void LiteralDialog::reject() {
 }
 
 void LiteralDialog::chooseFont() {
-    const FontPicker& picker = fontPicker_ ? fontPicker_ : FontPicker(pickWithFontDialog);
-    if (const std::optional<LiteralFont> font = picker(this, form_.font())) {
+    assert(fontPicker_);
+    if (const std::optional<FontChoice> font = fontPicker_(this, form_.font())) {
         form_.chooseFont(*font);
         showState();
     }

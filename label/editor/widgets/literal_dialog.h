@@ -9,6 +9,7 @@
 
 #include "label/definition/text_macros.h"
 #include "label/editor/forms/literal_form.h"
+#include "platform/font_picker_dialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,9 +24,6 @@ class LiteralDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Asks for a font starting from `current`; nothing when cancelled.
-    using FontPicker =
-        std::function<std::optional<LiteralFont>(QWidget* parent, const LiteralFont& current)>;
     // Asks for a macro code (Shift-JIS); nothing when cancelled.
     using MacroPicker = std::function<std::optional<std::string>(QWidget* parent)>;
 
@@ -34,7 +32,7 @@ class LiteralDialog : public QDialog {
     LiteralDialog(LabelDefinition& definition, MessageService& messages, const MacroClock& clock,
                   DateSettings date, QWidget* parent = nullptr);
 
-    // The program's font picker; without one the button opens a QFontDialog.
+    // The program's font picker, required before the font button is pressed.
     void setFontPicker(FontPicker picker) { fontPicker_ = std::move(picker); }
     // Replaces the macro picker dialog (for tests and scripted use).
     void setMacroPicker(MacroPicker picker) { macroPicker_ = std::move(picker); }

@@ -112,9 +112,9 @@ TEST_F(FieldPlacementFormTest, AlignmentReplacesOnlyTheAlignmentBits) {
 
 TEST_F(FieldPlacementFormTest, ButtonsWithoutASelectionAskForOne) {
     FieldPlacementForm form(definition, messages);
-    const auto noFont = [](const std::string&, const PlacementFont&) {
+    const auto noFont = [](const std::string&, const FontChoice&) {
         ADD_FAILURE() << "the font picker opened";
-        return std::optional<PlacementFont>();
+        return std::optional<FontChoice>();
     };
     EXPECT_EQ(form.changeFont(noFont), PlacementNotice::None);
     EXPECT_EQ(form.confirm(), PlacementNotice::None);
@@ -218,11 +218,11 @@ TEST_F(FieldPlacementFormTest, ChangingTheFontStoresSizeAndStyleAtOnce) {
     FieldPlacementForm form(definition, messages);
     form.selectField(2);
     std::string caption;
-    PlacementFont preset;
-    const auto picker = [&](const std::string& title, const PlacementFont& current) {
+    FontChoice preset;
+    const auto picker = [&](const std::string& title, const FontChoice& current) {
         caption = title;
         preset = current;
-        return std::optional<PlacementFont>(PlacementFont{"System", 20, false, true, false});
+        return std::optional<FontChoice>(FontChoice{"System", 20, false, true, false});
     };
     EXPECT_EQ(form.changeFont(picker), PlacementNotice::EntryChanged);
     EXPECT_EQ(caption, "「NAME」のフォント");
@@ -242,8 +242,8 @@ TEST_F(FieldPlacementFormTest, ChangingTheFontStoresSizeAndStyleAtOnce) {
 TEST_F(FieldPlacementFormTest, ACancelledFontChangesNothing) {
     FieldPlacementForm form(definition, messages);
     form.selectField(2);
-    const auto cancel = [](const std::string&, const PlacementFont&) {
-        return std::optional<PlacementFont>();
+    const auto cancel = [](const std::string&, const FontChoice&) {
+        return std::optional<FontChoice>();
     };
     EXPECT_EQ(form.changeFont(cancel), PlacementNotice::None);
     EXPECT_EQ(definition.fields[2].pointSize, 12);

@@ -87,7 +87,7 @@ TEST_F(LiteralFormTest, AddWritesEntrySizeWordAndPositionThenClears) {
     form.setText("Lot");
     form.setX(10);
     form.setY(5);
-    form.chooseFont(LiteralFont{"Arial", 14, false, true, true});
+    form.chooseFont(FontChoice{"Arial", 14, false, true, true});
     form.chooseColour(3);
     ASSERT_TRUE(form.add());
     const LiteralPlacement& literal = definition.literals[0];
@@ -140,7 +140,7 @@ TEST_P(LiteralAddLimitsTest, SizeAndPositionAreChecked) {
     const AddCase& c = GetParam();
     LiteralForm form(definition, messages);
     form.setText("T");
-    form.chooseFont(LiteralFont{kDefaultFaceName, c.pointSize});
+    form.chooseFont(FontChoice{kDefaultFaceName, c.pointSize});
     form.pickPosition(c.x, c.y);
     EXPECT_EQ(form.add(), c.accepted);
     if (c.accepted) {
@@ -199,7 +199,7 @@ TEST_F(LiteralFormTest, ModifyRewritesTheSelectedSlotWithoutCheckingSize) {
     LiteralForm form(definition, messages);
     form.selectRow(1);
     form.setText("B2");
-    form.chooseFont(LiteralFont{"Arial", 72, true});
+    form.chooseFont(FontChoice{"Arial", 72, true});
     form.pickPosition(45, 30);
     ASSERT_TRUE(form.modify());
     EXPECT_EQ(definition.literals[1].entry, "B2,Arial,0");
