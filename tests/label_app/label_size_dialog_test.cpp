@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "label/app/dialogs/free_size_dialog.h"
+#include "tests/support/a4_landscape.h"
 
 namespace qv {
 namespace {
@@ -25,15 +26,7 @@ const char* const kLabelTooWide = "一枚のラベルの巾が印刷領域をこ
 
 // A4 landscape, offsets 10/10, labels 45 x 20: 6 columns and 9 rows fit.
 SheetGeometry a4Landscape() {
-    SheetGeometry sheet;
-    sheet.paperIndex = 1;
-    sheet.paperWidthMm = 297;
-    sheet.paperHeightMm = 210;
-    sheet.firstLabelLeftMm = 10;
-    sheet.firstLabelTopMm = 10;
-    sheet.labelWidthMm = 45;
-    sheet.labelHeightMm = 20;
-    return sheet;
+    return test::a4Landscape(10, 10, 45, 20);
 }
 
 // Replaces the whole text of an edit as a user would: select all, type.
