@@ -1,36 +1,26 @@
 // A data file the benchmarks write once into a temporary folder, removed when the program ends.
 #pragma once
 
-#include <stdlib.h>
-
-#include <filesystem>
 #include <string>
 
 #include "common/file_io.h"
+#include "tests/support/temp_folder.h"
 
 namespace bench {
 
 class TemporaryDataFile {
   public:
-    TemporaryDataFile(const std::string& name, const std::string& bytes) {
-        char pattern[] = "/tmp/quorvi-bench-XXXXXX";
-        if (::mkdtemp(pattern) != nullptr) folder_ = pattern;
-        path_ = file(name);
+    TemporaryDataFile(const std::string& name, const std::string& bytes)
+        : path_(folder_.file(name)) {
         qv::writeFileAtomically(path_, bytes);
     }
-    ~TemporaryDataFile() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    TemporaryDataFile(const TemporaryDataFile&) = delete;
-    TemporaryDataFile& operator=(const TemporaryDataFile&) = delete;
 
     const std::string& path() const { return path_; }
     // Another file in the same folder.
-    std::string file(const std::string& name) const { return folder_ + "/" + name; }
+    std::string file(const std::string& name) const { return folder_.file(name); }
 
   private:
-    std::string folder_;
+    qv::test::TempFolder folder_;
     std::string path_;
 };
 

@@ -48,45 +48,54 @@ class Fixture {
     qv::CROWSMITHDoc document{messages};
 };
 
-void SearchFindingNothing(benchmark::State& state) {
+// Times `pass` over a fresh document in each iteration; the document and the form, set up by
+// `prepare`, are made untimed.
+template <typename Form, typename Prepare, typename Pass>
+void timePass(benchmark::State& state, Prepare prepare, Pass pass) {
     for (auto _ : state) {
         state.PauseTiming();
         Fixture fixture;
-        qv::SearchReplaceForm form(fixture.document, fixture.messages);
-        form.setFieldName("SHOP");
-        form.setSearchText("OSAKA-SHOP");
+        Form form(fixture.document, fixture.messages);
+        prepare(form);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(form.step());
+        benchmark::DoNotOptimize(pass(form));
     }
+}
+
+// A pass of the search over the SHOP field for `searchText`; with `replaceAllWith`, a
+// replace-all by that text.
+void timeShopSearch(benchmark::State& state, const char* searchText, const char* replaceAllWith) {
+    timePass<qv::SearchReplaceForm>(
+        state,
+        [&](qv::SearchReplaceForm& form) {
+            form.setFieldName("SHOP");
+            form.setSearchText(searchText);
+            if (replaceAllWith == nullptr) return;
+            form.setReplaceText(replaceAllWith);
+            form.setMode(qv::SearchReplaceForm::Mode::Replace);
+            form.setReplaceAll(true);
+        },
+        [](qv::SearchReplaceForm& form) { return form.step(); });
+}
+
+void SearchFindingNothing(benchmark::State& state) {
+    timeShopSearch(state, "OSAKA-SHOP", nullptr);
 }
 BENCHMARK(SearchFindingNothing)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void ReplaceAllOverOneField(benchmark::State& state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        Fixture fixture;
-        qv::SearchReplaceForm form(fixture.document, fixture.messages);
-        form.setFieldName("SHOP");
-        form.setSearchText("TOKYO-SHOP");
-        form.setReplaceText("OSAKA-SHOP");
-        form.setMode(qv::SearchReplaceForm::Mode::Replace);
-        form.setReplaceAll(true);
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(form.step());
-    }
+    timeShopSearch(state, "TOKYO-SHOP", "OSAKA-SHOP");
 }
 BENCHMARK(ReplaceAllOverOneField)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void JanAddingPass(benchmark::State& state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        Fixture fixture;
-        qv::BarcodeFieldForm form(fixture.document, fixture.messages);
-        form.setFieldName("JAN");
-        form.setAction(qv::BarcodeAction::Jan);
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(form.addPass());
-    }
+    timePass<qv::BarcodeFieldForm>(
+        state,
+        [](qv::BarcodeFieldForm& form) {
+            form.setFieldName("JAN");
+            form.setAction(qv::BarcodeAction::Jan);
+        },
+        [](qv::BarcodeFieldForm& form) { return form.addPass(); });
 }
 BENCHMARK(JanAddingPass)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -1,10 +1,9 @@
 // Writes the bundled example definition examples/shop.qvd (run from the source tree):
 //   cmake --build build --target make_example && ./build/examples/make_example examples/shop.qvd
-#include <cstdio>
-
 #include "common/sjis_text.h"
 #include "label/definition/definition_file.h"
 #include "label/definition/literal_entry.h"
+#include "tools/definition_writer.h"
 
 namespace {
 
@@ -52,14 +51,5 @@ qv::LabelDefinition shopLabels() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_example OUTPUT.qvd\n");
-        return 2;
-    }
-    std::string error;
-    if (qv::saveDefinitionFile(argv[1], shopLabels(), &error) != qv::DefinitionFileStatus::Ok) {
-        std::fprintf(stderr, "make_example: %s\n", error.c_str());
-        return 1;
-    }
-    return 0;
+    return qv::tools::writeDefinitionMain(argc, argv, "make_example", shopLabels());
 }

@@ -39,15 +39,11 @@
 #include "label/print/quorvi_settings_keys.h"
 #include "platform/font_picker_dialog.h"
 #include "platform/qt_translations.h"
+#include "tools/screenshot_saving.h"
 
 namespace {
 
-void save(QDialog& dialog, const QString& folder, const QString& name) {
-    dialog.show();
-    QApplication::processEvents();
-    dialog.grab().save(folder + "/" + name + ".png");
-    dialog.close();
-}
+using qv::screenshots::save;
 
 // A label with a text field in each alignment and vertical writing, every symbology, literals
 // with a date and a running number, and ruled lines.
@@ -114,8 +110,7 @@ bool writeLogo(const QString& path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    qv::installQtJapanese(application);  // the buttons read as the programs show them
+    qv::screenshots::Application application(argc, argv);
     if (argc != 3) return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
     qv::RecordingMessageService messages;

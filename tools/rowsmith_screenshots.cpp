@@ -29,15 +29,11 @@
 #include "platform/qt_clipboard.h"
 #include "platform/qt_text.h"
 #include "platform/qt_translations.h"
+#include "tools/screenshot_saving.h"
 
 namespace {
 
-void save(QDialog& dialog, const QString& folder, const QString& name) {
-    dialog.show();
-    QApplication::processEvents();
-    dialog.grab().save(folder + "/" + name + ".png");
-    dialog.close();
-}
+using qv::screenshots::save;
 
 // A small shop list, as the maintenance dialogs are shown with.
 void fillSample(qv::CROWSMITHDoc& document) {
@@ -55,6 +51,21 @@ void setText(QDialog& dialog, const char* name, const QString& text) {
         edit->clear();
         edit->insert(text);
     }
+}
+
+// The font settings, the explanation and the About dialog.
+void saveSettingsDialogs(const QString& folder) {
+    qv::RowsmithFonts fonts;
+    fonts.screenFace = "IPAゴシック";
+    fonts.screenSize = 11;
+    fonts.japaneseOnly = true;
+    qv::FontSettingsDialog fontSettings(fonts);
+    save(fontSettings, folder, "rowsmith-dialog-font");
+    qv::ExplanationDialog explanation(qv::kLabelProgramExplanation,
+                                      QStringLiteral("Quorviとの関連付け(パス指定)"));
+    save(explanation, folder, "rowsmith-dialog-explanation");
+    qv::AboutDialog about(QStringLiteral(QUORVI_VERSION));
+    save(about, folder, "rowsmith-dialog-about");
 }
 
 void saveMaintenanceDialogs(const QString& folder) {
@@ -164,22 +175,10 @@ bool saveMainWindow(const QString& folder) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    qv::installQtJapanese(application);  // the buttons read as the programs show them
+    qv::screenshots::Application application(argc, argv);
     if (argc != 2) return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
-
-    qv::RowsmithFonts fonts;
-    fonts.screenFace = "IPAゴシック";
-    fonts.screenSize = 11;
-    fonts.japaneseOnly = true;
-    qv::FontSettingsDialog fontSettings(fonts);
-    save(fontSettings, folder, "rowsmith-dialog-font");
-    qv::ExplanationDialog explanation(qv::kLabelProgramExplanation,
-                                      QStringLiteral("Quorviとの関連付け(パス指定)"));
-    save(explanation, folder, "rowsmith-dialog-explanation");
-    qv::AboutDialog about(QStringLiteral(QUORVI_VERSION));
-    save(about, folder, "rowsmith-dialog-about");
+    saveSettingsDialogs(folder);
     saveMaintenanceDialogs(folder);
     saveLaunchDialogs(folder);
     if (!saveMainWindow(folder)) return 1;

@@ -2,21 +2,16 @@
 // bench/peer/README.md): A4 landscape, 6 x 9 labels of 45 x 20 mm from 15/10 mm, filled across,
 // an EAN-13 of `code` with its digits and the `name` and `price` fields below it.
 //   make_peer_sheet OUTPUT.qvd
-#include <cstdio>
-
 #include "label/definition/definition_file.h"
+#include "tests/support/label_grid.h"
+#include "tools/definition_writer.h"
 
 namespace {
 
 qv::LabelDefinition peerSheet() {
     qv::LabelDefinition d = qv::newLabelDefinition();
     d.sheet.paperIndex = 1;  // A4 landscape
-    d.sheet.labelWidthMm = 45;
-    d.sheet.labelHeightMm = 20;
-    d.sheet.firstLabelLeftMm = 15;
-    d.sheet.firstLabelTopMm = 10;
-    d.sheet.maxColumns = 6;
-    d.sheet.maxRows = 9;
+    qv::test::placeLabels(d.sheet, {45, 20, 15, 10, 6, 9});
     d.sheet.printDirection = 1;  // Z: across first
     d.sheet.noFrameLines = 1;
     d.printPageNumber = 0;
@@ -35,14 +30,5 @@ qv::LabelDefinition peerSheet() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_peer_sheet OUTPUT.qvd\n");
-        return 2;
-    }
-    std::string error;
-    if (qv::saveDefinitionFile(argv[1], peerSheet(), &error) != qv::DefinitionFileStatus::Ok) {
-        std::fprintf(stderr, "make_peer_sheet: %s\n", error.c_str());
-        return 1;
-    }
-    return 0;
+    return qv::tools::writeDefinitionMain(argc, argv, "make_peer_sheet", peerSheet());
 }

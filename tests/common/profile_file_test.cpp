@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv {
@@ -183,26 +184,7 @@ TEST_F(ProfileFileTest, ReadOnlyFolderKeepsTheOldFile) {
     EXPECT_EQ(contents(), before);
 }
 
-// Sets (or, for nullptr, clears) an environment variable until the end of the scope.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        set(value);
-    }
-    ~ScopedEnvironment() { set(old_ ? old_->c_str() : nullptr); }
-
-  private:
-    void set(const char* value) {
-        if (value) {
-            ::setenv(name_, value, 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test::ScopedEnvironment;
 
 // Found by fuzzing: a file whose last line ends in a lone CR gave the value with the CR, and a
 // write of another key (which ends that line properly) changed the value.

@@ -11,6 +11,10 @@ namespace {
 // "ＭＳ 明朝" in code page 932: Ｍ 826C, Ｓ 8272, 明 96BE, 朝 92A9 (JIS X 0208 rows 3, 44, 36).
 const char* const kMsMinchoSjis = "\x82\x6c\x82\x72 \x96\xbe\x92\xa9";
 
+// What a file without usable font keys gives: print font "ＭＳ 明朝" and screen font "System",
+// both 12 points, no filter in the picker.
+const RowsmithFonts kDefaultFonts{"ＭＳ 明朝", 12, "System", 12, false, false};
+
 class RowsmithFontsTest : public ::testing::Test {
   protected:
     std::string settingsWith(const std::string& bytes) {
@@ -22,13 +26,7 @@ class RowsmithFontsTest : public ::testing::Test {
 
 TEST_F(RowsmithFontsTest, FileWithoutFontsSectionGivesTheDefaults) {
     const ProfileFile settings(settingsWith("[FILES MODE]\r\nNewOpen=1\r\n"));
-    const RowsmithFonts fonts = readRowsmithFonts(settings);
-    EXPECT_EQ(fonts.printFace, "ＭＳ 明朝");
-    EXPECT_EQ(fonts.printSize, 12);
-    EXPECT_EQ(fonts.screenFace, "System");
-    EXPECT_EQ(fonts.screenSize, 12);
-    EXPECT_FALSE(fonts.trueTypeOnly);
-    EXPECT_FALSE(fonts.japaneseOnly);
+    EXPECT_EQ(readRowsmithFonts(settings), kDefaultFonts);
 }
 
 TEST_F(RowsmithFontsTest, AllSixKeysRoundTripWithShiftJisFaces) {
@@ -66,13 +64,9 @@ TEST_F(RowsmithFontsTest, DamagedValuesFallBackToTheDefaults) {
     const ProfileFile settings(
         settingsWith("[FONTS]\nPrintFace=\nPrintSize=0\nChildFace=\"\"\nChildSize=1000\nTrueType="
                      "2\nNihongo=x\n"));
-    const RowsmithFonts fonts = readRowsmithFonts(settings);
-    EXPECT_EQ(fonts.printFace, "ＭＳ 明朝");
-    EXPECT_EQ(fonts.printSize, 12);
-    EXPECT_EQ(fonts.screenFace, "System");
-    EXPECT_EQ(fonts.screenSize, 12);
-    EXPECT_TRUE(fonts.trueTypeOnly);
-    EXPECT_FALSE(fonts.japaneseOnly);
+    RowsmithFonts expected = kDefaultFonts;
+    expected.trueTypeOnly = true;
+    EXPECT_EQ(readRowsmithFonts(settings), expected);
 
     const ProfileFile text(settingsWith("[FONTS]\nPrintSize=abc\nChildSize=999\n"));
     EXPECT_EQ(readRowsmithFonts(text).printSize, 12);

@@ -18,16 +18,18 @@
 #include "editor/widgets/field_name_bar.h"
 #include "editor/widgets/rowsmith_view.h"
 #include "platform/qt_clipboard.h"
+#include "tests/editor_app/main_frame_parts.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv::rowsmith {
 namespace {
 
-class GridWorkflowTest : public ::testing::Test {
+class GridWorkflowTest : public ::testing::Test,
+                         protected test::RowsmithFrameParts<QtClipboardPort> {
   protected:
     GridWorkflowTest() {
         test::writeBytes(path(), "CODE,NAME\r\n1,x\r\n2,y\r\n3,z\r\n");
-        frame = std::make_unique<CMainFrame>(settings, fonts, settingsFile, clipboard, messages);
+        makeFrame();
         frame->resize(900, 600);
         frame->show();
         frame->openStartFiles({path()});
@@ -52,13 +54,6 @@ class GridWorkflowTest : public ::testing::Test {
     }
     std::string saved() const { return test::readBytes(path()); }
 
-    test::TempFolder folder;
-    ProfileFile settingsFile{folder.file("ROWSMITH.INI")};
-    RowsmithSettings settings;
-    RowsmithFonts fonts;
-    QtClipboardPort clipboard;
-    RecordingMessageService messages;
-    std::unique_ptr<CMainFrame> frame;
     CROWSMITHView* view = nullptr;
 };
 

@@ -23,16 +23,7 @@ namespace {
 
 // Two text fields per label, the data file's header line skipped; printed at start.
 LabelDefinition printingDefinition() {
-    LabelDefinition d = newLabelDefinition();
-    d.sheet.paperIndex = 0;
-    d.sheet.paperWidthMm = 210;
-    d.sheet.paperHeightMm = 297;
-    d.sheet.labelWidthMm = 90;
-    d.sheet.labelHeightMm = 40;
-    d.sheet.firstLabelLeftMm = 10;
-    d.sheet.firstLabelTopMm = 20;
-    d.sheet.maxColumns = 2;
-    d.sheet.maxRows = 5;
+    LabelDefinition d = test::a4Labels(90, 40, 2, 5);
     d.dataFile.dataFilePath = "labels data.csv";
     d.dataFile.skipFirstLine = 1;
     d.dataFile.fieldNames = {"CODE", "NAME"};

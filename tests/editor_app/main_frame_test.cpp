@@ -19,6 +19,7 @@
 #include "editor/dialogs/record_maintenance_dialog.h"
 #include "editor/dialogs/search_replace_dialog.h"
 #include "editor/widgets/rowsmith_view.h"
+#include "tests/editor_app/main_frame_parts.h"
 #include "tests/support/no_clipboard.h"
 #include "tests/support/temp_folder.h"
 
@@ -38,7 +39,7 @@ class RecordingViewer : public QObject {
     void show(const QUrl& url) { shown.push_back(url); }
 };
 
-class RowsmithMainFrameTest : public ::testing::Test {
+class RowsmithMainFrameTest : public ::testing::Test, protected test::RowsmithFrameParts<> {
   protected:
     RowsmithMainFrameTest() {
         for (const char* name : {"a.csv", "b.csv", "c.csv"}) {
@@ -47,7 +48,7 @@ class RowsmithMainFrameTest : public ::testing::Test {
     }
     void start(const std::vector<std::string>& commandLine) {
         settings = readRowsmithSettings(settingsFile);
-        frame = std::make_unique<CMainFrame>(settings, fonts, settingsFile, clipboard, messages);
+        makeFrame();
         frame->show();
         frame->openStartFiles(commandLine);
     }
@@ -62,14 +63,6 @@ class RowsmithMainFrameTest : public ::testing::Test {
         for (CChildFrame* child : frame->children()) paths.push_back(child->document().pathName());
         return paths;
     }
-
-    test::TempFolder folder;
-    ProfileFile settingsFile{folder.file("ROWSMITH.INI")};
-    RowsmithSettings settings;
-    RowsmithFonts fonts;
-    NoClipboard clipboard;
-    RecordingMessageService messages;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(RowsmithMainFrameTest, ACommandLineFileOpensOnlyThatFile) {

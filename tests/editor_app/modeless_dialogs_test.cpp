@@ -18,6 +18,7 @@
 #include "editor/dialogs/search_replace_dialog.h"
 #include "editor/widgets/rowsmith_commands.h"
 #include "editor/widgets/rowsmith_view.h"
+#include "tests/editor_app/main_frame_parts.h"
 #include "tests/label_app/widget_test_support.h"
 #include "tests/support/no_clipboard.h"
 #include "tests/support/temp_folder.h"
@@ -40,11 +41,12 @@ class WatchingMessages : public RecordingMessageService {
     std::function<void()> onQuestion;
 };
 
-class ModelessDialogsTest : public ::testing::Test {
+class ModelessDialogsTest : public ::testing::Test,
+                            protected test::RowsmithFrameParts<NoClipboard, WatchingMessages> {
   protected:
     void start(const std::string& bytes) {
         test::writeBytes(path, bytes);
-        frame = std::make_unique<CMainFrame>(settings, fonts, settingsFile, clipboard, messages);
+        makeFrame();
         frame->resize(800, 600);
         frame->show();
         frame->openStartFiles({path});
@@ -69,14 +71,7 @@ class ModelessDialogsTest : public ::testing::Test {
         return shown.size() == 1 ? shown[0] : nullptr;
     }
 
-    test::TempFolder folder;
     std::string path = folder.file("shop.csv");
-    ProfileFile settingsFile{folder.file("ROWSMITH.INI")};
-    RowsmithSettings settings;
-    RowsmithFonts fonts;
-    NoClipboard clipboard;
-    WatchingMessages messages;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(ModelessDialogsTest, EveryWayOfEndingADialogLeavesNoWindowAndItOpensOnceAgain) {

@@ -12,6 +12,7 @@
 #include "common/sjis_text.h"
 #include "label/editor/widgets/barcode_kind_dialog.h"
 #include "label/editor/widgets/barcode_settings_dialog.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
 #include "tests/label_app/widget_test_support.h"
@@ -89,30 +90,14 @@ TEST_F(BarcodeKindDialogTest, TextFieldChecksNoKind) {
 // Every test has its own settings folder; the variable is put back afterwards.
 class BarcodeSettingsDialogTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const char* old = std::getenv("QUORVI_CONFIG_DIR");
-        hadOld_ = old != nullptr;
-        if (hadOld_) old_ = old;
-        setenv("QUORVI_CONFIG_DIR", folder_.path().c_str(), 1);
-    }
-    void TearDown() override {
-        if (hadOld_) {
-            setenv("QUORVI_CONFIG_DIR", old_.c_str(), 1);
-        } else {
-            unsetenv("QUORVI_CONFIG_DIR");
-        }
-    }
     std::string setting(const char* key) const {
         return ProfileFile(folder_.file("QUORVI32.INI")).readString("Recent Use", key, "-");
     }
 
     test::TempFolder folder_;
+    test::ScopedEnvironment settingsFolder_{"QUORVI_CONFIG_DIR", folder_.path().c_str()};
     LabelDefinition definition;
     RecordingMessageService messages;
-
-  private:
-    bool hadOld_ = false;
-    std::string old_;
 };
 
 TEST_F(BarcodeSettingsDialogTest, CancelKeepsAClickedSwitch) {

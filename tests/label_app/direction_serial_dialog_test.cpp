@@ -126,22 +126,23 @@ TEST_F(SerialNumberDialogTest, ASignOrLetterCannotBeTyped) {
     EXPECT_EQ(dialog.startEdit()->text(), "5");
 }
 
+// Once the serial-number dialog runs: replaces the start number by `typed` and clicks `button`.
+void whenShownRetypeStart(const char* typed, QDialogButtonBox::StandardButton button) {
+    whenShown<SerialNumberDialog>([typed, button](SerialNumberDialog& dialog) {
+        dialog.startEdit()->selectAll();
+        QTest::keyClicks(dialog.startEdit(), typed);
+        clickButton(dialog, button);
+    });
+}
+
 TEST(EditSerialStartNumberTest, OkStoresAndCancelLeaves) {
     RecordingMessageService messages;
     int start = 1;
-    whenShown<SerialNumberDialog>([](SerialNumberDialog& dialog) {
-        dialog.startEdit()->selectAll();
-        QTest::keyClicks(dialog.startEdit(), "0");
-        clickButton(dialog, QDialogButtonBox::Ok);
-    });
+    whenShownRetypeStart("0", QDialogButtonBox::Ok);
     EXPECT_TRUE(editSerialStartNumber(nullptr, start, messages));
     EXPECT_EQ(start, 0);
 
-    whenShown<SerialNumberDialog>([](SerialNumberDialog& dialog) {
-        dialog.startEdit()->selectAll();
-        QTest::keyClicks(dialog.startEdit(), "500");
-        clickButton(dialog, QDialogButtonBox::Cancel);
-    });
+    whenShownRetypeStart("500", QDialogButtonBox::Cancel);
     EXPECT_FALSE(editSerialStartNumber(nullptr, start, messages));
     EXPECT_EQ(start, 0);
     EXPECT_TRUE(messages.messages().empty());

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "label/app/dialogs/free_size_dialog.h"
+#include "tests/support/a4_landscape.h"
 
 namespace qv {
 namespace {
@@ -25,15 +26,7 @@ const char* const kLabelTooWide = "一枚のラベルの巾が印刷領域をこ
 
 // A4 landscape, offsets 10/10, labels 45 x 20: 6 columns and 9 rows fit.
 SheetGeometry a4Landscape() {
-    SheetGeometry sheet;
-    sheet.paperIndex = 1;
-    sheet.paperWidthMm = 297;
-    sheet.paperHeightMm = 210;
-    sheet.firstLabelLeftMm = 10;
-    sheet.firstLabelTopMm = 10;
-    sheet.labelWidthMm = 45;
-    sheet.labelHeightMm = 20;
-    return sheet;
+    return test::a4Landscape(10, 10, 45, 20);
 }
 
 // Replaces the whole text of an edit as a user would: select all, type.
@@ -223,26 +216,34 @@ TEST(FreeSizeDialogTest, ShowsAndGivesTheSize) {
 // editSheetGeometry copies the confirmed sheet back, and nothing on Cancel.
 class EditSheetGeometryTest : public ::testing::Test {
   protected:
-    // Acts on the label-size dialog once it runs.
-    void whenShown(std::function<void(LabelSizeDialog&)> act) {
+    // Runs editSheetGeometry on the sheet, doing `act` on the label-size dialog once it runs;
+    // what editSheetGeometry gives back.
+    bool editWith(std::function<void(LabelSizeDialog&)> act) {
         QTimer::singleShot(0, [act] {
             auto* dialog = qobject_cast<LabelSizeDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             act(*dialog);
         });
+        return editSheetGeometry(nullptr, sheet, papers, messages, &zoom);
+    }
+
+    // Chooses the free size (answered with 200 x 150 mm) and types a label width of 60.
+    static void chooseFreeSizeAndWidth60(LabelSizeDialog& dialog) {
+        dialog.setFreeSizeAsker([](QWidget*, PaperSize) { return PaperSize{200, 150}; });
+        QTest::keyClick(dialog.paperBox(), Qt::Key_End);
+        retype(dialog.labelWidthEdit(), "60");
     }
 
     SheetGeometry sheet = a4Landscape();
     PaperTable papers;
     RecordingMessageService messages;
+    int zoom = 0;
 };
 
 TEST_F(EditSheetGeometryTest, OkCopiesTheEditedFields) {
     sheet.printDirection = 1;
-    whenShown([](LabelSizeDialog& dialog) {
-        dialog.setFreeSizeAsker([](QWidget*, PaperSize) { return PaperSize{200, 150}; });
-        QTest::keyClick(dialog.paperBox(), Qt::Key_End);
-        retype(dialog.labelWidthEdit(), "60");
+    ASSERT_TRUE(editWith([](LabelSizeDialog& dialog) {
+        chooseFreeSizeAndWidth60(dialog);
         retype(dialog.labelHeightEdit(), "25");
         retype(dialog.topEdit(), "5");
         retype(dialog.leftEdit(), "7");
@@ -250,9 +251,7 @@ TEST_F(EditSheetGeometryTest, OkCopiesTheEditedFields) {
         dialog.fitToPaperWidthBox()->click();  // width 200 - 7 - 3
         dialog.noFrameLinesBox()->click();
         clickButton(dialog, QDialogButtonBox::Ok);
-    });
-    int zoom = 0;
-    ASSERT_TRUE(editSheetGeometry(nullptr, sheet, papers, messages, &zoom));
+    }));
     EXPECT_EQ(sheet.paperIndex, 8);
     EXPECT_EQ(sheet.paperWidthMm, 200);
     EXPECT_EQ(sheet.paperHeightMm, 150);
@@ -271,14 +270,10 @@ TEST_F(EditSheetGeometryTest, OkCopiesTheEditedFields) {
 }
 
 TEST_F(EditSheetGeometryTest, CancelLeavesEverything) {
-    whenShown([](LabelSizeDialog& dialog) {
-        dialog.setFreeSizeAsker([](QWidget*, PaperSize) { return PaperSize{200, 150}; });
-        QTest::keyClick(dialog.paperBox(), Qt::Key_End);
-        retype(dialog.labelWidthEdit(), "60");
+    EXPECT_FALSE(editWith([](LabelSizeDialog& dialog) {
+        chooseFreeSizeAndWidth60(dialog);
         clickButton(dialog, QDialogButtonBox::Cancel);
-    });
-    int zoom = 0;
-    EXPECT_FALSE(editSheetGeometry(nullptr, sheet, papers, messages, &zoom));
+    }));
     EXPECT_EQ(sheet.paperIndex, 1);
     EXPECT_EQ(sheet.labelWidthMm, 45);
     EXPECT_EQ(sheet.maxColumns, 0);

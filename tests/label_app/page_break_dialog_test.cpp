@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "common/profile_file.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv {
@@ -21,20 +22,7 @@ namespace {
 // Each test has its own settings folder; the variable is put back afterwards.
 class PageBreakDialogTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const char* old = std::getenv("QUORVI_CONFIG_DIR");
-        hadOld_ = old != nullptr;
-        if (hadOld_) old_ = old;
-        setenv("QUORVI_CONFIG_DIR", folder_.path().c_str(), 1);
-        definition_.dataFile.fieldNames = {"code", "name", "", "shop"};
-    }
-    void TearDown() override {
-        if (hadOld_) {
-            setenv("QUORVI_CONFIG_DIR", old_.c_str(), 1);
-        } else {
-            unsetenv("QUORVI_CONFIG_DIR");
-        }
-    }
+    void SetUp() override { definition_.dataFile.fieldNames = {"code", "name", "", "shop"}; }
 
     template <typename T>
     T* child(const char* name) {
@@ -60,13 +48,10 @@ class PageBreakDialogTest : public ::testing::Test {
     }
 
     test::TempFolder folder_;
+    test::ScopedEnvironment settingsFolder_{"QUORVI_CONFIG_DIR", folder_.path().c_str()};
     LabelDefinition definition_;
     RecordingMessageService messages_;
     std::unique_ptr<PageBreakDialog> dialog_;
-
-  private:
-    bool hadOld_ = false;
-    std::string old_;
 };
 
 TEST_F(PageBreakDialogTest, TickingTheBoxEnablesTheList) {

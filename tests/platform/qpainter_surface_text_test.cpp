@@ -142,12 +142,18 @@ TEST(SurfaceTextOut, ClippedTextStaysInsideTheClip) {
 
 // ---- Turned and vertical text
 
-TEST(SurfaceTurnedText, EscapementReadsUpwardFromTheAnchor) {
+// Where the ink of `textUtf8` lies when written at (x, y) in `faceUtf8`, 60 units high and
+// turned by 90 degrees, on a transparent background or not.
+QRect inkOfOneLine(const char* faceUtf8, int x, int y, const char* textUtf8, bool transparent) {
     ImageSurface s;
-    s.surface.setBackgroundTransparent(true);
-    s.surface.selectFont(font("ＭＳ 明朝", 60, 900));
-    s.surface.textOut(200, -400, sj("一二三"));
-    const QRect ink = inkBounds(s.result());
+    if (transparent) s.surface.setBackgroundTransparent(true);
+    s.surface.selectFont(font(faceUtf8, 60, 900));
+    s.surface.textOut(x, y, sj(textUtf8));
+    return inkBounds(s.result());
+}
+
+TEST(SurfaceTurnedText, EscapementReadsUpwardFromTheAnchor) {
+    const QRect ink = inkOfOneLine("ＭＳ 明朝", 200, -400, "一二三", true);
     // Up from the anchor (472 down), to its right: the cell's top lies on the left.
     EXPECT_GT(ink.height(), 2 * ink.width());
     EXPECT_LE(ink.bottom(), px(400) + 1);
@@ -156,19 +162,13 @@ TEST(SurfaceTurnedText, EscapementReadsUpwardFromTheAnchor) {
 }
 
 TEST(SurfaceTurnedText, SingleKanjiLiesOnItsSide) {
-    ImageSurface s;
-    s.surface.selectFont(font("ＭＳ 明朝", 60, 900));
-    s.surface.textOut(200, -400, sj("一"));  // a horizontal stroke, turned: a vertical one
-    const QRect ink = inkBounds(s.result());
+    // A horizontal stroke, turned: a vertical one.
+    const QRect ink = inkOfOneLine("ＭＳ 明朝", 200, -400, "一", false);
     EXPECT_GT(ink.height(), 3 * ink.width());
 }
 
 TEST(SurfaceVerticalText, StacksDownwardLeftOfTheAnchor) {
-    ImageSurface s;
-    s.surface.setBackgroundTransparent(true);
-    s.surface.selectFont(font("@ＭＳ 明朝", 60, 900));
-    s.surface.textOut(300, -100, sj("一二三"));
-    const QRect ink = inkBounds(s.result());
+    const QRect ink = inkOfOneLine("@ＭＳ 明朝", 300, -100, "一二三", true);
     EXPECT_GT(ink.height(), 2 * ink.width());
     EXPECT_LE(ink.right(), px(300) + 1);  // the column's right edge is the anchor
     EXPECT_GE(ink.left(), px(300) - px(60) - 1);

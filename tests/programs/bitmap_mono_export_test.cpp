@@ -18,8 +18,8 @@ namespace qv {
 namespace {
 
 constexpr int kDpi = 100;
-constexpr int kLabelLeftMm = 10;
-constexpr int kLabelTopMm = 20;
+constexpr int kLabelLeftMm = test::kFirstLabelLeftMm;
+constexpr int kLabelTopMm = test::kFirstLabelTopMm;
 constexpr int kLabelWidthMm = 60;
 
 // A BMP of one colour: every pixel takes the colour table's red entry (info header: entry 1;
@@ -46,16 +46,7 @@ class BitmapMonoExportTest : public ::testing::Test {
   protected:
     // A4, two labels of 60 x 40 mm side by side; field 0 a JAN symbol, field 1 a text.
     LabelDefinition definition(const std::string& dataFile) {
-        LabelDefinition d = newLabelDefinition();
-        d.sheet.paperIndex = 0;
-        d.sheet.paperWidthMm = 210;
-        d.sheet.paperHeightMm = 297;
-        d.sheet.labelWidthMm = kLabelWidthMm;
-        d.sheet.labelHeightMm = 40;
-        d.sheet.firstLabelLeftMm = kLabelLeftMm;
-        d.sheet.firstLabelTopMm = kLabelTopMm;
-        d.sheet.maxColumns = 2;
-        d.sheet.maxRows = 1;
+        LabelDefinition d = test::a4Labels(kLabelWidthMm, 40, 2, 1);
         d.printPageNumber = 0;
         d.printDate = 0;
         d.dataFile.dataFilePath = dataFile;

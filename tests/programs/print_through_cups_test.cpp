@@ -18,6 +18,7 @@
 #include "tests/support/bar_grade.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/support/epl2_image.h"
+#include "tests/support/label_grid.h"
 #include "tests/support/private_cups.h"
 #include "tests/support/temp_folder.h"
 
@@ -127,12 +128,8 @@ class PrintThroughCupsTest : public ::testing::Test {
         d.sheet.paperIndex = sheet.paperIndex;
         d.sheet.paperWidthMm = sheet.widthMm;
         d.sheet.paperHeightMm = sheet.heightMm;
-        d.sheet.labelWidthMm = sheet.labelWidthMm;
-        d.sheet.labelHeightMm = sheet.labelHeightMm;
-        d.sheet.firstLabelLeftMm = 7;
-        d.sheet.firstLabelTopMm = 9;
-        d.sheet.maxColumns = sheet.columns;
-        d.sheet.maxRows = sheet.rows;
+        test::placeLabels(
+            d.sheet, {sheet.labelWidthMm, sheet.labelHeightMm, 7, 9, sheet.columns, sheet.rows});
         d.printPageNumber = 0;
         d.printDate = 0;
         d.dataFile.dataFilePath = "data.csv";

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "label/definition/label_definition.h"
+#include "tests/support/label_grid.h"
 
 namespace qv::test {
 
@@ -48,19 +49,24 @@ inline std::vector<std::string> decodeSymbols(const std::string& image) {
     return found;
 }
 
-// A4 portrait, 2 x 3 labels of 90 x 80 mm from (10, 20), reading data.csv with the fields CODE
-// (20) and NAME (10); the fields of the labels are the caller's.
-inline LabelDefinition twoByThreeSheet() {
+// Where a4Labels puts the first label.
+constexpr int kFirstLabelLeftMm = 10;
+constexpr int kFirstLabelTopMm = 20;
+
+// A4 portrait, `columns` x `rows` labels of `widthMm` x `heightMm` from the first label's place.
+inline LabelDefinition a4Labels(int widthMm, int heightMm, int columns, int rows) {
     LabelDefinition d = newLabelDefinition();
     d.sheet.paperIndex = 0;
     d.sheet.paperWidthMm = 210;
     d.sheet.paperHeightMm = 297;
-    d.sheet.labelWidthMm = 90;
-    d.sheet.labelHeightMm = 80;
-    d.sheet.firstLabelLeftMm = 10;
-    d.sheet.firstLabelTopMm = 20;
-    d.sheet.maxColumns = 2;
-    d.sheet.maxRows = 3;
+    placeLabels(d.sheet, {widthMm, heightMm, kFirstLabelLeftMm, kFirstLabelTopMm, columns, rows});
+    return d;
+}
+
+// A4 portrait, 2 x 3 labels of 90 x 80 mm from (10, 20), reading data.csv with the fields CODE
+// (20) and NAME (10); the fields of the labels are the caller's.
+inline LabelDefinition twoByThreeSheet() {
+    LabelDefinition d = a4Labels(90, 80, 2, 3);
     d.dataFile.dataFilePath = "data.csv";
     d.dataFile.fieldNames = {"CODE", "NAME"};
     d.dataFile.fieldLengths = {20, 10};

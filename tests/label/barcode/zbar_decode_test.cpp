@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "label/barcode/bar_encoding.h"
@@ -135,32 +136,42 @@ TEST_F(ZbarDecode, JanWithAWrongCheckDigitIsNotRead) {
     EXPECT_EQ(decode(EncodeJan("4901234567895", true, 2)), "");
 }
 
+// One suite per symbology whose encoder takes the value and the resolution factor k.
+template <BarSymbol (*encode)(std::string_view value, int k)>
+class ZbarSymbology : public ZbarDecode, public testing::WithParamInterface<DecodeCase> {
+  protected:
+    void expectDecodesToItsValue() {
+        const DecodeCase& c = GetParam();
+        EXPECT_EQ(decode(encode(c.value, c.scale)), c.expected);
+    }
+};
+
 // ---- ITF -------------------------------------------------------------------------------------
 
-class ZbarItf : public ZbarDecode, public testing::WithParamInterface<DecodeCase> {};
+// zbar reports the digits as they were given; the case is named by their count and k.
+DecodeCase digitsAsGiven(const std::string& digits, int k) {
+    const std::string name = "Digits" + std::to_string(digits.size()) + (k == 1 ? "" : "_K2");
+    return {name, digits, digits, k};
+}
 
+using ZbarItf = ZbarSymbology<EncodeItf>;
 TEST_P(ZbarItf, DecodesToItsValue) {
-    const DecodeCase& c = GetParam();
-    EXPECT_EQ(decode(EncodeItf(c.value, c.scale)), c.expected);
+    expectDecodesToItsValue();
 }
 
 // zbar reads interleaved 2 of 5 from 6 digits on.
-INSTANTIATE_TEST_SUITE_P(
-    Values, ZbarItf,
-    testing::Values(DecodeCase{"Digits6", "123456", "123456", 1},
-                    DecodeCase{"Digits8", "90817263", "90817263", 1},
-                    DecodeCase{"Digits10", "0123456789", "0123456789", 1},
-                    DecodeCase{"Digits14_K2", "55443322110099", "55443322110099", 2},
-                    DecodeCase{"Digits20", "98765432100123456789", "98765432100123456789", 1}),
-    caseName);
+INSTANTIATE_TEST_SUITE_P(Values, ZbarItf,
+                         testing::Values(digitsAsGiven("123456", 1), digitsAsGiven("90817263", 1),
+                                         digitsAsGiven("0123456789", 1),
+                                         digitsAsGiven("55443322110099", 2),
+                                         digitsAsGiven("98765432100123456789", 1)),
+                         caseName);
 
 // ---- NW7 -------------------------------------------------------------------------------------
 
-class ZbarNw7 : public ZbarDecode, public testing::WithParamInterface<DecodeCase> {};
-
+using ZbarNw7 = ZbarSymbology<EncodeNw7>;
 TEST_P(ZbarNw7, DecodesToItsValue) {
-    const DecodeCase& c = GetParam();
-    EXPECT_EQ(decode(EncodeNw7(c.value, c.scale)), c.expected);
+    expectDecodesToItsValue();
 }
 
 // zbar reports the start/stop characters in upper case; t, n, * and e have the bars of A, B, C
@@ -178,22 +189,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- CODE 39 ---------------------------------------------------------------------------------
 
-class ZbarCode39 : public ZbarDecode, public testing::WithParamInterface<DecodeCase> {};
-
-TEST_P(ZbarCode39, DecodesToItsValue) {
-    const DecodeCase& c = GetParam();
-    EXPECT_EQ(decode(EncodeCode39(c.value, c.scale)), c.expected);
+// zbar reports the data characters without the start/stop "*".
+DecodeCase betweenStars(const std::string& name, const std::string& data, int k) {
+    return {name, "*" + data + "*", data, k};
 }
 
-// zbar reports the data characters without the start/stop "*".
-INSTANTIATE_TEST_SUITE_P(
-    Values, ZbarCode39,
-    testing::Values(DecodeCase{"Digits", "*0123456789*", "0123456789", 1},
-                    DecodeCase{"LettersAToM", "*ABCDEFGHIJKLM*", "ABCDEFGHIJKLM", 1},
-                    DecodeCase{"LettersNToZ_K2", "*NOPQRSTUVWXYZ*", "NOPQRSTUVWXYZ", 2},
-                    DecodeCase{"Symbols", "*-. $/+%*", "-. $/+%", 1},
-                    DecodeCase{"OneCharacter", "*A*", "A", 1}),
-    caseName);
+using ZbarCode39 = ZbarSymbology<EncodeCode39>;
+TEST_P(ZbarCode39, DecodesToItsValue) {
+    expectDecodesToItsValue();
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ZbarCode39,
+                         testing::Values(betweenStars("Digits", "0123456789", 1),
+                                         betweenStars("LettersAToM", "ABCDEFGHIJKLM", 1),
+                                         betweenStars("LettersNToZ_K2", "NOPQRSTUVWXYZ", 2),
+                                         betweenStars("Symbols", "-. $/+%", 1),
+                                         betweenStars("OneCharacter", "A", 1)),
+                         caseName);
 
 }  // namespace
 }  // namespace qv

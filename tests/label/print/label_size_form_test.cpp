@@ -2,19 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/a4_landscape.h"
+
 namespace qv {
 namespace {
 
 class LabelSizeFormTest : public ::testing::Test {
   protected:
-    SheetGeometry a4Landscape() {
-        SheetGeometry sheet;
-        sheet.firstLabelLeftMm = 10;
-        sheet.firstLabelTopMm = 10;
-        sheet.labelWidthMm = 45;
-        sheet.labelHeightMm = 20;
-        return sheet;
-    }
+    // Offsets 10/10, labels 45 x 20: 6 columns and 9 rows fit.
+    static SheetGeometry a4Landscape() { return test::a4Landscape(10, 10, 45, 20); }
     PaperTable papers;
     RecordingMessageService messages;
 };

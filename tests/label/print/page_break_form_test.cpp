@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "common/sjis_text.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv {
@@ -13,20 +14,7 @@ namespace {
 // Every test has its own settings folder; the variable is put back afterwards.
 class PageBreakFormTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const char* old = std::getenv("QUORVI_CONFIG_DIR");
-        hadOld_ = old != nullptr;
-        if (hadOld_) old_ = old;
-        setenv("QUORVI_CONFIG_DIR", folder_.path().c_str(), 1);
-        definition_.dataFile.fieldNames = {"code", "name", "", "shop"};
-    }
-    void TearDown() override {
-        if (hadOld_) {
-            setenv("QUORVI_CONFIG_DIR", old_.c_str(), 1);
-        } else {
-            unsetenv("QUORVI_CONFIG_DIR");
-        }
-    }
+    void SetUp() override { definition_.dataFile.fieldNames = {"code", "name", "", "shop"}; }
 
     PageBreakForm form() { return PageBreakForm(definition_, settings(), messages_); }
     ProfileFile settings() const { return ProfileFile(settingsPath("QUORVI32.INI")); }
@@ -35,12 +23,9 @@ class PageBreakFormTest : public ::testing::Test {
     }
 
     test::TempFolder folder_;
+    test::ScopedEnvironment settingsFolder_{"QUORVI_CONFIG_DIR", folder_.path().c_str()};
     LabelDefinition definition_;
     RecordingMessageService messages_;
-
-  private:
-    bool hadOld_ = false;
-    std::string old_;
 };
 
 TEST_F(PageBreakFormTest, WithoutABreakFieldTheBoxIsClearAndTheListDisabled) {

@@ -9,6 +9,7 @@
 #include "label/print/print_job.h"
 #include "label/surface/recording_surface.h"
 #include "tests/label/data/data_test_support.h"
+#include "tests/support/label_grid.h"
 
 namespace qv::test {
 
@@ -17,12 +18,7 @@ class PrintFixture {
     // A 3 x 2 sheet of 40 x 30 mm labels from 10/20 mm, one text field of 10 bytes at (2, 3).
     PrintFixture() : document(messages) {
         LabelDefinition& d = document.definition();
-        d.sheet.labelWidthMm = 40;
-        d.sheet.labelHeightMm = 30;
-        d.sheet.firstLabelLeftMm = 10;
-        d.sheet.firstLabelTopMm = 20;
-        d.sheet.maxColumns = 3;
-        d.sheet.maxRows = 2;
+        placeLabels(d.sheet, {40, 30, 10, 20, 3, 2});
         d.dataFile.fieldNames = {"NAME"};
         d.dataFile.fieldLengths[0] = 10;
         d.fields[0].xMm = 2;

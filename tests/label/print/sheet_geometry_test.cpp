@@ -2,17 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/a4_landscape.h"
+
 namespace qv {
 namespace {
 
-SheetGeometry a4Landscape(int left, int top, int width, int height) {
-    SheetGeometry sheet;
-    sheet.firstLabelLeftMm = left;
-    sheet.firstLabelTopMm = top;
-    sheet.labelWidthMm = width;
-    sheet.labelHeightMm = height;
-    return sheet;
-}
+using test::a4Landscape;
 
 TEST(SheetGeometry, FitCounts) {
     // (297 - 10 - 3) / 45 = 6 columns, (210 - 10 - 10) / 20 = 9 rows.
