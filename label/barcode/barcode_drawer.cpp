@@ -9,7 +9,7 @@
 #include "label/barcode/bar_dots.h"
 #include "label/barcode/bar_encoding.h"
 #include "label/barcode/barcode_prepare.h"
-#include "label/definition/label_definition.h"
+#include "label/definition/definition_bits.h"
 
 namespace qv {
 
@@ -20,7 +20,6 @@ constexpr int kTextBandHeight = 40;  // a fifth of the symbol height, at its bot
 constexpr int kTextWeightBold = 700;
 constexpr int kTextWeightNormal = 400;
 constexpr int kErrorTextHeight = 30;
-constexpr int kFacesLeftFlag = 0x08;  // layoutFlags bit 3: a vertical symbol faces left
 constexpr int kMaxDirectModuleWidth = 3;
 
 // Bounds that no real field reaches. They keep every product below inside long long and every
@@ -267,7 +266,7 @@ void BarcodeDrawer::drawOnCanvas(const FieldPlacement& field, const BarSymbol& s
 // The field's rectangle, turned by 180 degrees for a vertical symbol that faces left.
 LogicalRect BarcodeDrawer::targetOf(const FieldPlacement& field, int scale, bool vertical) const {
     const LogicalRect target = fieldRect(field, scale);
-    if (vertical && (field.layoutFlags & kFacesLeftFlag) != 0) {
+    if (vertical && barsFaceLeft(field)) {
         return {target.right, target.bottom, target.left, target.top};
     }
     return target;
@@ -460,12 +459,12 @@ void drawBarcodeField(DrawSurface& surface, const LabelDefinition& definition, i
                       const BarcodeTextFont& textFont) {
     if (fieldIndex < 0 || fieldIndex >= kMaxFields) return;
     const FieldPlacement& field = definition.fields[static_cast<size_t>(fieldIndex)];
-    const BarcodeKind kind = barcodeKindOf(field.attributes);
+    const BarcodeKind kind = barcodeKindOf(field);
     if (kind == BarcodeKind::Text || kind == BarcodeKind::Code128) return;
 
     BarcodeDrawOptions options;
     options.scale = 100;
-    options.showText = (field.attributes & kBarcodeShowText) != 0;
+    options.showText = showsBarcodeText(field);
     options.colour = surface.colourCount() == 2 ? kBlack : colourOfIndex(field.colourIndex);
     options.rules = barcodeRulesOf(definition, field);
     PreparedBarcode prepared = PrepareBarcodeValue(kind, rawValue, options.rules);

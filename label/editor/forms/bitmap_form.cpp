@@ -7,6 +7,7 @@
 #include "common/message_service.h"
 #include "common/paths.h"
 #include "common/text_format.h"
+#include "label/definition/definition_bits.h"
 
 namespace qv {
 
@@ -74,7 +75,7 @@ BitmapForm::BitmapForm(LabelDefinition& definition, std::string definitionFolder
       messages_(messages),
       fit_(fitToFrame) {
     const bool anyBitmap = std::any_of(definition_.bitmaps.begin(), definition_.bitmaps.end(),
-                                       [](const BitmapPlacement& b) { return !b.path.empty(); });
+                                       [](const BitmapPlacement& b) { return isUsed(b); });
     if (anyBitmap) showArea(0);
 }
 
@@ -83,7 +84,7 @@ void BitmapForm::showArea(int slot) {
     current_ = shown_ = slot;
     const BitmapPlacement& area = definition_.bitmaps[static_cast<size_t>(slot)];
     values_ = valuesOf(area);
-    path_ = area.path.empty() ? std::string() : localFromStoredPath(area.path, folder_);
+    path_ = isUsed(area) ? localFromStoredPath(area.path, folder_) : std::string();
     loadPreview(false);
 }
 
@@ -236,7 +237,7 @@ bool BitmapForm::store() {
     placed.right = narrow(static_cast<long long>(values_.x) + values_.width);
     placed.bottom = narrow(-static_cast<long long>(values_.y) - values_.height);
     const BitmapPlacement& other = definition_.bitmaps[static_cast<size_t>(1 - current_)];
-    if (!other.path.empty() && sameRectangle(placed, other) && !messages_.askYesNo(kSameArea)) {
+    if (isUsed(other) && sameRectangle(placed, other) && !messages_.askYesNo(kSameArea)) {
         return false;
     }
     definition_.bitmaps[static_cast<size_t>(current_)] = std::move(placed);
@@ -245,7 +246,7 @@ bool BitmapForm::store() {
 }
 
 bool BitmapForm::removeEnabled() const {
-    return current_ >= 0 && !definition_.bitmaps[static_cast<size_t>(current_)].path.empty();
+    return current_ >= 0 && isUsed(definition_.bitmaps[static_cast<size_t>(current_)]);
 }
 
 bool BitmapForm::remove() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text_format.h"
+#include "label/definition/definition_bits.h"
 
 namespace qv {
 
@@ -91,7 +92,7 @@ LayoutMouseResult LayoutMouse::press(LogicalPoint at) {
 // The first free slot takes the line; with all of them in use nothing is drawn.
 bool LayoutMouse::startLine(const LayoutMm& mm, LayoutMouseResult& result) {
     for (size_t slot = 0; slot < definition_.ruledLines.size(); ++slot) {
-        if (definition_.ruledLines[slot].startX != -1) continue;
+        if (isUsed(definition_.ruledLines[slot])) continue;
         definition_.ruledLines[slot] = {mm.x, -mm.y, mm.x, -mm.y};
         drawingLine_ = static_cast<int>(slot);
         result.captureMouse = true;

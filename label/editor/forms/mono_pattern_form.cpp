@@ -97,7 +97,7 @@ const FieldPlacement* MonoPatternForm::fieldOf(int k) const {
 bool MonoPatternForm::valueValid(int k, const std::string& value) const {
     const FieldPlacement* field = fieldOf(k);
     if (field == nullptr) return false;
-    const BarcodeKind kind = barcodeKindOf(field->attributes);
+    const BarcodeKind kind = barcodeKindOf(*field);
     const BarcodeRules rules = barcodeRulesOf(definition_, *field);
     PreparedBarcode prepared = PrepareBarcodeValue(kind, value, rules);
     const BarcodeCheck check = ValidateBarcode(kind, prepared.value, rules);
