@@ -7,6 +7,7 @@
 #include "label/barcode/barcode_rules.h"
 #include "label/definition/definition_bits.h"
 #include "label/definition/literal_entry.h"
+#include "label/definition/tenths_of_mm.h"
 #include "label/print/font_template.h"
 #include "label/print/sheet_geometry.h"
 
@@ -59,7 +60,8 @@ void drawLabelConstants(DrawSurface& surface, const LabelDefinition& d, LogicalP
         const BitmapPlacement& bitmap = d.bitmaps[static_cast<size_t>(slot)];
         if (!isUsed(bitmap)) continue;
         const auto at = [scale](int base, int tenths) {
-            return static_cast<long long>(base) + static_cast<long long>(tenths) * scale / 10;
+            return static_cast<long long>(base) +
+                   static_cast<long long>(tenths) * scale / kTenthsPerMm;
         };
         const long long edges[] = {at(corner.x, bitmap.left), at(corner.y, bitmap.top),
                                    at(corner.x, bitmap.right), at(corner.y, bitmap.bottom)};

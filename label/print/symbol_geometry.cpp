@@ -8,6 +8,7 @@
 #include "label/barcode/barcode_prepare.h"
 #include "label/barcode/barcode_rules.h"
 #include "label/definition/definition_bits.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
@@ -68,7 +69,7 @@ class BarCapture final : public DrawSurface {
     // which is also all that such a symbol paints white.
     void drawDotCanvas(const BarCanvas& canvas, const CanvasRect& s,
                        const LogicalRect& t) override {
-        const double unit = 254.0 / std::max(1, dpi_);
+        const double unit = static_cast<double>(kTenthsPerInch) / std::max(1, dpi_);
         const double halfWidth = s.width * unit / 2;
         const double halfHeight = s.height * unit / 2;
         const double cx = (t.left + t.right) / 2.0;

@@ -8,6 +8,7 @@
 #include "common/paths.h"
 #include "common/text_format.h"
 #include "label/definition/definition_bits.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
@@ -21,7 +22,6 @@ const char* const kAskDelete =
     "ビットマップを消去します。\n消去してよい時は「はい」を押して下さい。";
 const char* const kBadFrame = "枠の大きさが不正です！";
 
-constexpr int kMmPerInchTenths = 254;
 constexpr int kFallbackDpi = 96;
 
 // Stored rectangles come from files: their differences may leave the range of int.
@@ -49,7 +49,8 @@ size_t characterCount(const std::string& utf8) {
 std::string tenthsText(int tenths) {
     const long long value = tenths;
     const long long magnitude = std::llabs(value);
-    return formatText("%s%lld.%lld", value < 0 ? "-" : "", magnitude / 10, magnitude % 10);
+    return formatText("%s%lld.%lld", value < 0 ? "-" : "", magnitude / kTenthsPerMm,
+                      magnitude % kTenthsPerMm);
 }
 
 BitmapRectValues valuesOf(const BitmapPlacement& area) {
@@ -159,8 +160,10 @@ std::string BitmapForm::valueText(BitmapValue which) const {
 }
 
 int BitmapForm::maximum(BitmapValue which) const {
-    const long long labelWidth = std::max(0LL, definition_.sheet.labelWidthMm * 10LL);
-    const long long labelHeight = std::max(0LL, definition_.sheet.labelHeightMm * 10LL);
+    const long long labelWidth =
+        std::max(0LL, tenthsFromWholeMm<long long>(definition_.sheet.labelWidthMm));
+    const long long labelHeight =
+        std::max(0LL, tenthsFromWholeMm<long long>(definition_.sheet.labelHeightMm));
     switch (which) {
         case BitmapValue::X:
             return narrow(labelWidth);
@@ -274,8 +277,8 @@ PixelSize BitmapForm::previewSize(int dpiX, int dpiY) const {
     if (fit_ && values_.width > 0 && values_.height > 0) {
         const long long px = dpiX > 0 ? dpiX : kFallbackDpi;
         const long long py = dpiY > 0 ? dpiY : kFallbackDpi;
-        return {narrow(std::max(1LL, values_.width * px / kMmPerInchTenths)),
-                narrow(std::max(1LL, values_.height * py / kMmPerInchTenths))};
+        return {narrow(std::max(1LL, values_.width * px / kTenthsPerInch)),
+                narrow(std::max(1LL, values_.height * py / kTenthsPerInch))};
     }
     return {bitmap_.info.width, std::abs(bitmap_.info.height)};
 }
@@ -297,8 +300,9 @@ std::string BitmapForm::coloursText(int bitCount) {
 
 std::string BitmapForm::pixelLengthText(int pixels, int dpi) {
     const long long tenths =
-        static_cast<long long>(pixels) * kMmPerInchTenths / (dpi > 0 ? dpi : kFallbackDpi);
-    return formatText("%d Pixel (%lld.%lldmm)", pixels, tenths / 10, tenths % 10);
+        static_cast<long long>(pixels) * kTenthsPerInch / (dpi > 0 ? dpi : kFallbackDpi);
+    return formatText("%d Pixel (%lld.%lldmm)", pixels, tenths / kTenthsPerMm,
+                      tenths % kTenthsPerMm);
 }
 
 std::optional<BitmapInfoTexts> BitmapForm::infoTexts(int dpiX, int dpiY) const {

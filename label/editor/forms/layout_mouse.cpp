@@ -4,6 +4,7 @@
 
 #include "common/text_format.h"
 #include "label/definition/definition_bits.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
@@ -173,7 +174,8 @@ LayoutMouseResult LayoutMouse::release(LogicalPoint at) {
     if (rubber_) {
         const LogicalRect r = *inverted();
         result.rubberRectangle =
-            LogicalRect{r.left * 10 / z_, r.top * 10 / z_, r.right * 10 / z_, r.bottom * 10 / z_};
+            LogicalRect{r.left * kTenthsPerMm / z_, r.top * kTenthsPerMm / z_,
+                        r.right * kTenthsPerMm / z_, r.bottom * kTenthsPerMm / z_};
     }
     const bool dragged = draggingField_ >= 0 || draggingLiteral_ >= 0;
     if (measuring_ && !dragged) {

@@ -6,6 +6,7 @@
 #include "common/record_line.h"
 #include "label/barcode/barcode_prepare.h"
 #include "label/barcode/barcode_rules.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
@@ -30,8 +31,8 @@ bool isInputMarker(const std::string& item) {
 }  // namespace
 
 PreviewFieldBox previewFieldBox(const LogicalRect& box) {
-    return {box.left / 10 + 1, 1 - box.top / 10, (box.right - box.left) / 10 - 1,
-            (box.top - box.bottom) / 10 - 1};
+    return {box.left / kTenthsPerMm + 1, 1 - box.top / kTenthsPerMm,
+            (box.right - box.left) / kTenthsPerMm - 1, (box.top - box.bottom) / kTenthsPerMm - 1};
 }
 
 MonoPatternFocus focusAfterEnter(MonoPatternFocus from, int inputCount) {
