@@ -8,6 +8,7 @@
 #include <mutex>
 #include <thread>
 
+#include "label/definition/tenths_of_mm.h"
 #include "platform/barcode_reader.h"
 
 namespace qv {
@@ -20,7 +21,7 @@ constexpr int kCropMargin = 2;  // device dots around the quiet zones
 
 // The device dots of a logical rectangle (0.1 mm, y upward).
 QRect dotsOf(const LogicalRect& r, double dpi) {
-    const double k = dpi / (kMmPerInch * 10);
+    const double k = dpi / kTenthsPerInch;
     const int left = static_cast<int>(std::floor(r.left * k)) - kCropMargin;
     const int top = static_cast<int>(std::floor(-r.top * k)) - kCropMargin;
     const int right = static_cast<int>(std::ceil(r.right * k)) + kCropMargin;

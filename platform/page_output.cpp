@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/file_io.h"
+#include "label/definition/tenths_of_mm.h"
 
 #include "platform/qpainter_surface.h"
 #include "platform/qt_text.h"
@@ -202,8 +203,8 @@ PdfDevice printerDevice(const PrintRequest& request, const PrinterFacts& facts,
     const PageOrigin corner = printableOrigin(facts, landscape);
     const PageOrigin centring = centringOf(page, facts, landscape);
     // The printer's own offset moves the drawing as a whole, on whole dots as well.
-    const double offsetXMm = adjustment.offsetXTenths / 10.0;
-    const double offsetYMm = adjustment.offsetYTenths / 10.0;
+    const double offsetXMm = mmFromTenths(adjustment.offsetXTenths);
+    const double offsetYMm = mmFromTenths(adjustment.offsetYTenths);
     device.originXMm = onWholeDots(corner.xMm + offsetXMm, device.dpi) - centring.xMm;
     device.originYMm = onWholeDots(corner.yMm + offsetYMm, device.dpi) - centring.yMm;
     device.barRaster = {adjustment.wholeDotModules, adjustment.barWidthReductionDots};

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "label/definition/tenths_of_mm.h"
 #include "platform/bitmap_decoding.h"
 #include "platform/font_mapping.h"
 #include "platform/qt_text.h"
@@ -17,8 +18,8 @@
 namespace qv {
 namespace {
 
-constexpr double kLogicalPerInch = 254.0;  // 0.1 mm units in an inch
-constexpr int kVerticalEscapement = 900;   // tenths of a degree: a line reading upward
+constexpr double kLogicalPerInch = kTenthsPerInch;
+constexpr int kVerticalEscapement = 900;  // tenths of a degree: a line reading upward
 constexpr int kMaxColourBits = 24;
 
 FontSpec systemFont() {

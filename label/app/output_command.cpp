@@ -10,6 +10,7 @@
 #include "label/data/data_file_check.h"
 #include "label/definition/definition_file.h"
 #include "label/definition/quorvi_doc.h"
+#include "label/definition/tenths_of_mm.h"
 #include "label/editor/forms/mono_pattern_form.h"
 #include "label/print/print_job.h"
 #include "label/print/printer_media.h"
@@ -71,7 +72,7 @@ int printOnPrinter(const QuorviCommandLine& c, LabelPrintJob& job, int pages,
 bool exportPages(const QuorviCommandLine& c, LabelPrintJob& job, int pages, std::string& error) {
     const PagePainter paint = pagesOf(job);
     PageShift shift;
-    if (c.offset) shift = {c.offset->xTenths / 10.0, c.offset->yTenths / 10.0};
+    if (c.offset) shift = {mmFromTenths(c.offset->xTenths), mmFromTenths(c.offset->yTenths)};
     if (sjis::upperLastThree(c.outputPath) == "PNG") {
         return writePngs(c.outputPath, pageFormatOf(job), c.dpi, pages, paint, error, shift);
     }

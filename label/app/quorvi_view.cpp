@@ -10,6 +10,7 @@
 #include "label/app/quorvi_settings.h"
 #include "label/data/data_file_check.h"
 #include "label/definition/quorvi_doc.h"
+#include "label/definition/tenths_of_mm.h"
 #include "label/editor/widgets/command_actions.h"
 #include "platform/qpainter_surface.h"
 
@@ -17,7 +18,7 @@ namespace qv {
 
 namespace {
 
-constexpr double kLogicalPerInch = 254.0;  // 0.1 mm units
+constexpr double kLogicalPerInch = kTenthsPerInch;
 
 }  // namespace
 

@@ -9,7 +9,8 @@
 #include "label/barcode/bar_dots.h"
 #include "label/barcode/bar_encoding.h"
 #include "label/barcode/barcode_prepare.h"
-#include "label/definition/label_definition.h"
+#include "label/definition/definition_bits.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
@@ -20,7 +21,6 @@ constexpr int kTextBandHeight = 40;  // a fifth of the symbol height, at its bot
 constexpr int kTextWeightBold = 700;
 constexpr int kTextWeightNormal = 400;
 constexpr int kErrorTextHeight = 30;
-constexpr int kFacesLeftFlag = 0x08;  // layoutFlags bit 3: a vertical symbol faces left
 constexpr int kMaxDirectModuleWidth = 3;
 
 // Bounds that no real field reaches. They keep every product below inside long long and every
@@ -43,19 +43,19 @@ int limitFactor(long long factor, long long least) {
 
 // JAN module width X: the field width in device dots, at least 2.
 int janModuleWidth(int barWidthMm, int dpi) {
-    const long long tenths = limitMm(barWidthMm) * 10;
+    const long long tenths = tenthsFromWholeMm(limitMm(barWidthMm));
     return limitFactor(tenths * std::clamp<long long>(dpi, 0, kMaxDpi) / 25400, 2);
 }
 
 // ITF resolution factor: 60 units per digit pair after 12 + 15 units of start and stop.
 int itfFactor(int barWidthMm, size_t digits) {
     const long long pairs = std::max<long long>(1, static_cast<long long>((digits + 1) / 2));
-    return limitFactor((limitMm(barWidthMm) * 10 - 12 - 15) / (60 * pairs), 1);
+    return limitFactor((tenthsFromWholeMm(limitMm(barWidthMm)) - 12 - 15) / (60 * pairs), 1);
 }
 
 // NW7 and CODE 39 resolution factor: the symbol (m at k = 1) and its 40 units of margins.
 int wideNarrowFactor(int barWidthMm, int m) {
-    return limitFactor(limitMm(barWidthMm) * 10 / (std::max(0, m) + 40), 1);
+    return limitFactor(tenthsFromWholeMm(limitMm(barWidthMm)) / (std::max(0, m) + 40), 1);
 }
 
 bool isVertical(const FieldPlacement& field) {
@@ -71,7 +71,7 @@ struct FieldBox {
 };
 
 FieldBox fieldBoxOf(const LabelFrame& label, const FieldPlacement& field, int scale) {
-    const long long s = scale / 10;
+    const long long s = unitsPerMmAtZoom(scale);
     return {label.originX + field.xMm * s, label.originY - field.yMm * s, field.barWidthMm * s,
             field.barHeightMm * s};
 }
@@ -143,7 +143,8 @@ BarCanvas dotBarsOnCanvas(const DotSymbol& symbol, int across, bool vertical, Rg
 
 // Logical units (0.1 mm) as whole device dots, rounded down.
 int dotsOf(long long units, int dpi) {
-    return toInt(std::clamp<long long>(units, 0, kMaxMm * 10) * std::clamp(dpi, 0, 100000) / 254);
+    return toInt(std::clamp<long long>(units, 0, tenthsFromWholeMm(kMaxMm)) *
+                 std::clamp(dpi, 0, 100000) / kTenthsPerInch);
 }
 
 // Paints the bar runs from x = `left`, each as one rectangle from `top` to `bottom`; nothing at
@@ -267,7 +268,7 @@ void BarcodeDrawer::drawOnCanvas(const FieldPlacement& field, const BarSymbol& s
 // The field's rectangle, turned by 180 degrees for a vertical symbol that faces left.
 LogicalRect BarcodeDrawer::targetOf(const FieldPlacement& field, int scale, bool vertical) const {
     const LogicalRect target = fieldRect(field, scale);
-    if (vertical && (field.layoutFlags & kFacesLeftFlag) != 0) {
+    if (vertical && barsFaceLeft(field)) {
         return {target.right, target.bottom, target.left, target.top};
     }
     return target;
@@ -317,9 +318,10 @@ int BarcodeDrawer::drawDirect(BarcodeKind kind, const FieldPlacement& field, std
     const FieldBox box = fieldBoxOf(label_, field, options.scale);
     const long long start = box.left + symbol.firstBarX;
     const long long end = start + mw * m;
-    const long long rightEdge = label_.originX + 10LL * label_.widthMm;
-    const long long labelBottom = label_.originY - 10LL * label_.heightMm;
-    const long long height = std::min(10 * limitMm(field.barHeightMm), box.top - labelBottom);
+    const long long rightEdge = label_.originX + tenthsFromWholeMm<long long>(label_.widthMm);
+    const long long labelBottom = label_.originY - tenthsFromWholeMm<long long>(label_.heightMm);
+    const long long height =
+        std::min(tenthsFromWholeMm(limitMm(field.barHeightMm)), box.top - labelBottom);
     if (height > 0) {
         const long long barHeight = options.showText ? height * 8 / 10 : height;
         if (!paintDirectOnDots(symbol, mw, {start, box.top, rightEdge - start, barHeight},
@@ -347,7 +349,7 @@ bool BarcodeDrawer::paintDirectOnDots(const BarSymbol& symbol, int mw, const Dir
     BarSymbol runs = symbol;
     runs.firstBarX = 0;
     runs.canvasWidth = 0;
-    const int narrow = std::max(1, static_cast<int>(std::lround(3.0 * mw * dpi / 254)));
+    const int narrow = std::max(1, static_cast<int>(std::lround(3.0 * mw * dpi / kTenthsPerInch)));
     DotSymbol placed = layOutWithNarrowDots(runs, {3 * mw, 7 * mw}, runs.symbolEnd(), narrow,
                                             raster.reductionDots);
     const int cut = dotsOf(bars.width, dpi);
@@ -362,8 +364,9 @@ bool BarcodeDrawer::paintDirectOnDots(const BarSymbol& symbol, int mw, const Dir
         if (bar.start < end) canvas.fill({bar.start, 0, end - bar.start, height}, colour);
     }
     // The target is as wide and high as the region, so centring leaves it where it starts.
-    const long long width = (static_cast<long long>(placed.regionDots) * 254 + dpi - 1) / dpi;
-    const long long down = (static_cast<long long>(height) * 254 + dpi - 1) / dpi;
+    const long long width =
+        (static_cast<long long>(placed.regionDots) * kTenthsPerInch + dpi - 1) / dpi;
+    const long long down = (static_cast<long long>(height) * kTenthsPerInch + dpi - 1) / dpi;
     surface_.drawDotCanvas(
         canvas, {0, 0, placed.regionDots, height},
         {toInt(bars.left), toInt(bars.top), toInt(bars.left + width), toInt(bars.top - down)});
@@ -460,12 +463,12 @@ void drawBarcodeField(DrawSurface& surface, const LabelDefinition& definition, i
                       const BarcodeTextFont& textFont) {
     if (fieldIndex < 0 || fieldIndex >= kMaxFields) return;
     const FieldPlacement& field = definition.fields[static_cast<size_t>(fieldIndex)];
-    const BarcodeKind kind = barcodeKindOf(field.attributes);
+    const BarcodeKind kind = barcodeKindOf(field);
     if (kind == BarcodeKind::Text || kind == BarcodeKind::Code128) return;
 
     BarcodeDrawOptions options;
     options.scale = 100;
-    options.showText = (field.attributes & kBarcodeShowText) != 0;
+    options.showText = showsBarcodeText(field);
     options.colour = surface.colourCount() == 2 ? kBlack : colourOfIndex(field.colourIndex);
     options.rules = barcodeRulesOf(definition, field);
     PreparedBarcode prepared = PrepareBarcodeValue(kind, rawValue, options.rules);

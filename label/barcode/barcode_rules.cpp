@@ -59,7 +59,7 @@ BarcodeRules barcodeRulesOf(const LabelDefinition& definition, const FieldPlacem
     rules.forceCheckCharacter = definition.forceCheckCharacter != 0;
     rules.addStartStop = definition.addStartStop != 0;
     rules.fixedLength = definition.barcodeFixedLength;
-    rules.ignoreCheckDigit = (field.attributes & kBarcodeIgnoreCheckDigit) != 0;
+    rules.ignoreCheckDigit = ignoresCheckDigit(field);
     return rules;
 }
 

@@ -9,19 +9,12 @@
 #include <string>
 #include <string_view>
 
-#include "label/definition/barcode_kind.h"
+#include "label/definition/definition_bits.h"
 
 namespace qv {
 
-struct FieldPlacement;
-struct LabelDefinition;
-
 // A value lives in a 128-byte buffer with its terminator, so it holds at most 127 bytes.
 constexpr size_t kMaxBarcodeValueBytes = 127;
-
-// Bits of a barcode field's attribute word beside the kind.
-constexpr int kBarcodeShowText = 0x01;          // the value is printed under the bars
-constexpr int kBarcodeIgnoreCheckDigit = 0x02;  // JAN and ITF: the last digit is not compared
 
 // The settings that shape one field's value: three definition-wide ones and one of the field.
 struct BarcodeRules {

@@ -5,6 +5,7 @@
 
 #include "label/definition/archive.h"
 #include "label/definition/bitmap_slot.h"
+#include "label/definition/definition_bits.h"
 
 namespace qv {
 
@@ -93,15 +94,11 @@ void writePlacements(ArchiveWriter& out, const LabelDefinition& d) {
     writeWords(out, d.fields, [](const FieldPlacement& f) { return f.barHeightMm; });
     writeWords(out, d.fields, [](const FieldPlacement& f) { return f.barWidthMm; });
     writeWords(out, d.fields, [](const FieldPlacement& f) { return f.attributes; });
-    writeWords(out, d.literals, [](const LiteralPlacement& l) {
-        return (l.pointSize & 0xFF) | ((l.style & 0xFF) << 8);
-    });
+    writeWords(out, d.literals, [](const LiteralPlacement& l) { return literalSizeWord(l); });
     writeWords(out, d.literals, [](const LiteralPlacement& l) { return wordOfPosition(l.xMm); });
     writeWords(out, d.literals, [](const LiteralPlacement& l) { return l.yMm; });
     for (int i = 0; i < 2 * kListLength; ++i) out.word(0);  // two reserved word columns
-    writeWords(out, d.fields, [](const FieldPlacement& f) {
-        return (f.layoutFlags & 0xFF) | ((f.colourIndex & 0xFF) << 8);
-    });
+    writeWords(out, d.fields, [](const FieldPlacement& f) { return fieldLayoutWord(f); });
     for (const RuledLine& line : d.ruledLines) {
         for (int32_t value : {line.startX, line.endX, line.startY, line.endY}) out.dword(value);
     }
@@ -171,17 +168,11 @@ void readPlacements(ArchiveReader& in, LabelDefinition& d) {
     readWords(in, d.fields, [](FieldPlacement& f, int w) { f.barHeightMm = w; });
     readWords(in, d.fields, [](FieldPlacement& f, int w) { f.barWidthMm = w; });
     readWords(in, d.fields, [](FieldPlacement& f, int w) { f.attributes = w; });
-    readWords(in, d.literals, [](LiteralPlacement& l, int w) {
-        l.pointSize = w & 0xFF;
-        l.style = (w >> 8) & 0xFF;
-    });
+    readWords(in, d.literals, [](LiteralPlacement& l, int w) { setLiteralSizeWord(l, w); });
     readWords(in, d.literals, [](LiteralPlacement& l, int w) { l.xMm = positionOfWord(w); });
     readWords(in, d.literals, [](LiteralPlacement& l, int w) { l.yMm = w; });
     for (int i = 0; i < 2 * kListLength; ++i) in.word();  // two reserved word columns
-    readWords(in, d.fields, [](FieldPlacement& f, int w) {
-        f.layoutFlags = w & 0xFF;
-        f.colourIndex = (w >> 8) & 0xFF;
-    });
+    readWords(in, d.fields, [](FieldPlacement& f, int w) { setFieldLayoutWord(f, w); });
     for (RuledLine& line : d.ruledLines) {
         for (int32_t* value : {&line.startX, &line.endX, &line.startY, &line.endY}) {
             *value = in.dword();

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "common/text_format.h"
+#include "label/definition/definition_bits.h"
 
 namespace qv {
 
@@ -13,7 +14,7 @@ constexpr size_t kShortestSlotString = 21;  // four five-digit numbers and four 
 }  // namespace
 
 std::string bitmapSlotString(const BitmapPlacement& bitmap) {
-    if (bitmap.path.empty()) return {};
+    if (!isUsed(bitmap)) return {};
     return formatText("%05d,%05d,%05d,%05d,", bitmap.left, bitmap.top, bitmap.right,
                       bitmap.bottom) +
            bitmap.path;

@@ -4,7 +4,7 @@
 
 #include "common/sjis_text.h"
 #include "common/text_format.h"
-#include "label/definition/barcode_kind.h"
+#include "label/definition/definition_bits.h"
 #include "label/definition/paper_table.h"
 
 namespace qv {
@@ -69,7 +69,7 @@ void addPaper(ListingBuilder& out, const LabelDefinition& d) {
 void addField(ListingBuilder& out, const LabelDefinition& d, int index, int position) {
     const DataFileSpec& spec = d.dataFile;
     const FieldPlacement& field = d.fields[static_cast<size_t>(index)];
-    const BarcodeKind kind = barcodeKindOf(field.attributes);
+    const BarcodeKind kind = barcodeKindOf(field);
     const std::string length = isFixedLength(spec)
                                    ? formatText("%d", spec.fieldLengths[static_cast<size_t>(index)])
                                    : std::string("可変");
@@ -107,8 +107,8 @@ std::string usedBarcodeKinds(const LabelDefinition& definition) {
     std::vector<BarcodeKind> kinds;
     for (int index = 0; index < fieldCount(definition.dataFile); ++index) {
         const FieldPlacement& field = definition.fields[static_cast<size_t>(index)];
-        const BarcodeKind kind = barcodeKindOf(field.attributes);
-        if (field.xMm < 0 || kind == BarcodeKind::Text) continue;
+        const BarcodeKind kind = barcodeKindOf(field);
+        if (!isPlaced(field) || kind == BarcodeKind::Text) continue;
         if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) kinds.push_back(kind);
     }
     if (kinds.empty()) return "コードなし";

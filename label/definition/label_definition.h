@@ -54,8 +54,8 @@ struct FieldPlacement {
     int pointSize = 10;
     int barWidthMm = 0;
     int barHeightMm = 0;
-    int attributes = 0;  // bits 3-7 barcode kind; text: bold/italic/underline; bars: text, no check
-    int layoutFlags = 0;  // text: centred, right, vertical; barcode: bit 3 faces left
+    int attributes = 0;   // kind, style or barcode options: the bits are in definition_bits.h
+    int layoutFlags = 0;  // alignment, vertical text, bars facing left: likewise
     int colourIndex = 0;
 };
 
@@ -64,7 +64,7 @@ struct FieldPlacement {
 struct LiteralPlacement {
     std::string entry;
     int pointSize = 10;  // 1..64
-    int style = 0;       // bit 0 bold, bit 1 italic, bit 2 underline
+    int style = 0;       // bold, italic, underline: the bits are in definition_bits.h
     int xMm = -1;        // -1: the slot is empty
     int yMm = 0;
 };

@@ -1,6 +1,7 @@
 #include "label/definition/quorvi_doc.h"
 
 #include "common/paths.h"
+#include "label/definition/definition_bits.h"
 #include "label/definition/definition_file.h"
 #include "label/definition/sheet_fit.h"
 
@@ -60,7 +61,7 @@ void CQuorviDoc::loadBitmaps() {
     for (size_t slot = 0; slot < bitmaps_.size(); ++slot) {
         BitmapPlacement& placement = definition_.bitmaps[slot];
         bitmaps_[slot] = {};
-        if (placement.path.empty()) continue;
+        if (!isUsed(placement)) continue;
         const std::string local = localFromStoredPath(placement.path, definitionFolder());
         if (LoadBitmapFile(local, bitmaps_[slot]) < 0) {
             placement.path.clear();

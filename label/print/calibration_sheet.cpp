@@ -6,6 +6,7 @@
 #include "common/sjis_text.h"
 #include "common/text_format.h"
 #include "label/definition/label_definition.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
@@ -16,7 +17,6 @@ constexpr int kCrossArm = 40;       // 4 mm each way from the crossing
 constexpr int kHalfMillimetre = 5;  // logical units
 constexpr int kNumberedEvery = 20;  // a number every 2 mm
 constexpr int kNumberHeight = 16;   // 1.6 mm
-constexpr int kUnitsPerMm = 10;
 
 // Lines in page units: x to the right, y down (the surface's y is negated).
 void line(DrawSurface& surface, int x1, int y1, int x2, int y2) {
@@ -31,19 +31,19 @@ void crosshair(DrawSurface& surface, int x, int y) {
 
 int tickLength(int v) {
     if (v % kNumberedEvery == 0) return 30;
-    if (v % kUnitsPerMm == 0) return 20;
+    if (v % kTenthsPerMm == 0) return 20;
     return 10;
 }
 
 // The number of tick `v` (in 0.1 mm from the edge) in mm, written beside the long ticks.
 void tickNumber(DrawSurface& surface, const LogicalRect& box, int v) {
-    const std::string text = std::to_string(v / kUnitsPerMm);
+    const std::string text = std::to_string(v / kTenthsPerMm);
     surface.drawTextInRect(box, text, HAlign::Centre, VAlign::Middle);
 }
 
 // A scale across the edge at x = `edgeX` (a vertical edge), at height `y` on the page.
 void scaleAcrossVerticalEdge(DrawSurface& surface, int edgeX, int y) {
-    const int reach = kScaleReachMm * kUnitsPerMm;
+    const int reach = tenthsFromWholeMm(kScaleReachMm);
     line(surface, edgeX - reach, y, edgeX + reach, y);
     for (int v = -reach; v <= reach; v += kHalfMillimetre) {
         const int x = edgeX + v;
@@ -57,7 +57,7 @@ void scaleAcrossVerticalEdge(DrawSurface& surface, int edgeX, int y) {
 
 // A scale across the edge at y = `edgeY` (a horizontal edge), at `x` across the page.
 void scaleAcrossHorizontalEdge(DrawSurface& surface, int x, int edgeY) {
-    const int reach = kScaleReachMm * kUnitsPerMm;
+    const int reach = tenthsFromWholeMm(kScaleReachMm);
     line(surface, x, edgeY - reach, x, edgeY + reach);
     for (int v = -reach; v <= reach; v += kHalfMillimetre) {
         const int y = edgeY + v;
@@ -71,9 +71,9 @@ void scaleAcrossHorizontalEdge(DrawSurface& surface, int x, int edgeY) {
 
 // Millimetres as "210" or "50.8".
 std::string millimetres(double mm) {
-    const long tenths = std::lround(mm * kUnitsPerMm);
-    if (tenths % kUnitsPerMm == 0) return std::to_string(tenths / kUnitsPerMm);
-    return formatText("%.1f", tenths / 10.0);
+    const int tenths = tenthsFromMm(mm);
+    if (tenths % kTenthsPerMm == 0) return std::to_string(tenths / kTenthsPerMm);
+    return formatText("%.1f", mmFromTenths(tenths));
 }
 
 void text(DrawSurface& surface, int centreX, int top, int height, const std::string& utf8) {
@@ -102,13 +102,13 @@ void caption(DrawSurface& surface, const CalibrationSheet& sheet, int width, int
 }  // namespace
 
 void drawCalibrationSheet(DrawSurface& surface, const CalibrationSheet& sheet) {
-    const int width = static_cast<int>(std::lround(sheet.widthMm * kUnitsPerMm));
-    const int height = static_cast<int>(std::lround(sheet.heightMm * kUnitsPerMm));
+    const int width = tenthsFromMm(sheet.widthMm);
+    const int height = tenthsFromMm(sheet.heightMm);
     if (width <= 0 || height <= 0) return;
     surface.selectSolidPen(kLineWidth, kBlack);
     surface.setTextColor(kBlack);
     surface.setBackgroundTransparent(true);
-    const int d = kCrosshairDistanceMm * kUnitsPerMm;
+    const int d = tenthsFromWholeMm(kCrosshairDistanceMm);
     for (const int x : {d, width - d}) {
         for (const int y : {d, height - d}) crosshair(surface, x, y);
     }

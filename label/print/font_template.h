@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "label/definition/definition_bits.h"
+#include "label/definition/tenths_of_mm.h"
 #include "label/surface/draw_surface.h"
 
 namespace qv {
@@ -16,10 +18,14 @@ void setFaceAndHeight(FontSpec& font, const std::string& face, int height);
 
 // Weight 700 for bold and 450 otherwise, then italic and underline.
 void setStyle(FontSpec& font, bool bold, bool italic, bool underline);
+inline void setStyle(FontSpec& font, const TextStyle& style) {
+    setStyle(font, style.bold, style.italic, style.underline);
+}
 
-// A point size in logical units at `scale` logical units per millimetre (10 when printing).
+// A point size in logical units at `scale` logical units per millimetre (kTenthsPerMm when
+// printing).
 inline int pointsAtScale(int points, int scale) {
-    return pointsToLogical(points) * scale / 10;
+    return pointsToLogical(points) * scale / kTenthsPerMm;
 }
 
 }  // namespace qv

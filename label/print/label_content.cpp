@@ -5,8 +5,9 @@
 #include "common/sjis_text.h"
 #include "label/barcode/barcode_drawer.h"
 #include "label/barcode/barcode_rules.h"
-#include "label/definition/barcode_kind.h"
+#include "label/definition/definition_bits.h"
 #include "label/definition/literal_entry.h"
+#include "label/definition/tenths_of_mm.h"
 #include "label/print/font_template.h"
 #include "label/print/sheet_geometry.h"
 
@@ -16,17 +17,14 @@ namespace {
 
 constexpr int kOuterFramePen = 6;  // 0.6 mm
 constexpr int kInnerFramePen = 3;  // 0.3 mm
-constexpr int kVerticalWriting = 0x04;
-constexpr int kCentred = 0x01;
-constexpr int kRightAligned = 0x02;
 
 // How far the running number goes up on one label: once for every "\@" literal it draws.
 int serialStepPerLabel(const LabelDefinition& d, const MacroTimestamp& time,
                        const DateSettings& date) {
     int counter = 0;
     for (const LiteralPlacement& literal : d.literals) {
-        if (literal.xMm == -1) continue;
-        if (!isListEntry(literal.entry)) break;
+        if (!isPlaced(literal)) continue;
+        if (!isUsed(literal)) break;
         (void)expandLiteralText(parseLiteralEntry(literal.entry).text, counter, time, date);
     }
     return counter;
@@ -48,7 +46,7 @@ void drawLiteral(DrawSurface& surface, const LiteralPlacement& literal, LogicalP
     const std::string text = expandLiteralText(parts.text, labelCounter, time, date);
     FontSpec font = fontTemplate();
     setFaceAndHeight(font, literalFaceName(parts), pointsAtScale(literal.pointSize, scale));
-    setStyle(font, literal.style & 1, literal.style & 2, literal.style & 4);
+    setStyle(font, textStyleOf(literal));
     const FontSpec previous = surface.selectFont(font);
     const LogicalPoint at = inLabel(corner, scale, literal.xMm, literal.yMm);
     surface.textOut(at.x, at.y, text);
@@ -60,9 +58,10 @@ void drawLabelConstants(DrawSurface& surface, const LabelDefinition& d, LogicalP
                         const DateSettings& date, const BitmapPainter& bitmaps) {
     for (int slot = kBitmapSlots - 1; slot >= 0 && bitmaps; --slot) {
         const BitmapPlacement& bitmap = d.bitmaps[static_cast<size_t>(slot)];
-        if (bitmap.path.empty()) continue;
+        if (!isUsed(bitmap)) continue;
         const auto at = [scale](int base, int tenths) {
-            return static_cast<long long>(base) + static_cast<long long>(tenths) * scale / 10;
+            return static_cast<long long>(base) +
+                   static_cast<long long>(tenths) * scale / kTenthsPerMm;
         };
         const long long edges[] = {at(corner.x, bitmap.left), at(corner.y, bitmap.top),
                                    at(corner.x, bitmap.right), at(corner.y, bitmap.bottom)};
@@ -76,8 +75,8 @@ void drawLabelConstants(DrawSurface& surface, const LabelDefinition& d, LogicalP
         bitmaps(surface, slot, bitmap, target);
     }
     for (const LiteralPlacement& literal : d.literals) {
-        if (literal.xMm == -1) continue;
-        if (!isListEntry(literal.entry)) break;  // the first placed slot without text ends them
+        if (!isPlaced(literal)) continue;
+        if (!isUsed(literal)) break;  // the first placed slot without text ends them
         drawLiteral(surface, literal, corner, scale, labelCounter, time, date);
     }
 }
@@ -161,7 +160,7 @@ void drawRuledLines(DrawSurface& surface, const LabelDefinition& d, const PagePl
             if (firstLabel > 0 && indexOfCell(d.sheet, {column, row}) < firstLabel) continue;
             const LogicalPoint corner = labelCorner(d.sheet, place, column, row);
             for (const RuledLine& line : d.ruledLines) {
-                if (line.startX == -1) continue;
+                if (!isUsed(line)) continue;
                 // The stored y values are already negative downward.
                 const auto at = [&](int base, int32_t mm) {
                     return base + place.scale * heldMm(mm);
@@ -196,12 +195,12 @@ void drawTextField(DrawSurface& surface, const LabelDefinition& d, int k, const 
                    LogicalPoint corner, int scale) {
     const FieldPlacement& field = d.fields[static_cast<size_t>(k)];
     if (field.pointSize <= 0) return;
-    const bool vertical = (field.layoutFlags & kVerticalWriting) != 0;
+    const bool vertical = isVerticalText(field);
     FontSpec font = fontTemplate();
     const std::string face = isListEntry(field.fontName) ? field.fontName : kDefaultFaceName;
     const int height = pointsAtScale(field.pointSize, scale);
     setFaceAndHeight(font, vertical ? "@" + face : face, height);
-    setStyle(font, field.attributes & 1, field.attributes & 2, field.attributes & 4);
+    setStyle(font, textStyleOf(field));
     if (vertical) font.escapement = 900;
     const FontSpec previous = surface.selectFont(font);
     const size_t most = mostBytesShown(d.sheet, vertical, height, scale);
@@ -213,8 +212,8 @@ void drawTextField(DrawSurface& surface, const LabelDefinition& d, int k, const 
     const LogicalPoint p = inLabel(corner, scale, field.xMm, field.yMm);
     const LogicalRect box = vertical ? LogicalRect{p.x, p.y, p.x + b.cy, p.y - b.cx}
                                      : LogicalRect{p.x, p.y, p.x + b.cx, p.y - b.cy};
-    const bool centred = (field.layoutFlags & kCentred) != 0;
-    const bool right = !centred && (field.layoutFlags & kRightAligned) != 0;
+    const bool centred = isCentred(field.layoutFlags);
+    const bool right = !centred && isRightAligned(field.layoutFlags);
     if (!vertical && (centred || right)) {
         surface.drawTextInRect(box, shown, centred ? HAlign::Centre : HAlign::Right, VAlign::Top);
     } else if (vertical && (centred || right)) {
@@ -241,10 +240,10 @@ void drawDataLabels(DrawSurface& surface, LabelDefinition& d, DataFileReader& re
         const LogicalPoint corner = labelCorner(d.sheet, place, cell.column, cell.row);
         for (int k = 0; k < kMaxFields && d.dataFile.fieldLengths[k] >= 1; ++k) {
             const FieldPlacement& field = d.fields[static_cast<size_t>(k)];
-            if (field.xMm < 0) continue;
+            if (!isPlaced(field)) continue;
             const std::string& value = reader.Field(static_cast<size_t>(k));
-            if (barcodeKindOf(field.attributes) != BarcodeKind::Text) {
-                d.barTextFlag = (field.attributes & kBarcodeShowText) != 0 ? 1 : 0;
+            if (barcodeKindOf(field) != BarcodeKind::Text) {
+                d.barTextFlag = showsBarcodeText(field) ? 1 : 0;
                 drawBarcodeField(surface, d, k, value, corner.x, corner.y, barFont);
                 if (observer) observer({0, static_cast<int>(index) + 1, k, value, corner});
                 continue;

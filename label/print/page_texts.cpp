@@ -1,6 +1,7 @@
 #include "label/print/page_texts.h"
 
 #include "common/text_format.h"
+#include "label/definition/tenths_of_mm.h"
 #include "label/print/font_template.h"
 #include "label/print/sheet_geometry.h"
 
@@ -20,8 +21,8 @@ LogicalRect footerBand(DrawSurface& surface, const LabelDefinition& d, const Pag
     const SheetGeometry& s = d.sheet;
     const int gridBottomMm =
         heldMm(static_cast<long long>(s.maxRows) * s.labelHeightMm + s.firstLabelTopMm);
-    const int bottom =
-        p.printing ? -10 * surface.verticalSizeMm() : p.origin.y - p.scale * s.paperHeightMm;
+    const int bottom = p.printing ? -tenthsFromWholeMm(surface.verticalSizeMm())
+                                  : p.origin.y - p.scale * s.paperHeightMm;
     return {p.origin.x + kBandInsetMm * p.scale, p.origin.y - p.scale * gridBottomMm,
             p.origin.x + p.scale * (s.paperWidthMm - kBandInsetMm), bottom};
 }

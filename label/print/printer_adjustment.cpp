@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/profile_file.h"
+#include "label/definition/tenths_of_mm.h"
 #include "label/print/quorvi_settings_keys.h"
 
 namespace qv {
@@ -72,14 +73,15 @@ std::optional<int> parseOffsetMm(std::string_view text) {
         tenth = text[at++] - '0';
     }
     if (digits == 0 || at != text.size()) return std::nullopt;
-    const int tenths = whole * 10 + tenth;
+    const int tenths = tenthsFromWholeMm(whole) + tenth;
     if (tenths > kMostOffsetTenths) return std::nullopt;
     return negative ? -tenths : tenths;
 }
 
 std::string offsetMmText(int tenths) {
     const int size = std::abs(tenths);
-    const std::string digits = std::to_string(size / 10) + "." + std::to_string(size % 10);
+    const std::string digits =
+        std::to_string(size / kTenthsPerMm) + "." + std::to_string(size % kTenthsPerMm);
     if (tenths == 0) return digits;
     return (tenths < 0 ? "-" : "+") + digits;
 }

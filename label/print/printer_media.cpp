@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "label/definition/tenths_of_mm.h"
 namespace qv {
 
 namespace {
@@ -22,8 +23,8 @@ constexpr FixedMedia kFixedMedia[] = {
 
 // "Custom.100x50mm": a free size is whole millimetres.
 std::string customKeyword(int widthTenths, int lengthTenths) {
-    return "Custom." + std::to_string(widthTenths / 10) + "x" + std::to_string(lengthTenths / 10) +
-           "mm";
+    return "Custom." + std::to_string(widthTenths / kTenthsPerMm) + "x" +
+           std::to_string(lengthTenths / kTenthsPerMm) + "mm";
 }
 
 }  // namespace
@@ -40,8 +41,8 @@ PrinterMedia printerMedia(const PrinterPaper& paper) {
     }
     if (paper.customWidth > 0 && paper.customLength > 0) {
         media.keyword = customKeyword(paper.customWidth, paper.customLength);
-        media.widthMm = paper.customWidth / 10.0;
-        media.heightMm = paper.customLength / 10.0;
+        media.widthMm = mmFromTenths(paper.customWidth);
+        media.heightMm = mmFromTenths(paper.customLength);
     }
     return media;
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "label/definition/barcode_kind.h"
+#include "label/definition/definition_bits.h"
 #include "label/definition/literal_entry.h"
 #include "label/print/font_template.h"
 
@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kFrameHalfWidth = 2;  // half of the 0.3 mm frame pen, rounded up
 constexpr int kLineHalfWidth = 1;   // the thinnest pen
-constexpr int kVerticalWriting = 0x04;
 
 struct Segment {
     double x1, y1, x2, y2;
@@ -118,7 +117,7 @@ bool frameInZone(const LabelDefinition& d, const ZoneTest& zone, LogicalPoint c)
 bool ruledLineInZone(const LabelDefinition& d, const ZoneTest& zone, LogicalPoint c) {
     const double s = kLogicalUnitsPerMm;
     return std::any_of(d.ruledLines.begin(), d.ruledLines.end(), [&](const RuledLine& line) {
-        if (line.startX == -1) return false;
+        if (!isUsed(line)) return false;
         // The stored y values are already negative downward.
         return zone.hits(Segment{c.x + s * line.startX, c.y + s * line.startY, c.x + s * line.endX,
                                  c.y + s * line.endY},
@@ -129,10 +128,10 @@ bool ruledLineInZone(const LabelDefinition& d, const ZoneTest& zone, LogicalPoin
 bool textFieldInZone(const LabelDefinition& d, int field, const ZoneTest& zone, LogicalPoint c) {
     for (int k = 0; k < fieldCount(d.dataFile) && k < kMaxFields; ++k) {
         const FieldPlacement& f = d.fields[static_cast<size_t>(k)];
-        if (k == field || f.xMm < 0 || f.pointSize <= 0) continue;
-        if (barcodeKindOf(f.attributes) != BarcodeKind::Text) continue;
+        if (k == field || !isPlaced(f) || f.pointSize <= 0) continue;
+        if (barcodeKindOf(f) != BarcodeKind::Text) continue;
         const size_t length = static_cast<size_t>(std::max(d.dataFile.fieldLengths[k], 0));
-        const bool vertical = (f.layoutFlags & kVerticalWriting) != 0;
+        const bool vertical = isVerticalText(f);
         if (zone.hits(textBox(inLabel(c, f.xMm, f.yMm), f.pointSize, length, vertical),
                       k > field)) {
             return true;
@@ -143,8 +142,8 @@ bool textFieldInZone(const LabelDefinition& d, int field, const ZoneTest& zone, 
 
 bool fixedTextInZone(const LabelDefinition& d, const ZoneTest& zone, LogicalPoint c) {
     for (const LiteralPlacement& literal : d.literals) {
-        if (literal.xMm == -1) continue;
-        if (!isListEntry(literal.entry)) break;  // the first placed slot without text ends them
+        if (!isPlaced(literal)) continue;
+        if (!isUsed(literal)) break;  // the first placed slot without text ends them
         const std::string text = parseLiteralEntry(literal.entry).text;
         if (zone.hits(textBox(inLabel(c, literal.xMm, literal.yMm), literal.pointSize, text.size(),
                               false))) {
@@ -156,8 +155,7 @@ bool fixedTextInZone(const LabelDefinition& d, const ZoneTest& zone, LogicalPoin
 
 bool bitmapInZone(const LabelDefinition& d, const ZoneTest& zone, LogicalPoint c) {
     return std::any_of(d.bitmaps.begin(), d.bitmaps.end(), [&](const BitmapPlacement& b) {
-        return !b.path.empty() &&
-               zone.hits({c.x + b.left, c.y + b.top, c.x + b.right, c.y + b.bottom});
+        return isUsed(b) && zone.hits({c.x + b.left, c.y + b.top, c.x + b.right, c.y + b.bottom});
     });
 }
 

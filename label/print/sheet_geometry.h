@@ -5,11 +5,12 @@
 #include "label/definition/label_definition.h"
 #include "label/definition/paper_table.h"
 #include "label/definition/sheet_fit.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
 // Drawing units: 0.1 mm, x to the right, y upward, (0, 0) at the page's top-left corner.
-constexpr int kLogicalUnitsPerMm = 10;  // the print scale
+constexpr int kLogicalUnitsPerMm = kTenthsPerMm;  // the print scale
 
 struct LogicalPoint {
     int x = 0;

@@ -7,12 +7,12 @@
 #include "label/barcode/barcode_drawer.h"
 #include "label/barcode/barcode_prepare.h"
 #include "label/barcode/barcode_rules.h"
+#include "label/definition/definition_bits.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
 namespace {
-
-constexpr int kFacesLeftFlag = 0x08;  // layoutFlags bit 3: a vertical symbol faces left
 
 struct Box {
     double left, bottom, right, top;
@@ -69,7 +69,7 @@ class BarCapture final : public DrawSurface {
     // which is also all that such a symbol paints white.
     void drawDotCanvas(const BarCanvas& canvas, const CanvasRect& s,
                        const LogicalRect& t) override {
-        const double unit = 254.0 / std::max(1, dpi_);
+        const double unit = static_cast<double>(kTenthsPerInch) / std::max(1, dpi_);
         const double halfWidth = s.width * unit / 2;
         const double halfHeight = s.height * unit / 2;
         const double cx = (t.left + t.right) / 2.0;
@@ -115,7 +115,7 @@ IntendedBarcode intendedBarcode(const LabelDefinition& d, int field, std::string
     IntendedBarcode intended;
     if (field < 0 || field >= kMaxFields) return intended;
     const FieldPlacement& placement = d.fields[static_cast<size_t>(field)];
-    intended.kind = barcodeKindOf(placement.attributes);
+    intended.kind = barcodeKindOf(placement);
     if (intended.kind == BarcodeKind::Text || intended.kind == BarcodeKind::Code128) {
         return intended;
     }
@@ -136,7 +136,7 @@ SymbolPlace symbolPlace(const LabelDefinition& d, int field, std::string_view ra
     drawBarcodeField(capture, d, field, rawValue, corner.x, corner.y, BarcodeTextFont());
     if (capture.bars.empty()) return place;
     const FieldPlacement& f = d.fields[static_cast<size_t>(field)];
-    const BarcodeKind kind = barcodeKindOf(f.attributes);
+    const BarcodeKind kind = barcodeKindOf(f);
     const bool direct =
         d.directBarPrinting != 0 && kind != BarcodeKind::Jan && kind != BarcodeKind::Itf;
     place.horizontal = direct || f.barWidthMm >= f.barHeightMm;
@@ -155,7 +155,7 @@ SymbolPlace symbolPlace(const LabelDefinition& d, int field, std::string_view ra
     const double side2 = place.horizontal ? all.bottom : all.right;
     // A horizontal symbol reads from the left; a vertical one from the top, or from the bottom
     // when it faces left.
-    const bool startLow = place.horizontal || (f.layoutFlags & kFacesLeftFlag) != 0;
+    const bool startLow = place.horizontal || barsFaceLeft(f);
     const double first = startLow ? low : high;
     const double last = startLow ? high : low;
     const double out = startLow ? -1 : 1;

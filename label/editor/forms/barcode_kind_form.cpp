@@ -28,9 +28,9 @@ int lastKindNumber(BarcodeKind kind) {
 BarcodeKindForm::BarcodeKindForm(LabelDefinition& definition, int field, int layoutFlags)
     : field_(definition.fields.at(static_cast<size_t>(field))),
       definition_(definition),
-      kind_(barcodeKindOf(field_.attributes)),
-      showText_((field_.attributes & kShowTextBit) != 0),
-      ignoreCheckDigit_((field_.attributes & kIgnoreCheckDigitBit) != 0),
+      kind_(barcodeKindOf(field_)),
+      showText_(showsBarcodeText(field_)),
+      ignoreCheckDigit_(ignoresCheckDigit(field_)),
       layoutFlags_(layoutFlags) {
     if (!isOffered(kind_)) kind_ = BarcodeKind::Text;
 }
@@ -38,7 +38,7 @@ BarcodeKindForm::BarcodeKindForm(LabelDefinition& definition, int field, int lay
 void BarcodeKindForm::chooseKind(BarcodeKind kind) {
     if (!isOffered(kind)) return;
     kind_ = kind;
-    field_.attributes = static_cast<int>(kind);
+    setBarcodeKind(field_, kind);
     definition_.lastBarcodeKind = lastKindNumber(kind);
     // The word has lost its check digit bit; a box that cannot be used must not bring it back.
     if (!ignoreCheckDigitEnabled()) ignoreCheckDigit_ = false;
@@ -51,10 +51,8 @@ bool BarcodeKindForm::ignoreCheckDigitEnabled() const {
 int BarcodeKindForm::finish() {
     // Without a kind the word is a text field's, whose low bits mean bold and italic.
     if (kind_ != BarcodeKind::Text) {
-        int& word = field_.attributes;
-        word = showText_ ? (word | kShowTextBit) : (word & ~kShowTextBit);
-        const bool ignore = ignoreCheckDigit_ && ignoreCheckDigitEnabled();
-        word = ignore ? (word | kIgnoreCheckDigitBit) : (word & ~kIgnoreCheckDigitBit);
+        setShowsBarcodeText(field_, showText_);
+        setIgnoresCheckDigit(field_, ignoreCheckDigit_ && ignoreCheckDigitEnabled());
     }
     return layoutFlags_;
 }

@@ -6,8 +6,7 @@
 // rest of the entry.
 #pragma once
 
-#include "label/definition/barcode_kind.h"
-#include "label/definition/label_definition.h"
+#include "label/definition/definition_bits.h"
 
 namespace qv {
 
@@ -30,15 +29,11 @@ class BarcodeKindForm {
     void setShowText(bool on) { showText_ = on; }
 
     // "左向き" (true) or "右向き".
-    bool facesLeft() const { return (layoutFlags_ & kFacesLeft) != 0; }
-    void setFacesLeft(bool left) { layoutFlags_ = left ? kFacesLeft : 0; }
+    bool facesLeft() const { return barsFaceLeft(layoutFlags_); }
+    void setFacesLeft(bool left) { layoutFlags_ = left ? kFacesLeftFlag : 0; }
 
     // "終了": sets the text and check digit bits of the field; gives the pending layout flags.
     int finish();
-
-    static constexpr int kShowTextBit = 1;          // attributes bit 0
-    static constexpr int kIgnoreCheckDigitBit = 2;  // attributes bit 1
-    static constexpr int kFacesLeft = 8;            // layoutFlags bit 3
 
   private:
     FieldPlacement& field_;

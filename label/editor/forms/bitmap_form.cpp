@@ -7,6 +7,8 @@
 #include "common/message_service.h"
 #include "common/paths.h"
 #include "common/text_format.h"
+#include "label/definition/definition_bits.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
@@ -20,7 +22,6 @@ const char* const kAskDelete =
     "ビットマップを消去します。\n消去してよい時は「はい」を押して下さい。";
 const char* const kBadFrame = "枠の大きさが不正です！";
 
-constexpr int kMmPerInchTenths = 254;
 constexpr int kFallbackDpi = 96;
 
 // Stored rectangles come from files: their differences may leave the range of int.
@@ -48,7 +49,8 @@ size_t characterCount(const std::string& utf8) {
 std::string tenthsText(int tenths) {
     const long long value = tenths;
     const long long magnitude = std::llabs(value);
-    return formatText("%s%lld.%lld", value < 0 ? "-" : "", magnitude / 10, magnitude % 10);
+    return formatText("%s%lld.%lld", value < 0 ? "-" : "", magnitude / kTenthsPerMm,
+                      magnitude % kTenthsPerMm);
 }
 
 BitmapRectValues valuesOf(const BitmapPlacement& area) {
@@ -74,7 +76,7 @@ BitmapForm::BitmapForm(LabelDefinition& definition, std::string definitionFolder
       messages_(messages),
       fit_(fitToFrame) {
     const bool anyBitmap = std::any_of(definition_.bitmaps.begin(), definition_.bitmaps.end(),
-                                       [](const BitmapPlacement& b) { return !b.path.empty(); });
+                                       [](const BitmapPlacement& b) { return isUsed(b); });
     if (anyBitmap) showArea(0);
 }
 
@@ -83,7 +85,7 @@ void BitmapForm::showArea(int slot) {
     current_ = shown_ = slot;
     const BitmapPlacement& area = definition_.bitmaps[static_cast<size_t>(slot)];
     values_ = valuesOf(area);
-    path_ = area.path.empty() ? std::string() : localFromStoredPath(area.path, folder_);
+    path_ = isUsed(area) ? localFromStoredPath(area.path, folder_) : std::string();
     loadPreview(false);
 }
 
@@ -158,8 +160,10 @@ std::string BitmapForm::valueText(BitmapValue which) const {
 }
 
 int BitmapForm::maximum(BitmapValue which) const {
-    const long long labelWidth = std::max(0LL, definition_.sheet.labelWidthMm * 10LL);
-    const long long labelHeight = std::max(0LL, definition_.sheet.labelHeightMm * 10LL);
+    const long long labelWidth =
+        std::max(0LL, tenthsFromWholeMm<long long>(definition_.sheet.labelWidthMm));
+    const long long labelHeight =
+        std::max(0LL, tenthsFromWholeMm<long long>(definition_.sheet.labelHeightMm));
     switch (which) {
         case BitmapValue::X:
             return narrow(labelWidth);
@@ -236,7 +240,7 @@ bool BitmapForm::store() {
     placed.right = narrow(static_cast<long long>(values_.x) + values_.width);
     placed.bottom = narrow(-static_cast<long long>(values_.y) - values_.height);
     const BitmapPlacement& other = definition_.bitmaps[static_cast<size_t>(1 - current_)];
-    if (!other.path.empty() && sameRectangle(placed, other) && !messages_.askYesNo(kSameArea)) {
+    if (isUsed(other) && sameRectangle(placed, other) && !messages_.askYesNo(kSameArea)) {
         return false;
     }
     definition_.bitmaps[static_cast<size_t>(current_)] = std::move(placed);
@@ -245,7 +249,7 @@ bool BitmapForm::store() {
 }
 
 bool BitmapForm::removeEnabled() const {
-    return current_ >= 0 && !definition_.bitmaps[static_cast<size_t>(current_)].path.empty();
+    return current_ >= 0 && isUsed(definition_.bitmaps[static_cast<size_t>(current_)]);
 }
 
 bool BitmapForm::remove() {
@@ -273,8 +277,8 @@ PixelSize BitmapForm::previewSize(int dpiX, int dpiY) const {
     if (fit_ && values_.width > 0 && values_.height > 0) {
         const long long px = dpiX > 0 ? dpiX : kFallbackDpi;
         const long long py = dpiY > 0 ? dpiY : kFallbackDpi;
-        return {narrow(std::max(1LL, values_.width * px / kMmPerInchTenths)),
-                narrow(std::max(1LL, values_.height * py / kMmPerInchTenths))};
+        return {narrow(std::max(1LL, values_.width * px / kTenthsPerInch)),
+                narrow(std::max(1LL, values_.height * py / kTenthsPerInch))};
     }
     return {bitmap_.info.width, std::abs(bitmap_.info.height)};
 }
@@ -296,8 +300,9 @@ std::string BitmapForm::coloursText(int bitCount) {
 
 std::string BitmapForm::pixelLengthText(int pixels, int dpi) {
     const long long tenths =
-        static_cast<long long>(pixels) * kMmPerInchTenths / (dpi > 0 ? dpi : kFallbackDpi);
-    return formatText("%d Pixel (%lld.%lldmm)", pixels, tenths / 10, tenths % 10);
+        static_cast<long long>(pixels) * kTenthsPerInch / (dpi > 0 ? dpi : kFallbackDpi);
+    return formatText("%d Pixel (%lld.%lldmm)", pixels, tenths / kTenthsPerMm,
+                      tenths % kTenthsPerMm);
 }
 
 std::optional<BitmapInfoTexts> BitmapForm::infoTexts(int dpiX, int dpiY) const {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/sjis_text.h"
-#include "label/definition/barcode_kind.h"
+#include "label/definition/definition_bits.h"
 
 namespace qv {
 
@@ -12,13 +12,6 @@ namespace {
 constexpr const char* kNoSelection = "フィールド項目が選択されていません。";
 constexpr const char* kNoPosition = "位置を指定して下さい　！";
 constexpr const char* kFontNotRegistered = "フォントの登録ができませんでした";
-
-constexpr int kStyleBits = 0x07;      // text attributes: bold, italic, underline
-constexpr int kAlignmentBits = 0x03;  // layout flags: centred, right-aligned
-constexpr int kCentred = 0x01;
-constexpr int kRight = 0x02;
-constexpr int kVertical = 0x04;
-constexpr int kFacesLeft = 0x08;  // layout flags of a barcode: the bars face left
 
 const std::string kRemovedFace = "System";
 constexpr int kRemovedPointSize = 10;
@@ -62,7 +55,7 @@ void FieldPlacementForm::selectField(int fieldIndex) {
 void FieldPlacementForm::loadPending() {
     const FieldPlacement& stored = field();
     xMm_ = stored.xMm;
-    yMm_ = stored.xMm < 0 ? -1 : stored.yMm;
+    yMm_ = isPlaced(stored) ? stored.yMm : -1;
     barWidthMm_ = stored.barWidthMm;
     barHeightMm_ = stored.barHeightMm;
     fontName_ = stored.fontName;
@@ -121,9 +114,9 @@ PlacementNotice FieldPlacementForm::chooseBarcode(const BarcodeKindHook& askKind
 PlacementNotice FieldPlacementForm::chooseText() {
     if (!hasSelection()) return PlacementNotice::None;
     const bool wasBarcode = isBarcode();
-    field().attributes = 0;
-    attributes_ = 0;
-    layoutFlags_ &= ~kFacesLeft;  // the direction of the bars means nothing to text
+    setBarcodeKind(field(), BarcodeKind::Text);
+    attributes_ = field().attributes;
+    layoutFlags_ &= ~kFacesLeftFlag;  // the direction of the bars means nothing to text
     touched_ = touched_ || wasBarcode;
     return wasBarcode ? PlacementNotice::EntryChanged : PlacementNotice::None;
 }
@@ -139,9 +132,7 @@ PlacementNotice FieldPlacementForm::changeFont(const FontPicker& askFont) {
     fontName_ = chosen->face;
     pointSize_ = chosen->pointSize;
     field().pointSize = chosen->pointSize;
-    const int style =
-        (chosen->bold ? 1 : 0) | (chosen->italic ? 2 : 0) | (chosen->underline ? 4 : 0);
-    field().attributes = (field().attributes & ~kStyleBits) | style;
+    setTextStyle(field(), {chosen->bold, chosen->italic, chosen->underline});
     attributes_ = field().attributes;
     touched_ = true;
     return PlacementNotice::EntryChanged;
@@ -188,7 +179,7 @@ PlacementNotice FieldPlacementForm::removeFromLabel() {
     stored.barHeightMm = 0;
     stored.fontName = kRemovedFace;
     stored.pointSize = kRemovedPointSize;
-    stored.layoutFlags &= ~kAlignmentBits;
+    stored.layoutFlags &= ~kAlignmentFlags;
     loadPending();
     return PlacementNotice::EntryStored;
 }
@@ -221,16 +212,16 @@ PlacementNotice FieldPlacementForm::setBarSize(int widthMm, int heightMm) {
 
 PlacementNotice FieldPlacementForm::chooseAlignment(PlacementAlignment alignment) {
     if (!hasSelection() || isBarcode()) return PlacementNotice::None;
-    const int bits = alignment == PlacementAlignment::Centre  ? kCentred
-                     : alignment == PlacementAlignment::Right ? kRight
+    const int bits = alignment == PlacementAlignment::Centre  ? kCentredFlag
+                     : alignment == PlacementAlignment::Right ? kRightAlignedFlag
                                                               : 0;
-    layoutFlags_ = (layoutFlags_ & ~kAlignmentBits) | bits;
+    layoutFlags_ = (layoutFlags_ & ~kAlignmentFlags) | bits;
     return PlacementNotice::EntryChanged;
 }
 
 PlacementNotice FieldPlacementForm::setVertical(bool on) {
     if (!hasSelection() || isBarcode()) return PlacementNotice::None;
-    layoutFlags_ = on ? (layoutFlags_ | kVertical) : (layoutFlags_ & ~kVertical);
+    layoutFlags_ = withBit(layoutFlags_, kVerticalFlag, on);
     return PlacementNotice::EntryChanged;
 }
 
@@ -241,8 +232,8 @@ PlacementNotice FieldPlacementForm::chooseColour(int index) {
 }
 
 PlacementAlignment FieldPlacementForm::alignment() const {
-    if ((layoutFlags_ & kCentred) != 0) return PlacementAlignment::Centre;
-    if ((layoutFlags_ & kRight) != 0) return PlacementAlignment::Right;
+    if (isCentred(layoutFlags_)) return PlacementAlignment::Centre;
+    if (isRightAligned(layoutFlags_)) return PlacementAlignment::Right;
     return PlacementAlignment::Left;
 }
 

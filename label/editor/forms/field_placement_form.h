@@ -15,7 +15,7 @@
 
 #include "common/font_choice.h"
 #include "common/message_service.h"
-#include "label/definition/label_definition.h"
+#include "label/definition/definition_bits.h"
 
 namespace qv {
 
@@ -85,10 +85,10 @@ class FieldPlacementForm {
     int attributes() const { return attributes_; }
     int layoutFlags() const { return layoutFlags_; }
     int colourIndex() const { return colourIndex_; }
-    bool bold() const { return (attributes_ & 1) != 0; }
-    bool italic() const { return (attributes_ & 2) != 0; }
-    bool underline() const { return (attributes_ & 4) != 0; }
-    bool vertical() const { return (layoutFlags_ & 4) != 0; }
+    bool bold() const { return textStyleOfWord(attributes_).bold; }
+    bool italic() const { return textStyleOfWord(attributes_).italic; }
+    bool underline() const { return textStyleOfWord(attributes_).underline; }
+    bool vertical() const { return isVerticalText(layoutFlags_); }
     PlacementAlignment alignment() const;
     // The selected field as "項目の確定" would store it (the stored field without a selection).
     FieldPlacement pendingPlacement() const;

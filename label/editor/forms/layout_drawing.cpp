@@ -5,6 +5,7 @@
 #include "common/sjis_text.h"
 #include "common/text_format.h"
 #include "label/barcode/barcode_prepare.h"
+#include "label/definition/definition_bits.h"
 #include "label/definition/definition_listing.h"
 #include "label/definition/literal_entry.h"
 #include "label/print/font_template.h"
@@ -54,7 +55,7 @@ void drawRulers(DrawSurface& surface, const SheetGeometry& s, LogicalPoint o, in
 void drawRuledLinesOnLabel(DrawSurface& surface, const LabelDefinition& d, LogicalPoint o, int z) {
     surface.selectBlackPen();
     for (const RuledLine& line : d.ruledLines) {
-        if (line.startX == -1) continue;
+        if (!isUsed(line)) continue;
         surface.moveTo(o.x + z * line.startX, o.y + z * line.startY);
         surface.lineTo(o.x + z * line.endX, o.y + z * line.endY);
     }
@@ -67,10 +68,10 @@ LogicalRect drawTextFieldName(DrawSurface& surface, const LabelDefinition& d, in
     const std::string& name = d.dataFile.fieldNames[static_cast<size_t>(k)];
     FontSpec font = fontTemplate();
     const std::string face = isListEntry(field.fontName) ? field.fontName : "System";
-    const bool vertical = (field.layoutFlags & 4) != 0;
+    const bool vertical = isVerticalText(field);
     setFaceAndHeight(font, vertical ? "@" + face : face,
                      pointsToLogical(field.pointSize) * zoom / 100);
-    setStyle(font, field.attributes & 1, field.attributes & 2, field.attributes & 4);
+    setStyle(font, textStyleOf(field));
     if (vertical) font.escapement = 900;
     const FontSpec previous = surface.selectFont(font);
     const size_t length = static_cast<size_t>(std::max(d.dataFile.fieldLengths[k], 1));
@@ -93,7 +94,7 @@ LogicalRect drawTextFieldName(DrawSurface& surface, const LabelDefinition& d, in
 LogicalRect drawBarcodeSample(DrawSurface& surface, const LabelDefinition& d, int k, LogicalPoint o,
                               const LayoutView& view) {
     const FieldPlacement& field = d.fields[static_cast<size_t>(k)];
-    const BarcodeKind kind = barcodeKindOf(field.attributes);
+    const BarcodeKind kind = barcodeKindOf(field);
     const int z = layoutScale(view.zoomPercent);
     const LogicalRect rect{o.x + z * field.xMm, o.y - z * field.yMm,
                            o.x + z * (field.xMm + field.barWidthMm),
@@ -103,7 +104,7 @@ LogicalRect drawBarcodeSample(DrawSurface& surface, const LabelDefinition& d, in
                              view.barFont, d.shortJanNotAligned != 0);
         BarcodeDrawOptions options;
         options.scale = view.zoomPercent;
-        options.showText = (field.attributes & 1) != 0;
+        options.showText = showsBarcodeText(field);
         options.colour = colourOfIndex(field.colourIndex);
         std::string value = sampleBarcodeValue(kind);
         const bool vertical = field.barWidthMm < field.barHeightMm;
@@ -153,7 +154,7 @@ LogicalRect drawLiteralText(DrawSurface& surface, const LiteralPlacement& litera
     FontSpec font = fontTemplate();
     setFaceAndHeight(font, literalFaceName(parts),
                      pointsToLogical(literal.pointSize) * view.zoomPercent / 100);
-    setStyle(font, literal.style & 1, literal.style & 2, literal.style & 4);
+    setStyle(font, textStyleOf(literal));
     const FontSpec previous = surface.selectFont(font);
     // A running number shows as "123"; the date, time and weekday codes show expanded.
     const bool running = parts.text.rfind("\\@", 0) == 0;
@@ -183,7 +184,7 @@ namespace {
 // adds itself.
 std::string rawSample(const LabelDefinition& d, int field) {
     const FieldPlacement& f = d.fields[static_cast<size_t>(field)];
-    const BarcodeKind kind = barcodeKindOf(f.attributes);
+    const BarcodeKind kind = barcodeKindOf(f);
     std::string value = sampleBarcodeValue(kind);
     const bool wrapped = kind == BarcodeKind::Nw7 || kind == BarcodeKind::Code39;
     if (wrapped && barcodeRulesOf(d, f).addStartStop && value.size() >= 2) {
@@ -194,8 +195,8 @@ std::string rawSample(const LabelDefinition& d, int field) {
 
 bool isPlacedBarcode(const LabelDefinition& d, int k) {
     const FieldPlacement& f = d.fields[static_cast<size_t>(k)];
-    const BarcodeKind kind = barcodeKindOf(f.attributes);
-    return f.xMm >= 0 && kind != BarcodeKind::Text && kind != BarcodeKind::Code128;
+    const BarcodeKind kind = barcodeKindOf(f);
+    return isPlaced(f) && kind != BarcodeKind::Text && kind != BarcodeKind::Code128;
 }
 
 }  // namespace
@@ -252,8 +253,8 @@ LayoutHitAreas drawLayout(DrawSurface& surface, const LabelDefinition& d, const 
     surface.setBackgroundTransparent(true);
     for (int k = 0; view.showFields && k < fieldCount(d.dataFile); ++k) {
         const FieldPlacement& field = d.fields[static_cast<size_t>(k)];
-        if (field.xMm < 0) continue;
-        if (barcodeKindOf(field.attributes) != BarcodeKind::Text) {
+        if (!isPlaced(field)) continue;
+        if (barcodeKindOf(field) != BarcodeKind::Text) {
             areas.fields[static_cast<size_t>(k)] = drawBarcodeSample(surface, d, k, o, view);
             const std::string warning = quietZoneWarning(d, k);
             if (!warning.empty()) areas.status = warning;
@@ -267,12 +268,12 @@ LayoutHitAreas drawLayout(DrawSurface& surface, const LabelDefinition& d, const 
     }
     for (size_t slot = 0; slot < d.literals.size(); ++slot) {
         const LiteralPlacement& literal = d.literals[slot];
-        if (literal.xMm == -1 || !isListEntry(literal.entry)) continue;
+        if (!isPlaced(literal) || !isUsed(literal)) continue;
         areas.literals[slot] = drawLiteralText(surface, literal, o, view);
     }
     for (int slot = kBitmapSlots - 1; slot >= 0; --slot) {
         const BitmapPlacement& bitmap = d.bitmaps[static_cast<size_t>(slot)];
-        if (bitmap.path.empty()) continue;
+        if (!isUsed(bitmap)) continue;
         const int zoom = view.zoomPercent;
         const LogicalRect target = {o.x + bitmap.left * zoom / 100, o.y + bitmap.top * zoom / 100,
                                     o.x + bitmap.right * zoom / 100,

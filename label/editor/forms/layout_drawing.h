@@ -8,6 +8,7 @@
 
 #include "label/barcode/barcode_drawer.h"
 #include "label/definition/label_definition.h"
+#include "label/definition/tenths_of_mm.h"
 #include "label/definition/text_macros.h"
 #include "label/print/label_content.h"
 #include "label/print/sheet_geometry.h"
@@ -24,9 +25,9 @@ struct LayoutView {
     BarcodeTextFont barFont;
 };
 
-// Logical units per millimetre at a zoom: zoom / 10 (10 is real size).
+// Logical units per millimetre at a zoom (100 is real size).
 inline int layoutScale(int zoomPercent) {
-    return zoomPercent / 10;
+    return unitsPerMmAtZoom(zoomPercent);
 }
 
 struct LayoutHitAreas {

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "common/text_format.h"
+#include "label/definition/definition_bits.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
@@ -91,7 +93,7 @@ LayoutMouseResult LayoutMouse::press(LogicalPoint at) {
 // The first free slot takes the line; with all of them in use nothing is drawn.
 bool LayoutMouse::startLine(const LayoutMm& mm, LayoutMouseResult& result) {
     for (size_t slot = 0; slot < definition_.ruledLines.size(); ++slot) {
-        if (definition_.ruledLines[slot].startX != -1) continue;
+        if (isUsed(definition_.ruledLines[slot])) continue;
         definition_.ruledLines[slot] = {mm.x, -mm.y, mm.x, -mm.y};
         drawingLine_ = static_cast<int>(slot);
         result.captureMouse = true;
@@ -172,7 +174,8 @@ LayoutMouseResult LayoutMouse::release(LogicalPoint at) {
     if (rubber_) {
         const LogicalRect r = *inverted();
         result.rubberRectangle =
-            LogicalRect{r.left * 10 / z_, r.top * 10 / z_, r.right * 10 / z_, r.bottom * 10 / z_};
+            LogicalRect{r.left * kTenthsPerMm / z_, r.top * kTenthsPerMm / z_,
+                        r.right * kTenthsPerMm / z_, r.bottom * kTenthsPerMm / z_};
     }
     const bool dragged = draggingField_ >= 0 || draggingLiteral_ >= 0;
     if (measuring_ && !dragged) {

@@ -4,6 +4,7 @@
 
 #include "common/sjis_text.h"
 #include "common/text_format.h"
+#include "label/definition/tenths_of_mm.h"
 #include "label/print/font_template.h"
 
 namespace qv {
@@ -45,8 +46,8 @@ int ListingPages::firstLineY(bool firstPage) const {
 }
 
 int ListingPages::paginate(DrawSurface& surface, int pageWidthMm) {
-    pageWidth_ = 10 * pageWidthMm;
-    bottom_ = -10 * surface.verticalSizeMm();
+    pageWidth_ = tenthsFromWholeMm(pageWidthMm);
+    bottom_ = -tenthsFromWholeMm(surface.verticalSizeMm());
     FontSpec previous = surface.selectFont(titleFont());
     titleHeight_ = surface.textExtent("A", 1).cy;
     surface.selectFont(bodyFont());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/message_service.h"
+#include "label/definition/definition_bits.h"
 #include "label/definition/literal_entry.h"
 
 namespace qv {
@@ -15,9 +16,6 @@ const char* const kTableFull =
 
 constexpr int kMinPointSize = 1;
 constexpr int kMaxPointSize = 64;
-constexpr int kStyleBold = 1;
-constexpr int kStyleItalic = 2;
-constexpr int kStyleUnderline = 4;
 
 bool within(std::optional<int> value, int high) {
     return value && *value >= 0 && *value <= high;
@@ -34,9 +32,9 @@ void LiteralForm::rebuildList() {
     listTexts_.clear();
     listSlots_.clear();
     for (int slot = 0; slot < kMaxLiterals; ++slot) {
-        const std::string& entry = definition_.literals[static_cast<size_t>(slot)].entry;
-        if (!isListEntry(entry)) continue;
-        listTexts_.push_back(parseLiteralEntry(entry).text);
+        const LiteralPlacement& literal = definition_.literals[static_cast<size_t>(slot)];
+        if (!isUsed(literal)) continue;
+        listTexts_.push_back(parseLiteralEntry(literal.entry).text);
         listSlots_.push_back(slot);
     }
     selectedRow_ = -1;
@@ -57,9 +55,10 @@ void LiteralForm::selectRow(int row) {
     text_ = parsed.text;
     font_.face = literalFaceName(parsed);
     font_.pointSize = literal.pointSize;
-    font_.bold = (literal.style & kStyleBold) != 0;
-    font_.italic = (literal.style & kStyleItalic) != 0;
-    font_.underline = (literal.style & kStyleUnderline) != 0;
+    const TextStyle style = textStyleOf(literal);
+    font_.bold = style.bold;
+    font_.italic = style.italic;
+    font_.underline = style.underline;
     colourIndex_ = parsed.colourIndex;
     xMm_ = literal.xMm;
     yMm_ = literal.yMm;
@@ -104,7 +103,7 @@ bool LiteralForm::positionValid() const {
 // The first slot without a literal; -1 when all of them hold one.
 int LiteralForm::freeSlot() const {
     for (int slot = 0; slot < kMaxLiterals; ++slot) {
-        if (!isListEntry(definition_.literals[static_cast<size_t>(slot)].entry)) return slot;
+        if (!isUsed(definition_.literals[static_cast<size_t>(slot)])) return slot;
     }
     return -1;
 }
@@ -112,9 +111,8 @@ int LiteralForm::freeSlot() const {
 void LiteralForm::writeSlot(int slot) {
     LiteralPlacement& literal = definition_.literals[static_cast<size_t>(slot)];
     literal.entry = makeLiteralEntry(LiteralText{text_, font_.face, colourIndex_});
-    literal.pointSize = font_.pointSize & 0xFF;  // the low byte of the size word
-    literal.style = (font_.bold ? kStyleBold : 0) | (font_.italic ? kStyleItalic : 0) |
-                    (font_.underline ? kStyleUnderline : 0);
+    literal.pointSize = literalPointSize(font_.pointSize);
+    setTextStyle(literal, {font_.bold, font_.italic, font_.underline});
     literal.xMm = *xMm_;
     literal.yMm = *yMm_;
     changed_ = true;

@@ -6,6 +6,7 @@
 #include "common/record_line.h"
 #include "label/barcode/barcode_prepare.h"
 #include "label/barcode/barcode_rules.h"
+#include "label/definition/tenths_of_mm.h"
 
 namespace qv {
 
@@ -30,8 +31,8 @@ bool isInputMarker(const std::string& item) {
 }  // namespace
 
 PreviewFieldBox previewFieldBox(const LogicalRect& box) {
-    return {box.left / 10 + 1, 1 - box.top / 10, (box.right - box.left) / 10 - 1,
-            (box.top - box.bottom) / 10 - 1};
+    return {box.left / kTenthsPerMm + 1, 1 - box.top / kTenthsPerMm,
+            (box.right - box.left) / kTenthsPerMm - 1, (box.top - box.bottom) / kTenthsPerMm - 1};
 }
 
 MonoPatternFocus focusAfterEnter(MonoPatternFocus from, int inputCount) {
@@ -97,7 +98,7 @@ const FieldPlacement* MonoPatternForm::fieldOf(int k) const {
 bool MonoPatternForm::valueValid(int k, const std::string& value) const {
     const FieldPlacement* field = fieldOf(k);
     if (field == nullptr) return false;
-    const BarcodeKind kind = barcodeKindOf(field->attributes);
+    const BarcodeKind kind = barcodeKindOf(*field);
     const BarcodeRules rules = barcodeRulesOf(definition_, *field);
     PreparedBarcode prepared = PrepareBarcodeValue(kind, value, rules);
     const BarcodeCheck check = ValidateBarcode(kind, prepared.value, rules);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/message_service.h"
+#include "label/definition/definition_bits.h"
 
 namespace qv {
 
@@ -13,10 +14,6 @@ const char* const kTableFull =
 
 bool within(std::optional<int> value, int high) {
     return value && *value >= 0 && *value <= high;
-}
-
-bool isUsed(const RuledLine& line) {
-    return line.startX != -1;
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "label/definition/tenths_of_mm.h"
 #include "platform/qt_text.h"
 
 namespace qv {
@@ -298,8 +299,8 @@ bool BitmapDialog::eventFilter(QObject* watched, QEvent* event) {
 void BitmapDialog::startEditing(BitmapValue which) {
     finishEditing(false);
     editing_ = static_cast<int>(which);
-    positionEditor_->setRange(0.0, form_.maximum(which) / 10.0);
-    positionEditor_->setValue(form_.value(which) / 10.0);
+    positionEditor_->setRange(0.0, mmFromTenths(form_.maximum(which)));
+    positionEditor_->setValue(mmFromTenths(form_.value(which)));
     QLabel* text = valueTexts_[editing_];
     positionEditor_->setGeometry(QRect(text->mapTo(this, QPoint(0, 0)), text->size())
                                      .adjusted(0, 0, 24, 0));  // room for the arrows
@@ -316,7 +317,7 @@ void BitmapDialog::finishEditing(bool commit) {
     editing_ = -1;  // first: hiding the editor takes its focus and comes back here
     if (commit) {
         positionEditor_->interpretText();
-        form_.setValue(which, static_cast<int>(std::lround(positionEditor_->value() * 10.0)));
+        form_.setValue(which, tenthsFromMm(positionEditor_->value()));
     }
     positionEditor_->hide();
     showValues();

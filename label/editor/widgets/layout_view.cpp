@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include "label/definition/tenths_of_mm.h"
 #include "label/editor/widgets/command_actions.h"
 #include "platform/qpainter_surface.h"
 
@@ -12,7 +13,6 @@ namespace qv {
 
 namespace {
 
-constexpr double kLogicalPerInch = 254.0;
 const QPoint kLabelOriginPixels(50, 180);
 constexpr int kDarkGreen = 9;
 
@@ -112,7 +112,7 @@ void CBarLayoutView::closeRubberRectangle() {
 }
 
 double CBarLayoutView::unitsPerPixel() const {
-    return kLogicalPerInch / logicalDpiX();
+    return kTenthsPerInch / static_cast<double>(logicalDpiX());
 }
 
 LogicalPoint CBarLayoutView::labelPoint(const QPointF& pixel) const {
