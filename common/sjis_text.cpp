@@ -26,6 +26,8 @@ class Converter {
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
+    // iconv_open's failure value is (iconv_t)-1.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
     iconv_t get() const { return cd_; }
 
@@ -82,9 +84,7 @@ size_t utf8Prefix(std::string_view s) {
     size_t need = 0;
     unsigned char low = 0x80;
     unsigned char high = 0xBF;
-    if (lead < 0x80) {
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
+    if (lead >= 0xC2 && lead <= 0xDF) {
         need = 1;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         need = 2;
@@ -95,7 +95,7 @@ size_t utf8Prefix(std::string_view s) {
         if (lead == 0xF0) low = 0x90;
         if (lead == 0xF4) high = 0x8F;
     } else {
-        return 1;
+        return 1;  // ASCII, or a byte that begins no UTF-8 character
     }
     size_t length = 1;
     while (length <= need && length < s.size()) {

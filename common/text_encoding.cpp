@@ -1,5 +1,6 @@
 #include "common/text_encoding.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -187,8 +188,7 @@ void utf8ToCore(std::string_view utf8, std::string& out) {
             out.resize(written + slow.size() + (utf8.size() - at));
             to = out.data() + written;
         }
-        std::memcpy(to, slow.data(), slow.size());
-        to += slow.size();
+        to = std::copy(slow.begin(), slow.end(), to);
         at += length;
     }
     out.resize(static_cast<size_t>(to - out.data()));

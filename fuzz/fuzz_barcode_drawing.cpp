@@ -53,7 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     definition.addStartStop = (rules >> 1) & 1;
     definition.shortJanNotAligned = (rules >> 2) & 1;
     definition.barcodeFixedLength = (rules >> 3) & 15;
-    definition.moduleWidth = static_cast<int8_t>(input.byte());
+    // The file holds the module width as a signed byte.
+    definition.moduleWidth =
+        static_cast<int8_t>(input.byte());  // NOLINT(bugprone-signed-char-misuse)
     qv::BarcodeTextFont font;
     font.bold = (rules >> 7) & 1;
     font.faceName = std::string(input.until('\n'));

@@ -32,8 +32,8 @@ SearchReplaceDialog::SearchReplaceDialog(CROWSMITHDoc& document, MessageService&
 
     auto* layout = new QHBoxLayout(this);
     fieldEdit_ = addFieldChooser(
-        layout, form_.fieldNames(), "", [this](std::string name) { form_.setFieldName(name); },
-        this);
+        layout, form_.fieldNames(), "",
+        [this](const std::string& name) { form_.setFieldName(name); }, this);
 
     auto* right = new QVBoxLayout;
     right->addLayout(buildTexts());

@@ -83,7 +83,7 @@ std::string_view readableText(std::string_view value) {
 
 // Character width that fits n characters and half as many gaps into `bandLength`.
 int characterWidth(long long bandLength, size_t n) {
-    const long long slots = static_cast<long long>(n + n / 2);
+    const long long slots = static_cast<long long>(n) + static_cast<long long>(n / 2);
     return slots == 0 ? 0 : toInt(bandLength / slots);
 }
 
@@ -335,7 +335,7 @@ int BarcodeDrawer::drawDirect(BarcodeKind kind, const FieldPlacement& field, std
                            options.colour);
         }
     }
-    return toInt(end + 3 * mw);
+    return toInt(end + 3LL * mw);
 }
 
 // Direct bars for a printer that asks for whole dots: the narrow element the whole number of dots

@@ -21,9 +21,9 @@ bool isFixedLength(const DataFileSpec& spec) {
 
 class ListingBuilder {
   public:
-    void line(std::string label, std::string value = {}) {
-        lines_.push_back({label.empty() ? kEmptyListingPart : std::move(label),
-                          value.empty() ? kEmptyListingPart : std::move(value)});
+    void line(const std::string& label, const std::string& value = {}) {
+        lines_.push_back(
+            {label.empty() ? kEmptyListingPart : label, value.empty() ? kEmptyListingPart : value});
     }
     void blank() { line({}); }
     std::vector<ListingLine> take() { return std::move(lines_); }
