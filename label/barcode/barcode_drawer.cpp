@@ -9,6 +9,7 @@
 #include "label/barcode/bar_dots.h"
 #include "label/barcode/bar_encoding.h"
 #include "label/barcode/barcode_prepare.h"
+#include "label/barcode/field_barcode_rules.h"
 #include "label/definition/label_definition.h"
 
 namespace qv {

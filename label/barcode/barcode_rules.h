@@ -13,9 +13,6 @@
 
 namespace qv {
 
-struct FieldPlacement;
-struct LabelDefinition;
-
 // A value lives in a 128-byte buffer with its terminator, so it holds at most 127 bytes.
 constexpr size_t kMaxBarcodeValueBytes = 127;
 
@@ -30,8 +27,6 @@ struct BarcodeRules {
     int fixedLength = 0;               // above 0: ITF, NW7, CODE 39 need this many characters
     bool ignoreCheckDigit = false;     // JAN and ITF: any last digit is accepted
 };
-
-BarcodeRules barcodeRulesOf(const LabelDefinition& definition, const FieldPlacement& field);
 
 // Validators: 0 means valid. A negative code -d says the check digit should be d (-10 for 0).
 // JAN: 1 length not 8 or 13 (or empty), 2 non-digit.
