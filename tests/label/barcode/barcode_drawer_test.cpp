@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "label/definition/label_definition.h"
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace qv {
 namespace {
