@@ -1,6 +1,7 @@
 # One library of the Qt-free core: a static library of SOURCES, or an interface library when the
 # piece is headers only. LINKS are the core libraries below it; they are public, because the
-# headers of each layer hand on the types of the layers below.
+# headers of each layer hand on the types of the layers below. The allowed-include table of
+# scripts/check-layers.py lists the same links, and the layer check fails when the two differ.
 function(quorvi_core_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
     if(ARG_SOURCES)
