@@ -11,7 +11,7 @@
 #include "label/barcode/barcode_drawer.h"
 #include "label/definition/barcode_kind.h"
 #include "label/definition/label_definition.h"
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 

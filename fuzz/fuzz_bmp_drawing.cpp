@@ -16,7 +16,7 @@
 #include "label/definition/quorvi_doc.h"
 #include "label/editor/forms/bitmap_form.h"
 #include "label/print/label_content.h"
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input input(data, size);

@@ -15,7 +15,7 @@
 #include "label/data/data_file_reader.h"
 #include "label/definition/label_definition.h"
 #include "label/editor/forms/mono_pattern_form.h"
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 

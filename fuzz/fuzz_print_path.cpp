@@ -18,7 +18,7 @@
 #include "label/editor/forms/mono_pattern_form.h"
 #include "label/print/print_job.h"
 #include "label/print/print_settings.h"
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "label/definition/text_macros.h"
 #include "label/print/font_template.h"
 #include "label/print/page_texts.h"
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 

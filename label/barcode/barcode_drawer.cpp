@@ -9,7 +9,9 @@
 #include "label/barcode/bar_dots.h"
 #include "label/barcode/bar_encoding.h"
 #include "label/barcode/barcode_prepare.h"
+#include "label/barcode/field_barcode_rules.h"
 #include "label/definition/definition_bits.h"
+#include "label/definition/label_definition.h"
 #include "label/definition/tenths_of_mm.h"
 
 namespace qv {

@@ -3,7 +3,6 @@
 #include "common/sjis_text.h"
 #include "common/text_format.h"
 #include "label/barcode/barcode_charsets.h"
-#include "label/definition/label_definition.h"
 
 namespace qv {
 
@@ -52,15 +51,6 @@ void toAsciiLower(std::string& value) {
             value[at] = static_cast<char>(byte - 'A' + 'a');
         }
     }
-}
-
-BarcodeRules barcodeRulesOf(const LabelDefinition& definition, const FieldPlacement& field) {
-    BarcodeRules rules;
-    rules.forceCheckCharacter = definition.forceCheckCharacter != 0;
-    rules.addStartStop = definition.addStartStop != 0;
-    rules.fixedLength = definition.barcodeFixedLength;
-    rules.ignoreCheckDigit = ignoresCheckDigit(field);
-    return rules;
 }
 
 int Mod10CheckDigit(std::string_view value) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "label/definition/definition_bits.h"
+#include "label/definition/barcode_kind.h"
 
 namespace qv {
 
@@ -23,8 +23,6 @@ struct BarcodeRules {
     int fixedLength = 0;               // above 0: ITF, NW7, CODE 39 need this many characters
     bool ignoreCheckDigit = false;     // JAN and ITF: any last digit is accepted
 };
-
-BarcodeRules barcodeRulesOf(const LabelDefinition& definition, const FieldPlacement& field);
 
 // Validators: 0 means valid. A negative code -d says the check digit should be d (-10 for 0).
 // JAN: 1 length not 8 or 13 (or empty), 2 non-digit.

@@ -5,6 +5,7 @@
 #include "common/sjis_text.h"
 #include "common/text_format.h"
 #include "label/barcode/barcode_prepare.h"
+#include "label/barcode/field_barcode_rules.h"
 #include "label/definition/definition_bits.h"
 #include "label/definition/definition_listing.h"
 #include "label/definition/literal_entry.h"

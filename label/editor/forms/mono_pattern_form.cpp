@@ -6,6 +6,7 @@
 #include "common/record_line.h"
 #include "label/barcode/barcode_prepare.h"
 #include "label/barcode/barcode_rules.h"
+#include "label/barcode/field_barcode_rules.h"
 #include "label/definition/tenths_of_mm.h"
 
 namespace qv {

@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "label/definition/definition_bits.h"
 #include "label/definition/label_definition.h"
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace qv {
 namespace {

@@ -6,6 +6,7 @@
 
 #include <climits>
 
+#include "label/barcode/field_barcode_rules.h"
 #include "label/definition/label_definition.h"
 
 namespace qv {

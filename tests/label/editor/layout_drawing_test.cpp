@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "label/definition/literal_entry.h"
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace qv {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace qv {
 namespace {

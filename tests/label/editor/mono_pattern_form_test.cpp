@@ -5,7 +5,8 @@
 #include "common/message_service.h"
 #include "common/sjis_text.h"
 #include "label/barcode/barcode_rules.h"
-#include "label/surface/recording_surface.h"
+#include "label/definition/definition_bits.h"
+#include "tests/support/recording_surface.h"
 
 namespace qv {
 namespace {

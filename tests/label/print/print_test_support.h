@@ -7,9 +7,9 @@
 
 #include "label/data/data_file_check.h"
 #include "label/print/print_job.h"
-#include "label/surface/recording_surface.h"
 #include "tests/label/data/data_test_support.h"
 #include "tests/support/label_grid.h"
+#include "tests/support/recording_surface.h"
 
 namespace qv::test {
 

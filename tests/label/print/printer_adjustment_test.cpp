@@ -8,7 +8,7 @@
 #include "common/profile_file.h"
 #include "label/print/calibration_sheet.h"
 #include "label/print/printer_adjustments_form.h"
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 #include "tests/support/temp_folder.h"
 
 namespace qv {

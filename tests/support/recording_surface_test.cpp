@@ -1,4 +1,4 @@
-#include "label/surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 #include <gtest/gtest.h>
 
