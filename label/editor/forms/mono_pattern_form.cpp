@@ -7,6 +7,7 @@
 #include "label/barcode/barcode_prepare.h"
 #include "label/barcode/barcode_rules.h"
 #include "label/barcode/field_barcode_rules.h"
+#include "label/definition/definition_bits.h"
 #include "label/definition/tenths_of_mm.h"
 
 namespace qv {
