@@ -96,7 +96,14 @@ bool followLinks(std::string& path, int& error) {
         const ssize_t length = ::readlink(path.c_str(), link.data(), link.size());
         if (length <= 0 || static_cast<size_t>(length) >= link.size()) return true;
         std::string named(link.data(), static_cast<size_t>(length));
-        path = named.front() == '/' ? named : folderOfFile(path) + "/" + named;
+        if (named.front() == '/') {
+            path = std::move(named);
+        } else {
+            std::string joined = folderOfFile(path);
+            joined += '/';
+            joined += named;
+            path = std::move(joined);
+        }
     }
     error = ELOOP;
     return false;

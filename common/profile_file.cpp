@@ -276,7 +276,7 @@ bool ProfileFile::writeInt(std::string_view section, std::string_view key, int v
 }
 
 std::string settingsFolder() {
-    const std::string own = environment("QUORVI_CONFIG_DIR");
+    std::string own = environment("QUORVI_CONFIG_DIR");
     if (!own.empty()) return own;
     // Relative values of XDG_CONFIG_HOME are invalid and ignored.
     const std::string xdg = environment("XDG_CONFIG_HOME");

@@ -69,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     qv::drawConstants(surface, definition, qv::PagePlacement{}, counter, time, qv::DateSettings{},
                       qv::paintLoadedBitmaps(document.loadedBitmaps()));
     const qv::GridRange shown = qv::visibleGrid(definition.sheet);
-    const auto onPaper = static_cast<size_t>((shown.endColumn - shown.firstColumn) *
-                                             (shown.endRow - shown.firstRow));
+    const size_t onPaper = static_cast<size_t>(shown.endColumn - shown.firstColumn) *
+                           static_cast<size_t>(shown.endRow - shown.firstRow);
     size_t least = 0;
     size_t most = 0;
     std::vector<std::string> sizes;

@@ -42,9 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input input(data, size);
     const uint8_t flags = input.byte();
     const uint8_t kinds = input.byte();
-    const int record = static_cast<int8_t>(input.byte());
+    // A signed byte, so that negative record numbers are tried too.
+    const int record = static_cast<int8_t>(input.byte());  // NOLINT(bugprone-signed-char-misuse)
     const int copies = input.int32();
     std::vector<std::string> values;
+    values.reserve(static_cast<size_t>(qv::kMonoPatternInputs));
     for (int k = 0; k < qv::kMonoPatternInputs; ++k) values.emplace_back(input.until('\n'));
     std::vector<std::string> edits;
     for (std::string_view rest = input.until('\n'); !rest.empty();) {

@@ -140,7 +140,7 @@ struct CupsPrinting::State {
         int down = 0;
         ipp_res_t units = IPP_RES_PER_INCH;
         const int across = ippGetResolution(attribute, 0, &down, &units);
-        return units == IPP_RES_PER_CM ? static_cast<int>(across * 2.54 + 0.5) : across;
+        return units == IPP_RES_PER_CM ? static_cast<int>(std::lround(across * 2.54)) : across;
     }
 
     // The size and margins of the medium; the printer's default medium for an empty keyword.
@@ -180,8 +180,9 @@ struct CupsPrinting::State {
                                    &size) != 0) {
             return true;
         }
-        return cupsGetDestMediaBySize(http, dest, info, static_cast<int>(widthMm * 100 + 0.5),
-                                      static_cast<int>(heightMm * 100 + 0.5),
+        return cupsGetDestMediaBySize(http, dest, info,
+                                      static_cast<int>(std::lround(widthMm * 100)),
+                                      static_cast<int>(std::lround(heightMm * 100)),
                                       CUPS_MEDIA_FLAGS_DEFAULT, &size) != 0;
     }
 

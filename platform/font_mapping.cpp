@@ -95,7 +95,7 @@ bool isVerticalFace(std::string_view faceCp932) {
 
 QString familyForFace(std::string_view faceCp932) {
     if (isVerticalFace(faceCp932)) faceCp932.remove_prefix(1);
-    const QString face = fromSjis(faceCp932).trimmed();
+    QString face = fromSjis(faceCp932).trimmed();
 
     if (const qsizetype at = find(face, {u"明朝", u"Mincho"}); at >= 0) {
         return isProportional(face, at) ? QStringLiteral("IPAPMincho")
@@ -105,7 +105,7 @@ QString familyForFace(std::string_view faceCp932) {
         return isProportional(face, at) ? QStringLiteral("IPAPGothic")
                                         : QStringLiteral("IPAGothic");
     }
-    if (const QString twin = latinTwin(face); !twin.isEmpty()) return twin;
+    if (QString twin = latinTwin(face); !twin.isEmpty()) return twin;
     if (face.compare(QLatin1String("System"), Qt::CaseInsensitive) == 0) {
         return QFontInfo(QGuiApplication::font()).family();
     }

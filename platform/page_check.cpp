@@ -102,6 +102,7 @@ bool checkPages(const PageFormat& format, const SurfaceDevice& device, int first
     }
     std::atomic<int> next(first);
     std::vector<std::thread> threads;
+    threads.reserve(checkers.size());
     for (auto& checker : checkers) {
         threads.emplace_back([&checker, &next, last] { checker->run(next, last); });
     }

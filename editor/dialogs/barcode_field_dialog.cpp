@@ -37,7 +37,7 @@ BarcodeFieldDialog::BarcodeFieldDialog(CROWSMITHDoc& document, MessageService& m
     auto* layout = new QHBoxLayout(this);
     fieldEdit_ = addFieldChooser(
         layout, form_.fieldNames(), form_.memory().fieldName,
-        [this](std::string name) { form_.setFieldName(name); }, this);
+        [this](const std::string& name) { form_.setFieldName(name); }, this);
 
     auto* right = new QVBoxLayout;
     right->addLayout(buildActions());

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <utility>
 
 #include "platform/qt_text.h"
 
@@ -31,8 +32,9 @@ QLineEdit* addFieldChooser(QBoxLayout* layout, const std::vector<std::string>& n
                            QWidget* parent) {
     auto* edit = new QLineEdit(fromSjis(initial), parent);
     edit->setObjectName(QStringLiteral("fieldName"));
-    QObject::connect(edit, &QLineEdit::textChanged, parent,
-                     [changed](const QString& text) { changed(toSjis(text)); });
+    QObject::connect(
+        edit, &QLineEdit::textChanged, parent,
+        [changed = std::move(changed)](const QString& text) { changed(toSjis(text)); });
     auto* column = new QVBoxLayout;
     column->addWidget(makeFieldList(names, edit, parent));
     column->addWidget(edit);

@@ -37,7 +37,7 @@ QString referenceFile(QWidget* parent, const QString& filter) {
         dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDot);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString chosen = dialog.selectedFiles().constFirst();
+    QString chosen = dialog.selectedFiles().constFirst();
     browseFolder() = QFileInfo(chosen).absolutePath();
     return chosen;
 }

@@ -87,6 +87,7 @@ bool writeRowsmithSettings(ProfileFile& file, const RowsmithSettings& s) {
 
 bool writeReopenList(ProfileFile& file, const std::vector<std::string>& paths) {
     std::vector<std::string> stored;
+    stored.reserve(paths.size());
     for (const std::string& path : paths) stored.push_back(sjis::fromUtf8(path));
     const std::string text = reopenListText(stored);
     return file.writeString(kPreOpen, "PathName", text.empty() ? text : withOuterQuotes(text));

@@ -47,6 +47,7 @@ int positionOfWord(int word) {
 template <typename Slots, typename Getter>
 std::vector<std::string> stringsOf(const Slots& slots, Getter get) {
     std::vector<std::string> out;
+    out.reserve(slots.size());
     for (const auto& slot : slots) out.push_back(get(slot));
     return out;
 }

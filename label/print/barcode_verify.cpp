@@ -96,6 +96,7 @@ std::vector<BarcodeToRead> planReading(const LabelDefinition& d,
                                        const std::vector<PlacedBarcode>& page, int dpi) {
     std::vector<BarcodeToRead> planned;
     std::vector<SymbolPlace> places;
+    places.reserve(page.size());
     for (const PlacedBarcode& p : page) {
         places.push_back(symbolPlace(d, p.field, p.value, p.corner, dpi));
     }

@@ -80,7 +80,7 @@ std::optional<int> parseOffsetMm(std::string_view text) {
 
 std::string offsetMmText(int tenths) {
     const int size = std::abs(tenths);
-    const std::string digits =
+    std::string digits =
         std::to_string(size / kTenthsPerMm) + "." + std::to_string(size % kTenthsPerMm);
     if (tenths == 0) return digits;
     return (tenths < 0 ? "-" : "+") + digits;

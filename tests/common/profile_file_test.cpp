@@ -24,7 +24,7 @@ class ProfileFileTest : public ::testing::Test {
     void TearDown() override { ::chmod(folder_.c_str(), 0755); }  // so the folder can go
 
     std::string put(const std::string& bytes) {
-        const std::string path = folder_ + "/TEST.INI";
+        std::string path = folder_ + "/TEST.INI";
         EXPECT_TRUE(writeFileAtomically(path, bytes));
         return path;
     }

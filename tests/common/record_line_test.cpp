@@ -86,8 +86,12 @@ TEST(SplitCommaLine, KeepsLongFieldsWhole) {
     for (size_t length : {511u, 512u, 513u, 100000u}) {
         const std::string plain(length, 'x');
         const std::string quoted = std::string(length, 'y') + "," + kHyo;
-        EXPECT_EQ(Split(plain + ",\"" + quoted + "\"," + plain),
-                  (DataRecord{plain, quoted, plain}));
+        std::string line = plain;
+        line += ",\"";
+        line += quoted;
+        line += "\",";
+        line += plain;
+        EXPECT_EQ(Split(line), (DataRecord{plain, quoted, plain}));
     }
 }
 

@@ -88,6 +88,7 @@ TEST(SjisConversion, ThreadsConvertIndependently) {
     }
     std::vector<int> failures(4, 0);
     std::vector<std::thread> threads;
+    threads.reserve(failures.size());
     for (int& failed : failures) {
         threads.emplace_back([&] {
             for (int round = 0; round < 100; ++round) failed += toUtf8(cp932) != utf8;

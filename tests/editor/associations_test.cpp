@@ -96,6 +96,7 @@ TEST_F(AssociationsTest, EmptyCommandTakesTheDefaultAndAFullListTakesNoNewName) 
     EXPECT_EQ(a.command, "shop");
 
     std::vector<std::string> entries;
+    entries.reserve(static_cast<size_t>(kMaxAssociations));
     for (int k = 0; k < kMaxAssociations; ++k) {
         entries.push_back(formatAssociation(shop("C" + std::to_string(k))));
     }

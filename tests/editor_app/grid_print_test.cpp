@@ -52,7 +52,10 @@ class GridPrintTest : public ::testing::Test {
         document.lines = {"CODE,NAME,PLACE,NOTE"};
         for (int k = 1; k <= 60; ++k) {
             const std::string n = std::to_string(k);
-            document.lines.push_back("C" + n + ",N" + n + ",P" + n + ",\"with, comma " + n + "\"");
+            std::string line = "C";
+            line.append(n).append(",N").append(n).append(",P").append(n);
+            line.append(",\"with, comma ").append(n).append("\"");
+            document.lines.push_back(std::move(line));
         }
         document.splitHeader();
         for (size_t k = 0; k < 4; ++k) document.columnWidths[k] = 36;

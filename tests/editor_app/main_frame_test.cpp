@@ -35,8 +35,8 @@ class RecordingViewer : public QObject {
   public:
     std::vector<QUrl> shown;
 
-  public slots:
-    void show(const QUrl& url) { shown.push_back(url); }
+    // Invokable by name, as QDesktopServices calls its URL handlers.
+    Q_INVOKABLE void show(const QUrl& url) { shown.push_back(url); }
 };
 
 class RowsmithMainFrameTest : public ::testing::Test, protected test::RowsmithFrameParts<> {

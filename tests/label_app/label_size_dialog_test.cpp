@@ -218,7 +218,7 @@ class EditSheetGeometryTest : public ::testing::Test {
   protected:
     // Runs editSheetGeometry on the sheet, doing `act` on the label-size dialog once it runs;
     // what editSheetGeometry gives back.
-    bool editWith(std::function<void(LabelSizeDialog&)> act) {
+    bool editWith(const std::function<void(LabelSizeDialog&)>& act) {
         QTimer::singleShot(0, [act] {
             auto* dialog = qobject_cast<LabelSizeDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);

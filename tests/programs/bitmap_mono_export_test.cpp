@@ -32,7 +32,7 @@ std::string solidRed(int bitCount, bool coreHeader) {
         return test::coreBmpBytes(width, height, bitCount, palette);
     }
     std::string bytes = test::bmpBytes(width, height, bitCount, 1 << bitCount);
-    const size_t pixels = test::bmpRowBytes(width, bitCount) * height;
+    const size_t pixels = static_cast<size_t>(test::bmpRowBytes(width, bitCount)) * height;
     const char index1 = bitCount == 1 ? '\xFF' : bitCount == 4 ? '\x11' : '\x01';
     bytes.replace(bytes.size() - pixels, pixels, pixels, index1);
     return bytes;

@@ -144,7 +144,7 @@ TEST_F(HostileOutputTest, AFullDiskKeepsTheOldPdf) {
         GTEST_SKIP() << "cannot mount a tmpfs here";
     }
     test::writeBytes(disk + "/labels.pdf", "%PDF old labels");
-    test::writeBytes(disk + "/filler", std::string(56 * 1024, 'x'));
+    test::writeBytes(disk + "/filler", std::string(static_cast<size_t>(56) * 1024, 'x'));
     const int status = exportTo(disk + "/labels.pdf");
     const std::string old = test::readBytes(disk + "/labels.pdf");
     size_t files = 0;

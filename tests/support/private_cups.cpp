@@ -20,8 +20,6 @@
 #include <iterator>
 #include <thread>
 
-extern char** environ;
-
 namespace qv::test {
 namespace {
 
@@ -53,7 +51,7 @@ std::string findProgram(const std::string& name) {
     while (start <= folders.size()) {
         size_t end = folders.find(':', start);
         if (end == std::string::npos) end = folders.size();
-        const std::string candidate = folders.substr(start, end - start) + "/" + name;
+        std::string candidate = folders.substr(start, end - start) + "/" + name;
         if (end > start && access(candidate.c_str(), X_OK) == 0) return candidate;
         start = end + 1;
     }
@@ -85,6 +83,7 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 std::vector<char*> pointers(std::vector<std::string>& strings) {
     std::vector<char*> out;
+    out.reserve(strings.size() + 1);
     for (std::string& s : strings) out.push_back(s.data());
     out.push_back(nullptr);
     return out;

@@ -155,7 +155,7 @@ bool LiteralForm::remove() {
     if (slot < 0) return false;
     auto& literals = definition_.literals;
     for (int later = slot; later + 1 < kMaxLiterals; ++later) {
-        literals[static_cast<size_t>(later)] = literals[static_cast<size_t>(later + 1)];
+        literals[static_cast<size_t>(later)] = literals[static_cast<size_t>(later) + 1];
     }
     literals[kMaxLiterals - 1] = LiteralPlacement{};
     changed_ = true;
