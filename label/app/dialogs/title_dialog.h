@@ -24,7 +24,7 @@ class TitleDialog : public QDialog {
     // OK stores the values into `definition`; the caller marks the document modified.
     explicit TitleDialog(LabelDefinition& definition, QWidget* parent = nullptr);
 
-    // The program's font picker, required before the font button is pressed.
+    // The program's font picker, which the font button opens; the opening window gives it.
     void setFontPicker(FontPicker picker) { fontPicker_ = std::move(picker); }
 
     const TitleForm& form() const { return form_; }

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/button_groups.h"
+
 namespace qv {
 
 namespace {
@@ -95,12 +97,8 @@ void BarcodeKindDialog::finish() {
 }
 
 void BarcodeKindDialog::showState() {
-    // A field without an offered kind checks no button, which an exclusive group does not allow.
-    kindGroup_->setExclusive(false);
-    for (QAbstractButton* button : kindGroup_->buttons()) {
-        button->setChecked(kindGroup_->id(button) == static_cast<int>(form_.kind()));
-    }
-    kindGroup_->setExclusive(true);
+    // A field without an offered kind checks no button.
+    checkOnly(kindGroup_, static_cast<int>(form_.kind()));
     leftButton_->setChecked(form_.facesLeft());
     rightButton_->setChecked(!form_.facesLeft());
     showTextBox_->setChecked(form_.showText());

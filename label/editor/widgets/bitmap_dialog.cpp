@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "label/definition/tenths_of_mm.h"
+#include "platform/button_groups.h"
 #include "platform/qt_text.h"
 
 namespace qv {
@@ -368,12 +369,7 @@ void BitmapDialog::showPreview() {
 }
 
 void BitmapDialog::showState() {
-    // No area current: neither radio button is on.
-    areaGroup_->setExclusive(false);
-    for (int slot = 0; slot < kBitmapSlots; ++slot) {
-        areaGroup_->button(slot)->setChecked(slot == form_.currentArea());
-    }
-    areaGroup_->setExclusive(true);
+    checkOnly(areaGroup_, form_.currentArea());  // no area current: neither button is on
     storeButton_->setEnabled(form_.storeEnabled());
     deleteButton_->setEnabled(form_.removeEnabled());
     const QSignalBlocker blocker(fitCheck_);

@@ -12,7 +12,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cassert>
 
 #include "label/editor/widgets/entry_list.h"
 #include "platform/button_groups.h"
@@ -219,7 +218,7 @@ void FieldPlacementDialog::chooseBarcode() {
 }
 
 void FieldPlacementDialog::changeFont() {
-    assert(fontPicker_);
+    if (!fontPicker_) return;  // the window that opens the dialog gives its picker
     const FieldPlacementForm::FontPicker ask = [this](const std::string& caption,
                                                       const FontChoice& current) {
         return fontPicker_(this, fromUtf8(caption), current);

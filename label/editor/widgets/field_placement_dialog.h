@@ -38,7 +38,7 @@ class FieldPlacementDialog : public QDialog {
 
     // Without a kind hook "ﾊﾞｰｺｰﾄﾞ" changes nothing.
     void setBarcodeKindHook(BarcodeKindHook hook) { kindHook_ = std::move(hook); }
-    // The program's font picker, required before the font button is pressed.
+    // The program's font picker, which the font button opens; the opening window gives it.
     void setFontPicker(FontPicker picker) { fontPicker_ = std::move(picker); }
 
     const FieldPlacementForm& form() const { return form_; }

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <cassert>
 
 #include "label/editor/widgets/entry_list.h"
 #include "label/editor/widgets/macro_picker_dialog.h"
@@ -144,7 +143,7 @@ void LiteralDialog::reject() {
 }
 
 void LiteralDialog::chooseFont() {
-    assert(fontPicker_);
+    if (!fontPicker_) return;  // the window that opens the dialog gives its picker
     if (const std::optional<FontChoice> font = fontPicker_(this, form_.font())) {
         form_.chooseFont(*font);
         showState();

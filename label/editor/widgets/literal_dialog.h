@@ -32,7 +32,7 @@ class LiteralDialog : public QDialog {
     LiteralDialog(LabelDefinition& definition, MessageService& messages, const MacroClock& clock,
                   DateSettings date, QWidget* parent = nullptr);
 
-    // The program's font picker, required before the font button is pressed.
+    // The program's font picker, which the font button opens; the opening window gives it.
     void setFontPicker(FontPicker picker) { fontPicker_ = std::move(picker); }
     // Replaces the macro picker dialog (for tests and scripted use).
     void setMacroPicker(MacroPicker picker) { macroPicker_ = std::move(picker); }
